@@ -1,0 +1,35 @@
+#pragma once
+// Calendar functions on date values: days since 1899-12-30, the fraction being the time of
+// day. Only the calendar date of a value counts; dates are proleptic Gregorian.
+// For values before 1899-12-30 the day is the value truncated toward zero and the time of day
+// its absolute fraction (-1.25 is 1899-12-29 06:00).
+#include <cstdint>
+
+namespace quarrant {
+
+struct CalendarDate {
+  int32_t year = 0;
+  int32_t month = 0;  // 1..12
+  int32_t day = 0;    // 1..31
+};
+
+struct DaySpanParts {
+  int32_t years = 0;
+  int32_t months = 0;
+  int32_t days = 0;
+};
+
+// Conversions between calendar dates (years 1 to 9999) and date values.
+double DateValueOf(int32_t year, int32_t month, int32_t day);
+CalendarDate CalendarDateOf(double dateValue);
+bool IsValidCalendarDate(int32_t year, int32_t month, int32_t day);
+bool IsLeapYear(int32_t year);
+
+int32_t DayNumberInYear(double dateValue);
+int32_t IsoWeekDay(double dateValue);
+int32_t WeekNumberInYear(double dateValue);
+int32_t MonthLength(double dateValue);
+bool DateInLeapYear(double dateValue);
+DaySpanParts SplitDaySpan(int32_t days);
+
+}  // namespace quarrant

@@ -1,0 +1,25 @@
+#pragma once
+// Cash-flow measures of an evenly spaced flow series (flow 0 first, doubles).
+// NetFutureValue lives with the program's own functions in UtFunctionImp.h.
+#include <cstdint>
+#include <span>
+
+#include "engine/UtFunctionImp.h"
+#include "engine/extended.h"
+
+namespace quarrant {
+
+struct SplitPolynomialValue {
+  Extended negative = 0;
+  Extended positive = 0;
+  Extended negativeSlope = 0;
+  Extended positiveSlope = 0;
+};
+
+int64_t OutflowPrefixLength(std::span<const double> Flows);
+SplitPolynomialValue SplitPolynomial(std::span<const double> Flows, Extended X);
+
+Extended InternalRateOfReturn(Extended Guess, std::span<const double> Flows);
+Extended NetPresentValue(Extended Rate, std::span<const double> Flows, PaymentTiming Timing);
+
+}  // namespace quarrant
