@@ -1,0 +1,225 @@
+// Time value of money on 80-bit extended numbers. Every operation that can divide by zero,
+// overflow or take a logarithm or exponential goes through the checked operations, so no
+// infinity or NaN ever leaves these functions.
+#include "engine/time_value.h"
+
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+#include "engine/checked_math.h"
+#include "engine/engine_errors.h"
+#include "engine/time_value_detail.h"
+
+namespace quarrant {
+
+namespace {
+
+using checked::Add;
+using checked::Div;
+using checked::Exp;
+using checked::Ln;
+using checked::Mul;
+using checked::Sub;
+
+// Below this magnitude the annuity factor takes its first-order form; strict comparison.
+constexpr Extended kSmallRate = 0.000061L;
+
+// The compound factor beyond which a future value is refused and the present value and
+// payment take their perpetuity limits.
+constexpr Extended kPerpetuityFactor = 1e16L;
+
+constexpr int kMaxRateIterations = 15;
+
+// Square and multiply on the magnitude of a non-negative count.
+Extended PowerOfCount(Extended base, uint32_t count) {
+  Extended result = 1.0L;
+  Extended power = base;
+  while (true) {
+    if (count & 1u) result = Mul(result, power);
+    count >>= 1;
+    if (count == 0) break;
+    power = Mul(power, power);
+  }
+  return result;
+}
+
+}  // namespace
+
+Extended IntegerPower(Extended Base, int32_t Exponent) {
+  // The magnitude as unsigned, so that the most negative exponent works too.
+  const uint32_t count =
+      Exponent < 0 ? 0u - static_cast<uint32_t>(Exponent) : static_cast<uint32_t>(Exponent);
+  if (count == 0) return 1.0L;
+  if (Exponent > 0) return PowerOfCount(Base, count);
+  try {
+    return Div(1.0L, PowerOfCount(Base, count));
+  } catch (const EArithmeticError&) {
+    // Base^count itself may lie beyond the range while its reciprocal merely underflows
+    // (2^-16400): that is a tiny result, not an overflow. Retry on the reciprocal base;
+    // a zero base still fails above with a division by zero.
+    if (Base == 0.0L || std::isnan(Base)) throw;
+    const Extended reciprocal = Div(1.0L, Base);
+    if (std::fabs(reciprocal) >= 1.0L) throw;
+    return PowerOfCount(reciprocal, count);
+  }
+}
+
+Extended LogOnePlus(Extended X) {
+  // log1p keeps the precision of small positive X; elsewhere ln(1 + X) is as good.
+  if (X >= 0.0L && X < 0.25L) return checked::Log1p(X);
+  return Ln(Add(1.0L, X));
+}
+
+Extended CompoundFactor(Extended Rate, int32_t N) {
+  return IntegerPower(Add(1.0L, Rate), N);
+}
+
+Extended AnnuityFactor(Extended Rate, int32_t N, PaymentTiming Timing, Extended& CompoundRate) {
+  const Extended n = static_cast<Extended>(N);
+  if (Rate == 0.0L) {
+    CompoundRate = 1.0L;
+    return n;
+  }
+  Extended factor;
+  if (std::fabs(Rate) < kSmallRate) {
+    // (CR - 1) / Rate loses most of its digits here; its first-order expansion does not.
+    CompoundRate = Exp(Mul(n, LogOnePlus(Rate)));
+    factor = Mul(n, Add(1.0L, Mul(n - 1.0L, Rate) / 2.0L));
+  } else {
+    CompoundRate = CompoundFactor(Rate, N);
+    factor = Div(Sub(CompoundRate, 1.0L), Rate);
+  }
+  if (Timing == PaymentTiming::StartOfPeriod) factor = Mul(factor, Add(1.0L, Rate));
+  return factor;
+}
+
+bool IsRelativelySmall(Extended X, Extended Y) {
+  // The two constants are the double-precision numbers, widened.
+  constexpr Extended kRelative = static_cast<Extended>(1e-12);
+  constexpr Extended kAbsolute = static_cast<Extended>(1e-15);
+  return std::fabs(Y) * kRelative + kAbsolute > std::fabs(X);
+}
+
+Extended FutureValue(Extended Rate, int32_t NPeriods, Extended Payment, Extended PresentValue,
+                     PaymentTiming Timing) {
+  if (!(Rate > -1.0L)) throw EInvalidArgument("FutureValue");
+  Extended compound;
+  const Extended annuity = AnnuityFactor(Rate, NPeriods, Timing, compound);
+  if (compound > kPerpetuityFactor) throw EInvalidArgument("FutureValue");
+  return Sub(Mul(-Payment, annuity), Mul(PresentValue, compound));
+}
+
+Extended PresentValue(Extended Rate, int32_t NPeriods, Extended Payment, Extended FutureValue,
+                      PaymentTiming Timing) {
+  if (!(Rate > -1.0L)) throw EInvalidArgument("PresentValue");
+  Extended compound;
+  const Extended annuity = AnnuityFactor(Rate, NPeriods, Timing, compound);
+  if (compound > kPerpetuityFactor) {
+    // The future value no longer matters: the present value of a perpetuity.
+    return Div(Mul(-Payment, Add(1.0L, TimingCode(Timing) * Rate)), Rate);
+  }
+  return Div(Sub(Mul(-Payment, annuity), FutureValue), compound);
+}
+
+Extended Payment(Extended Rate, int32_t NPeriods, Extended PresentValue, Extended FutureValue,
+                 PaymentTiming Timing) {
+  if (!(Rate > -1.0L)) throw EInvalidArgument("Payment");
+  Extended compound;
+  const Extended annuity = AnnuityFactor(Rate, NPeriods, Timing, compound);
+  if (compound > kPerpetuityFactor) {
+    return Div(Mul(-PresentValue, Rate), Add(TimingCode(Timing) * Rate, 1.0L));
+  }
+  return Div(Sub(Mul(-PresentValue, compound), FutureValue), annuity);
+}
+
+Extended NumberOfPeriods(Extended Rate, Extended Payment, Extended PresentValue,
+                         Extended FutureValue, PaymentTiming Timing) {
+  if (!(Rate > -1.0L)) throw EInvalidArgument("NumberOfPeriods");
+  if (Timing == PaymentTiming::StartOfPeriod) Payment = Mul(Payment, Add(1.0L, Rate));
+  const Extended t = Add(Mul(PresentValue, Rate), Payment);
+  // The payment exactly offsets the interest: the balance never moves.
+  if (t == 0.0L) throw EInvalidArgument("NumberOfPeriods");
+  const Extended total = -Add(PresentValue, FutureValue);
+  if (std::fabs(Rate) < kSmallRate) return Div(total, t);
+  const Extended x = Div(Mul(total, Rate), t);
+  if (!(x > -1.0L)) throw EInvalidArgument("NumberOfPeriods");
+  return Div(LogOnePlus(x), LogOnePlus(Rate));
+}
+
+namespace detail {
+
+// Newton's method in T, where e^T is the one-period discount factor, on
+// f(T) = ln(Pmt * X + Last * e^(N T)) - ln(-First), X the sum of e^(k T) for k = 1 .. N-1.
+Extended InterestRateCounted(int32_t NPeriods, Extended Payment, Extended PresentValue,
+                             Extended FutureValue, PaymentTiming Timing, int& Iterations) {
+  Iterations = 0;
+  if (NPeriods <= 0) throw EInvalidArgument("InterestRate");
+  const Extended n = static_cast<Extended>(NPeriods);
+
+  Extended pmt = Payment;
+  Extended first;
+  Extended last;
+  if (Timing == PaymentTiming::EndOfPeriod) {
+    first = PresentValue;
+    last = Add(FutureValue, Payment);
+  } else {
+    first = Add(PresentValue, Payment);
+    last = FutureValue;
+  }
+  // With the first flow of the payments' sign, read the flow backwards in time.
+  bool reverse = false;
+  if (Mul(first, Payment) > 0.0L) {
+    reverse = true;
+    std::swap(first, last);
+  }
+  if (first > 0.0L) {
+    first = -first;
+    pmt = -pmt;
+    last = -last;
+  }
+  if (first == 0.0L || last < 0.0L) throw EInvalidArgument("InterestRate");
+
+  Extended t = 0.0L;
+  for (int iteration = 1; iteration <= kMaxRateIterations; ++iteration) {
+    Iterations = iteration;
+    const Extended ent = Exp(Mul(n, t));
+    if (ent + 1.0L == ent) {
+      // Far out, only the payments against the first flow count.
+      Extended r = Div(-pmt, first);
+      if (reverse) r = Sub(Exp(-LogOnePlus(r)), 1.0L);
+      return r;
+    }
+    const Extended et = Exp(t);
+    const Extended et1 = et - 1.0L;
+    Extended x;
+    Extended y;
+    if (et1 == 0.0L) {
+      x = n;
+      y = x * (x - 1.0L) / 2.0L;
+    } else {
+      x = Div(Mul(et, Sub(Exp(Mul(n - 1.0L, t)), 1.0L)), et1);
+      y = Div(Sub(Sub(Mul(n, ent), et), Mul(x, et)), et1);
+    }
+    const Extended z = Add(Mul(pmt, x), Mul(last, ent));
+    const Extended slope = Div(Add(Mul(pmt, y), Mul(Mul(last, n), ent)), z);
+    const Extended step = Div(Ln(Div(z, -first)), slope);
+    t = Sub(t, step);
+    if (IsRelativelySmall(step, t)) {
+      if (!reverse) t = -t;
+      return Sub(Exp(t), 1.0L);
+    }
+  }
+  throw EInvalidArgument("InterestRate");
+}
+
+}  // namespace detail
+
+Extended InterestRate(int32_t NPeriods, Extended Payment, Extended PresentValue,
+                      Extended FutureValue, PaymentTiming Timing) {
+  int iterations = 0;
+  return detail::InterestRateCounted(NPeriods, Payment, PresentValue, FutureValue, Timing,
+                                     iterations);
+}
+
+}  // namespace quarrant
