@@ -1,6 +1,7 @@
 #pragma once
 // TExpressionEvaluator: a single-pass recursive-descent evaluator of arithmetic expressions
 // (+ - * / ^, prefix signs, parentheses, decimal numbers) at extended precision.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -22,12 +23,16 @@ class TExpressionEvaluator {
   char DecimalSeparator() const { return decimalSeparator_; }
   void SetDecimalSeparator(char separator) { decimalSeparator_ = separator; }
 
+  // Parentheses and prefix signs may nest this deep; one level more is an evaluation error
+  // ("Expression   nested   too   deeply   at   position   %d") instead of a stack overflow.
+  static constexpr int kMaxNesting = 256;
+
  private:
-  // (implementation details are the evaluator's own)
   char decimalSeparator_;
-  int32_t position_ = 0;
-  char current_ = '\0';
-  int32_t depth_ = 0;
+  std::size_t position_ = 0;  // characters consumed so far
+  char current_ = '\0';       // last character read; NUL at the end
+  bool atEnd_ = true;         // the text is used up (an embedded NUL is not the end)
+  int depth_ = 0;             // open parentheses and pending prefix signs
 
   void NextChar();
   void SkipBlanks();
@@ -39,6 +44,8 @@ class TExpressionEvaluator {
   Extended ParsePrimary();
   Extended ParseGroup();
   Extended ParseNumber();
+  Extended ConvertNumber(const std::string& text) const;
+  [[noreturn]] void Fail(const char* message) const;
 };
 
 }  // namespace quarrant
