@@ -1,0 +1,166 @@
+#include "controls/date_edit.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QDate>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "engine/calendar.h"
+
+namespace quarrant {
+
+namespace {
+
+// The user's short date format, with the year always written in full: a two-digit year
+// would make dates a century apart look alike.
+QString ShortDateFormat(const QLocale& locale) {
+  QString format = locale.dateFormat(QLocale::ShortFormat);
+  if (!format.contains(QLatin1String("yyyy")))
+    format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
+  return format;
+}
+
+}  // namespace
+
+const QString DateEdit::kInputMask = QStringLiteral("9999/99/99; ");
+
+DateEdit::DateEdit(QWidget* parent) : QLineEdit(parent) {
+  QAction* dropDown =
+      addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
+  dropDown->setToolTip(tr("Calendar"));
+  connect(dropDown, &QAction::triggered, this, &DateEdit::showCalendar);
+  connect(this, &QLineEdit::textEdited, this, &DateEdit::onTextEdited);
+  showDate();
+}
+
+double DateEdit::MinDateValue() {
+  return DateValueOf(1, 1, 1);
+}
+double DateEdit::MaxDateValue() {
+  return DateValueOf(9999, 12, 31);
+}
+
+void DateEdit::setDateValue(double value) {
+  if (std::isnan(value)) return;
+  // The day of a value is the value truncated toward zero (before 1899-12-30 too).
+  if (std::trunc(value) < MinDateValue()) value = MinDateValue();
+  if (std::trunc(value) > MaxDateValue()) value = MaxDateValue();
+  const bool changed = value != value_;
+  value_ = value;
+  showDate();
+  if (changed) emit dateValueChanged(value_);
+}
+
+void DateEdit::showDate() {
+  const CalendarDate date = CalendarDateOf(value_);
+  if (editing_) {
+    setText(QStringLiteral("%1/%2/%3")
+                .arg(date.year, 4, 10, QLatin1Char('0'))
+                .arg(date.month, 2, 10, QLatin1Char('0'))
+                .arg(date.day, 2, 10, QLatin1Char('0')));
+  } else {
+    setText(locale().toString(QDate(date.year, date.month, date.day), ShortDateFormat(locale())));
+  }
+}
+
+void DateEdit::setEditing(bool editing) {
+  if (editing == editing_) return;
+  editing_ = editing;
+  setInputMask(editing ? kInputMask : QString());
+  showDate();
+}
+
+void DateEdit::onTextEdited(const QString&) {
+  if (!editing_) return;
+  static const QRegularExpression complete(QStringLiteral("^(\\d{4})/(\\d{2})/(\\d{2})$"));
+  const QRegularExpressionMatch match = complete.match(displayText());
+  if (!match.hasMatch()) return;  // not all digits typed yet: the value stays
+  const int year = match.captured(1).toInt();
+  const int month = match.captured(2).toInt();
+  const int day = match.captured(3).toInt();
+  if (!IsValidCalendarDate(year, month, day)) return;
+  const double typed = DateValueOf(year, month, day);
+  if (typed == value_) return;
+  value_ = typed;
+  emit dateValueChanged(value_);
+}
+
+void DateEdit::pickDate(int year, int month, int day) {
+  if (!IsValidCalendarDate(year, month, day)) return;
+  const double picked = DateValueOf(year, month, day);
+  const bool changed = picked != value_;
+  value_ = picked;
+  showDate();
+  if (changed) emit dateValueChanged(value_);
+}
+
+QCalendarWidget* DateEdit::calendar() {
+  if (!calendar_) {
+    popup_ = new QFrame(this, Qt::Popup);
+    popup_->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(popup_);
+    layout->setContentsMargins(1, 1, 1, 1);
+    calendar_ = new QCalendarWidget(popup_);
+    calendar_->setObjectName(QStringLiteral("calendar"));
+    calendar_->setMinimumDate(QDate(1, 1, 1));
+    calendar_->setMaximumDate(QDate(9999, 12, 31));
+    calendar_->setGridVisible(true);
+    layout->addWidget(calendar_);
+    auto pick = [this](QDate date) {
+      popup_->hide();
+      pickDate(date.year(), date.month(), date.day());
+    };
+    connect(calendar_, &QCalendarWidget::clicked, this, pick);
+    connect(calendar_, &QCalendarWidget::activated, this, pick);
+  }
+  return calendar_;
+}
+
+void DateEdit::showCalendar() {
+  QCalendarWidget* pad = calendar();
+  const CalendarDate date = CalendarDateOf(value_);
+  pad->setSelectedDate(QDate(date.year, date.month, date.day));
+  popup_->adjustSize();
+  popup_->move(mapToGlobal(rect().bottomLeft()));
+  popup_->show();
+  pad->setFocus(Qt::PopupFocusReason);
+}
+
+void DateEdit::focusInEvent(QFocusEvent* event) {
+  setEditing(true);
+  QLineEdit::focusInEvent(event);
+}
+
+void DateEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // The drop-down calendar takes the focus only while it is open.
+  if (event->reason() != Qt::PopupFocusReason) setEditing(false);
+}
+
+void DateEdit::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier) ||
+      (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier)) {
+    showCalendar();
+    return;
+  }
+  if (!editing_ && !isReadOnly() && !event->text().isEmpty()) {
+    // Keys reaching the field before it had the focus still go through the mask.
+    setEditing(true);
+    selectAll();
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void DateEdit::changeEvent(QEvent* event) {
+  QLineEdit::changeEvent(event);
+  if (event->type() == QEvent::LocaleChange) showDate();
+}
+
+}  // namespace quarrant
