@@ -1,0 +1,106 @@
+#pragma once
+// PageControl: pages with tabs above them, the tabs wrapping into as many rows as the width
+// needs so that every caption stays readable at once. As on the classic multi-row tab
+// control, the row holding the active tab always sits next to the page; rows keep their
+// cyclic order. Pages keep their contents when another page is shown.
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+class QStackedWidget;
+
+namespace quarrant {
+
+class PageControl;
+
+// The tab rows of a PageControl (drawn by the control itself; the skin colours it through
+// the widget's palette).
+class PageTabBar : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PageTabBar(PageControl* owner);
+
+  // Tab rectangles in this widget's coordinates, for the current width and active page.
+  QRect tabRect(int index) const;
+  int tabAt(const QPoint& position) const;
+  int rowCount() const { return rowCount_; }
+  int rowHeight() const;
+  // Height the rows need at the given width.
+  int heightForWidth(int width) const override;
+  bool hasHeightForWidth() const override { return true; }
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+  void relayout();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  struct Layout {
+    QList<QRect> rects;
+    int rows = 0;
+  };
+  Layout computeLayout(int width) const;
+  int tabWidth(int index) const;
+
+  PageControl* owner_;
+  QList<QRect> rects_;
+  int rowCount_ = 0;
+};
+
+class PageControl : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PageControl(QWidget* parent = nullptr);
+
+  // Appends a page (reparented into the control) with its tab caption; returns its index.
+  int addPage(QWidget* page, const QString& caption);
+  // Creates an empty page with the given object name and caption.
+  QWidget* addPage(const QString& objectName, const QString& caption);
+
+  int count() const { return static_cast<int>(pages_.size()); }
+  QWidget* widget(int index) const;
+  int indexOf(const QWidget* page) const;
+  QString tabText(int index) const;
+  void setTabText(int index, const QString& caption);
+
+  int currentIndex() const { return current_; }
+  QWidget* currentWidget() const { return widget(current_); }
+  void setCurrentIndex(int index);
+  void setCurrentWidget(QWidget* page) { setCurrentIndex(indexOf(page)); }
+
+  PageTabBar* tabBar() const { return tabBar_; }
+  // Font of the tab captions only; the pages keep the font they are given.
+  void setTabFont(const QFont& font);
+  // The rectangle the pages occupy, in this widget's coordinates.
+  QRect pageRect() const;
+
+ signals:
+  void currentChanged(int index);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void relayout();
+
+  PageTabBar* tabBar_;
+  QStackedWidget* stack_;
+  QList<QWidget*> pages_;
+  QStringList captions_;
+  int current_ = -1;
+
+  friend class PageTabBar;
+};
+
+}  // namespace quarrant

@@ -1,0 +1,30 @@
+#include "controls/skin.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QString>
+#include <QStyleFactory>
+
+// The skin's resource lives in the static UI library; registering it here keeps its object
+// file linked into every program that applies the skin.
+static void RegisterSkinResource() {
+  Q_INIT_RESOURCE(skin);
+}
+
+namespace quarrant {
+
+QString SkinStyleSheet() {
+  RegisterSkinResource();
+  QFile file(QStringLiteral(":/skin/quarrant.qss"));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(file.readAll());
+}
+
+void ApplySkin(QApplication& app) {
+  // Fusion draws the same on every desktop, so the style sheet's look does not depend on the
+  // platform theme.
+  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
+  app.setStyleSheet(SkinStyleSheet());
+}
+
+}  // namespace quarrant

@@ -1,0 +1,319 @@
+#include "forms/Utfrm_ZavuzirEza.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <exception>
+
+#include "controls/page_control.h"
+#include "controls/radio_group.h"
+#include "engine/checked_math.h"
+#include "engine/number_format.h"
+#include "forms/error_report.h"
+#include "forms/regional.h"
+#include "version.h"
+
+namespace quarrant {
+
+namespace {
+
+// True when nothing is left of the text once blanks and control characters (codes up to 32)
+// are taken off both ends.
+bool IsBlank(const QString& text) {
+  for (const QChar c : text)
+    if (c.unicode() > 32) return false;
+  return true;
+}
+
+}  // namespace
+
+const QString& Tfrm_ZavuzirEza::PlaceholderText() {
+  static const QString text = QStringLiteral("Can enter expression(Such as: 2*12)");
+  return text;
+}
+
+QFont Tfrm_ZavuzirEza::WindowFont() {
+  // An 8 pt sans-serif dialog font is 11 pixels high on a 96 dpi screen; the pixel size keeps
+  // captions inside their fixed bounds whatever the screen's resolution.
+  QFont font;
+  font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+  font.setPixelSize(11);
+  return font;
+}
+
+QFont Tfrm_ZavuzirEza::ArialFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+  font.setPixelSize(14);
+  return font;
+}
+
+Tfrm_ZavuzirEza::Tfrm_ZavuzirEza(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      evaluator(UserDecimalSeparator()) {
+  setObjectName(QStringLiteral("frm_ZavuzirEza"));
+  setWindowTitle(QStringLiteral("Quarrant"));
+  setFont(WindowFont());
+  setFixedSize(373, 392);
+
+  pc_main = new PageControl(this);
+  pc_main->setObjectName(QStringLiteral("pc_main"));
+  pc_main->setGeometry(9, 4, 353, 326);
+  pc_main->setFont(ArialFont());
+
+  struct PageSpec {
+    QWidget** member;
+    const char* name;
+    const char* caption;
+  };
+  const PageSpec pages[] = {
+      {&ts_tvm, "ts_tvm", "Time Value of Money"},
+      {&ts_irc, "ts_irc", "Interest Rate Conversions"},
+      {&ts_Depreciation, "ts_Depreciation", "Depreciation"},
+      {&ts_CashFlow, "ts_CashFlow", "Cash Flow"},
+      {&ts_datecalc, "ts_datecalc", "Date Calculator"},
+  };
+  for (const PageSpec& page : pages) {
+    *page.member =
+        pc_main->addPage(QString::fromLatin1(page.name), QString::fromLatin1(page.caption));
+    // The tabs use Arial; the controls on the pages use the window's font unless they set
+    // their own.
+    (*page.member)->setFont(WindowFont());
+  }
+
+  BuildTvmPage(ts_tvm);
+  BuildRatesPage(ts_irc);
+  BuildDepreciationPage(ts_Depreciation);
+  BuildCashFlowPage(ts_CashFlow);
+  BuildDatePage(ts_datecalc);
+  BuildSharedStrip();
+
+  for (QLineEdit* field :
+       {ed_FV, ed_I, Ed_N, ed_PMT, ed_PV, ed_NAR, ed_EAR, ed_PIR, ed_cb, ed_sv, ed_el, ed_fact})
+    if (field != nullptr) RegisterValueField(field);
+
+  ChainTabOrder();
+  pc_main->setCurrentIndex(0);
+
+  // The evaluator exists already (a member); the creation handler runs last.
+  FormCreate();
+}
+
+Tfrm_ZavuzirEza::~Tfrm_ZavuzirEza() = default;
+
+void Tfrm_ZavuzirEza::BuildSharedStrip() {
+  lb_expv = MakeLabel(this, QStringLiteral("Expression Value:"), 8, 337, "lb_expv");
+  lb_expv->setGeometry(8, 337, 84, 13);
+  se_expv = MakeEdit(this, "se_expv", QRect(96, 336, 265, 20), true);
+  se_expv->setText(QStringLiteral("0"));
+  lb_digits = MakeLabel(this, QStringLiteral("Decimal places:"), 8, 361, "lb_digits");
+  lb_digits->setGeometry(8, 361, 75, 13);
+
+  cb_digits = new QComboBox(this);
+  cb_digits->setObjectName(QStringLiteral("cb_digits"));
+  cb_digits->setEditable(false);
+  cb_digits->addItem(QStringLiteral("General"));
+  for (int i = 0; i <= 10; ++i) cb_digits->addItem(QString::number(i));
+  cb_digits->setCurrentIndex(3);
+  cb_digits->setGeometry(83, 359, 44, 20);
+  // The closed box is narrow; let the open list show "General" in full.
+  cb_digits->view()->setMinimumWidth(
+      cb_digits->fontMetrics().horizontalAdvance(QStringLiteral("General")) + 24);
+
+  sb_help = MakeButton(this, "sb_help", QStringLiteral("&Help"), QRect(295, 358, 67, 25));
+  connect(sb_help, &QPushButton::clicked, this, [this] { Guarded([this] { sb_helpClick(); }); });
+}
+
+void Tfrm_ZavuzirEza::FormCreate() {
+  ResetDepreciationDefaults();
+  CreateHelpObject();
+  setWindowTitle(windowTitle() + QStringLiteral(" V") + QString::number(QUARRANT_VERSION_MAJOR) +
+                 QLatin1Char('.') + QString::number(QUARRANT_VERSION_MINOR));
+}
+
+// ---- Control factories ----
+
+QPushButton* Tfrm_ZavuzirEza::MakeButton(QWidget* parent, const char* name, const QString& caption,
+                                         const QRect& bounds) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(bounds);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QLineEdit* Tfrm_ZavuzirEza::MakeValueField(QWidget* parent, const char* name, const QRect& bounds) {
+  QLineEdit* field = MakeEdit(parent, name, bounds, false);
+  field->setFont(ArialFont());
+  field->setProperty("valueField", true);
+  return field;
+}
+
+QLabel* Tfrm_ZavuzirEza::MakeLabel(QWidget* parent, const QString& caption, int left, int top,
+                                   const char* name) {
+  auto* label = new QLabel(caption, parent);
+  if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
+  label->adjustSize();
+  label->move(left, top);
+  return label;
+}
+
+QLineEdit* Tfrm_ZavuzirEza::MakeEdit(QWidget* parent, const char* name, const QRect& bounds,
+                                     bool readOnly) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setGeometry(bounds);
+  edit->setReadOnly(readOnly);
+  return edit;
+}
+
+void Tfrm_ZavuzirEza::SetTabOrder(const QList<QWidget*>& order) {
+  QList<QWidget*> leaves;
+  for (QWidget* widget : order) {
+    if (widget == nullptr) continue;
+    if (auto* group = qobject_cast<RadioGroup*>(widget)) {
+      for (int i = 0; i < group->count(); ++i) leaves.append(group->button(i));
+    } else {
+      leaves.append(widget);
+    }
+  }
+  for (qsizetype i = 1; i < leaves.size(); ++i)
+    QWidget::setTabOrder(leaves.at(i - 1), leaves.at(i));
+}
+
+void Tfrm_ZavuzirEza::ChainTabOrder() {
+  // Each page's controls keep the order their page gave them; the window level follows:
+  // the pages, Help, decimal places, preview.
+  QList<QWidget*> chain{pc_main->tabBar()};
+  for (int p = 0; p < pc_main->count(); ++p) {
+    QWidget* page = pc_main->widget(p);
+    QList<QWidget*> onPage;
+    QWidget* w = this;
+    do {
+      w = w->nextInFocusChain();
+      if ((w->focusPolicy() & Qt::TabFocus) && page->isAncestorOf(w) && !onPage.contains(w))
+        onPage.append(w);
+    } while (w != this);
+    chain += onPage;
+  }
+  chain << sb_help << cb_digits << se_expv;
+  for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
+// ---- Value fields ----
+
+void Tfrm_ZavuzirEza::RegisterValueField(QLineEdit* field) {
+  if (valueFields_.contains(field)) return;
+  valueFields_.append(field);
+  field->installEventFilter(this);
+  connect(field, &QLineEdit::textChanged, this,
+          [this, field] { Guarded([this, field] { OnEditChange(field); }); });
+}
+
+bool Tfrm_ZavuzirEza::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (field != nullptr && valueFields_.contains(field))
+      Guarded([this, field] { OnEditEnter(field); });
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void Tfrm_ZavuzirEza::keyPressEvent(QKeyEvent* event) {
+  // The calculator has no Cancel button: Escape must not close the program's only window.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+Extended Tfrm_ZavuzirEza::EvaluateForPreview(const QString& text) {
+  QString source = text == PlaceholderText() ? QStringLiteral("0") : text;
+  if (IsBlank(source)) source = QStringLiteral("0");
+  evaluator.Expression = source.toStdString();
+  return evaluator.Evaluate();
+}
+
+void Tfrm_ZavuzirEza::OnEditChange(QLineEdit* field) {
+  QString preview;
+  try {
+    preview = FormatValue(EvaluateForPreview(field->text()));
+  } catch (const std::exception&) {
+    preview = QStringLiteral("Syntax Error!");
+  }
+  se_expv->setText(preview);
+}
+
+void Tfrm_ZavuzirEza::OnEditEnter(QLineEdit* field) {
+  if (field->text() == PlaceholderText()) field->clear();  // fires the change handler
+  OnEditChange(field);
+}
+
+Extended Tfrm_ZavuzirEza::EvaluateText(const QString& text) {
+  QString source = text == PlaceholderText() ? QStringLiteral("0") : text;
+  if (IsBlank(source)) source = QStringLiteral("0");
+  evaluator.Expression = source.toStdString();
+  try {
+    return evaluator.Evaluate();
+  } catch (const std::exception&) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
+                    QStringLiteral("Expression Error:") + source, QMessageBox::Ok, this);
+    box.exec();
+    return 0.0L;
+  }
+}
+
+QString Tfrm_ZavuzirEza::FormatValue(Extended value) const {
+  const int selector = cb_digits != nullptr ? qMax(cb_digits->currentIndex(), 0) : 3;
+  return QString::fromStdString(FormatForSelector(value, selector, UserDecimalSeparator()));
+}
+
+// ---- Shared page operations ----
+
+int32_t Tfrm_ZavuzirEza::PeriodsPerYear(int itemIndex) {
+  switch (itemIndex) {
+    case 0:
+      return 12;
+    case 1:
+      return 4;
+    case 2:
+      return 2;
+    default:
+      return 1;
+  }
+}
+
+bool Tfrm_ZavuzirEza::PaymentAtBeginning() const {
+  return rb_pmtt->itemIndex() != 1;
+}
+
+Extended Tfrm_ZavuzirEza::PeriodicRate() {
+  const Extended annualPercent = EvaluateText(ed_I->text());
+  return annualPercent / PeriodsPerYear(rg_PMTF->itemIndex()) / 100.0L;
+}
+
+Extended Tfrm_ZavuzirEza::AnnualRatePercent(Extended periodicRate) const {
+  return checked::Mul(checked::Mul(periodicRate, PeriodsPerYear(rg_PMTF->itemIndex())), 100.0L);
+}
+
+int32_t Tfrm_ZavuzirEza::RatePeriodsPerYear() const {
+  return PeriodsPerYear(rg_PMTFi->itemIndex());
+}
+
+void Tfrm_ZavuzirEza::ResetDepreciationDefaults() {
+  if (ed_el != nullptr) ed_el->setText(FormatValue(4.0L));
+  if (ed_fact != nullptr) ed_fact->setText(FormatValue(2.0L));
+}
+
+}  // namespace quarrant

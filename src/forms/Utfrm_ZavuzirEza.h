@@ -1,0 +1,261 @@
+#pragma once
+// Tfrm_ZavuzirEza: the calculator's main window. Five pages of calculators (time value of
+// money, interest rate conversions, depreciation, cash flow, dates) above a strip that every
+// page shares: the expression preview, the decimal places selector and the Help button.
+//
+// The class is split over several source files, one per page:
+//   Utfrm_ZavuzirEza.cpp               window, shared strip, value fields, shared operations
+//   Utfrm_ZavuzirEza_tvm.cpp           time value of money page
+//   Utfrm_ZavuzirEza_rates.cpp         interest rate conversion page
+//   Utfrm_ZavuzirEza_depreciation.cpp  depreciation page
+//   Utfrm_ZavuzirEza_cashflow.cpp      cash flow page
+//   Utfrm_ZavuzirEza_dates.cpp         date calculator page
+//   Utfrm_ZavuzirEza_amortization.cpp  opening the amortization window
+//   Utfrm_ZavuzirEza_help.cpp          help object, F1 and the Help button
+#include <QDialog>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <cstdint>
+
+#include "engine/cmpEvaluator.h"
+#include "engine/extended.h"
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRect;
+class QTableView;
+class QWidget;
+
+namespace quarrant {
+
+class DateEdit;
+class NumericEdit;
+class PageControl;
+class RadioGroup;
+class SpinEdit;
+class THookHelpSystem;
+
+class Tfrm_ZavuzirEza : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Tfrm_ZavuzirEza(QWidget* parent = nullptr);
+  ~Tfrm_ZavuzirEza() override;
+
+  // The text of Ed_N at start; wherever a field's whole text equals it, the field reads 0.
+  static const QString& PlaceholderText();
+
+  // ---- Shared operations of the pages ----
+  // Reads a value field: placeholder or blank text reads 0; a text that does not evaluate is
+  // reported in a message box ("Expression Error:" + text) and reads 0. Never throws.
+  Extended EvaluateText(const QString& text);
+  // Writes a number as the decimal places selector cb_digits asks, with the user's separator.
+  QString FormatValue(Extended value) const;
+  // True unless "Payment time" (rb_pmtt) has "End of period" selected.
+  bool PaymentAtBeginning() const;
+  // ed_I (annual percent) / periods per year of rg_PMTF / 100.
+  Extended PeriodicRate();
+  // Periodic rate * periods per year of rg_PMTF * 100.
+  Extended AnnualRatePercent(Extended periodicRate) const;
+  // Periods per year of the rate conversion page's rg_PMTFi.
+  int32_t RatePeriodsPerYear() const;
+  // Expected life 4 and factor 2 on the depreciation page, written through FormatValue.
+  void ResetDepreciationDefaults();
+
+  // Periods per year of a "Payment frequency" group by item index: 12, 4, 2, else 1.
+  static int32_t PeriodsPerYear(int itemIndex);
+
+  // ---- Window events ----
+  void FormCreate();
+  // Help request on the window (F1; help context 1000): shows the topic "default.htm".
+  bool FormHelp(uint16_t Command, int32_t Data, bool& CallHelp);
+  void sb_helpClick();
+
+  // ---- Value fields (the twelve expression fields of the first three pages) ----
+  // Live preview: evaluates the field's text and shows it in se_expv, or "Syntax Error!".
+  void OnEditChange(QLineEdit* field);
+  // Focus received: clears the placeholder text, then runs the live preview.
+  void OnEditEnter(QLineEdit* field);
+
+  // ---- Time value of money page ----
+  void sb_NClick();
+  void sb_iClick();
+  void sb_PVClick();
+  void sb_PMTClick();
+  void sb_FVClick();
+  void sb_clearClick();
+  void sb_AmortizationClick();
+
+  // ---- Interest rate conversion page ----
+  void sb_NARClick();
+  void sb_EARClick();
+  void sb_PIRClick();
+  void sb_clearcfClick();
+
+  // ---- Depreciation page ----
+  void sb_calcClick();
+  void sb_cleardClick();
+
+  // ---- Cash flow page ----
+  void sb_InsertClick();
+  void sb_ReplaceClick();
+  void sb_DeleteClick();
+  void lv_cashfllowClick();
+  void sb_clearcashfClick();
+  void sb_calculateClick();
+
+  // ---- Date calculator page ----
+  void sb_dateClick();
+  void sb_bdateClick();
+  void sb_edateClick();
+  void sb_dbdateClick();
+
+  // ---- Controls (object names equal the member names) ----
+  // Window level
+  PageControl* pc_main = nullptr;
+  QLabel* lb_expv = nullptr;
+  QLineEdit* se_expv = nullptr;
+  QLabel* lb_digits = nullptr;
+  QComboBox* cb_digits = nullptr;
+  QPushButton* sb_help = nullptr;
+
+  // Pages of pc_main
+  QWidget* ts_tvm = nullptr;
+  QWidget* ts_irc = nullptr;
+  QWidget* ts_Depreciation = nullptr;
+  QWidget* ts_CashFlow = nullptr;
+  QWidget* ts_datecalc = nullptr;
+
+  // Time value of money
+  QPushButton* sb_N = nullptr;
+  QLineEdit* Ed_N = nullptr;
+  QPushButton* sb_i = nullptr;
+  QLineEdit* ed_I = nullptr;
+  QLabel* lb_Ipercent = nullptr;
+  QPushButton* sb_PV = nullptr;
+  QLineEdit* ed_PV = nullptr;
+  QPushButton* sb_PMT = nullptr;
+  QLineEdit* ed_PMT = nullptr;
+  QPushButton* sb_FV = nullptr;
+  QLineEdit* ed_FV = nullptr;
+  RadioGroup* rg_PMTF = nullptr;
+  RadioGroup* rb_pmtt = nullptr;
+  QPushButton* sb_Amortization = nullptr;
+  QPushButton* sb_clear = nullptr;
+
+  // Interest rate conversions
+  QPushButton* sb_NAR = nullptr;
+  QLineEdit* ed_NAR = nullptr;
+  QLabel* lb_NARpercent = nullptr;
+  QPushButton* sb_EAR = nullptr;
+  QLineEdit* ed_EAR = nullptr;
+  QLabel* lb_EARpercent = nullptr;
+  QPushButton* sb_PIR = nullptr;
+  QLineEdit* ed_PIR = nullptr;
+  QLabel* lb_PIRpercent = nullptr;
+  RadioGroup* rg_PMTFi = nullptr;
+  QPushButton* sb_clearcf = nullptr;
+
+  // Depreciation
+  QLineEdit* ed_cb = nullptr;
+  QLineEdit* ed_sv = nullptr;
+  QLineEdit* ed_el = nullptr;
+  QLineEdit* ed_fact = nullptr;
+  QComboBox* cb_method = nullptr;
+  QPushButton* sb_calc = nullptr;
+  QPushButton* sb_cleard = nullptr;
+  QFrame* pn_pery = nullptr;
+  QTableView* lv_pery = nullptr;
+
+  // Cash flow
+  NumericEdit* se_diarate = nullptr;
+  QPushButton* sb_Insert = nullptr;
+  QPushButton* sb_Replace = nullptr;
+  QPushButton* sb_Delete = nullptr;
+  QPushButton* sb_clearcashf = nullptr;
+  NumericEdit* se_amount = nullptr;
+  SpinEdit* se_Times = nullptr;
+  QFrame* pn_cashfllow = nullptr;
+  QTableView* lv_cashfllow = nullptr;
+  QPushButton* sb_calculate = nullptr;
+  QLineEdit* se_irr = nullptr;
+  QLineEdit* se_npv = nullptr;
+  QLineEdit* se_nfv = nullptr;
+
+  // Date calculator
+  PageControl* pc_dates = nullptr;
+  QWidget* ts_OneDate = nullptr;
+  QWidget* ts_twodate = nullptr;
+  QPushButton* sb_date = nullptr;
+  DateEdit* de_date = nullptr;
+  QLineEdit* ed_doy = nullptr;
+  QLineEdit* ed_wofy = nullptr;
+  QLineEdit* ed_dinm = nullptr;
+  QLineEdit* ed_leapy = nullptr;
+  QPushButton* sb_bdate = nullptr;
+  DateEdit* de_begin = nullptr;
+  QPushButton* sb_edate = nullptr;
+  DateEdit* de_end = nullptr;
+  QPushButton* sb_dbdate = nullptr;
+  NumericEdit* ne_bd = nullptr;
+  QGroupBox* gb_between = nullptr;
+  QLineEdit* ed_bty = nullptr;
+  QLineEdit* ed_btm = nullptr;
+  QLineEdit* ed_btd = nullptr;
+
+  // ---- Fonts of the window ----
+  // The window's own font ("MS Sans Serif" 8 pt, rendered with a metric-compatible face).
+  static QFont WindowFont();
+  // Arial 14 px (rendered with Liberation Sans): page tabs and value fields.
+  static QFont ArialFont();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // Creates one page's controls on page (each defined in that page's source file).
+  void BuildTvmPage(QWidget* page);
+  void BuildRatesPage(QWidget* page);
+  void BuildDepreciationPage(QWidget* page);
+  void BuildCashFlowPage(QWidget* page);
+  void BuildDatePage(QWidget* page);
+  void BuildSharedStrip();
+  // Chains the tab order: pages (each page's own order), Help, decimal places, preview.
+  void ChainTabOrder();
+  // Creates the help object and the F1 request (Utfrm_ZavuzirEza_help.cpp).
+  void CreateHelpObject();
+
+ public:
+  // Control factories used by every page: object name, bounds and the window's fonts.
+  QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                          const QRect& bounds);
+  // A value field: Arial 14 px edit box; becomes live (preview, focus handling) through
+  // RegisterValueField, which the constructor calls for all twelve fields.
+  QLineEdit* MakeValueField(QWidget* parent, const char* name, const QRect& bounds);
+  QLabel* MakeLabel(QWidget* parent, const QString& caption, int left, int top,
+                    const char* name = nullptr);
+  QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& bounds, bool readOnly);
+  // Sets the tab order of a page's controls in the order given; a radio group stands for its
+  // buttons.
+  static void SetTabOrder(const QList<QWidget*>& order);
+
+ private:
+  void RegisterValueField(QLineEdit* field);
+  // Evaluates a field's text for the preview; throws on any error.
+  Extended EvaluateForPreview(const QString& text);
+
+  // The window's expression evaluator, created with the window before FormCreate runs.
+  TExpressionEvaluator evaluator;
+  // The help object; it lives until the program ends (not owned by the window).
+  THookHelpSystem* help = nullptr;
+  QList<QLineEdit*> valueFields_;
+};
+
+}  // namespace quarrant

@@ -1,0 +1,89 @@
+// Interest rate conversion page: nominal annual, effective annual and periodic rate in
+// percent for the compounding periods per year of the page's own frequency group. Arithmetic
+// errors are not caught here; they end the handler and reach the program-wide error report.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "controls/radio_group.h"
+#include "engine/UtFunctionImp.h"
+#include "engine/checked_math.h"
+#include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/error_report.h"
+
+namespace quarrant {
+
+void Tfrm_ZavuzirEza::BuildRatesPage(QWidget* page) {
+  sb_NAR = MakeButton(page, "sb_NAR", QStringLiteral("Nominal Annual Rate"), {14, 10, 129, 25});
+  ed_NAR = MakeValueField(page, "ed_NAR", {145, 11, 186, 18});
+  lb_NARpercent = MakeLabel(page, QStringLiteral("%"), 332, 14, "lb_NARpercent");
+  sb_EAR = MakeButton(page, "sb_EAR", QStringLiteral("Effective Annual Rate"), {14, 38, 129, 25});
+  ed_EAR = MakeValueField(page, "ed_EAR", {145, 39, 186, 18});
+  lb_EARpercent = MakeLabel(page, QStringLiteral("%"), 332, 42, "lb_EARpercent");
+  sb_PIR = MakeButton(page, "sb_PIR", QStringLiteral("Periodic Interest Rate"), {14, 65, 129, 25});
+  ed_PIR = MakeValueField(page, "ed_PIR", {145, 66, 186, 18});
+  lb_PIRpercent = MakeLabel(page, QStringLiteral("%"), 332, 69, "lb_PIRpercent");
+
+  rg_PMTFi = new RadioGroup(QStringLiteral("Payment frequency"),
+                            {QStringLiteral("Monthly"), QStringLiteral("Quarterly"),
+                             QStringLiteral("Semi-annually"), QStringLiteral("Annually")},
+                            page);
+  rg_PMTFi->setObjectName(QStringLiteral("rg_PMTFi"));
+  rg_PMTFi->setGeometry(14, 93, 185, 100);
+  rg_PMTFi->setItemIndex(0);
+
+  sb_clearcf = MakeButton(page, "sb_clearcf", QStringLiteral("C&lear"), {256, 254, 75, 25});
+
+  SetTabOrder({sb_NAR, ed_NAR, sb_EAR, ed_EAR, sb_PIR, ed_PIR, rg_PMTFi, sb_clearcf});
+
+  const struct {
+    QPushButton* button;
+    void (Tfrm_ZavuzirEza::*handler)();
+  } handlers[] = {
+      {sb_NAR, &Tfrm_ZavuzirEza::sb_NARClick},
+      {sb_EAR, &Tfrm_ZavuzirEza::sb_EARClick},
+      {sb_PIR, &Tfrm_ZavuzirEza::sb_PIRClick},
+      {sb_clearcf, &Tfrm_ZavuzirEza::sb_clearcfClick},
+  };
+  for (const auto& entry : handlers) {
+    const auto handler = entry.handler;
+    connect(entry.button, &QPushButton::clicked, this,
+            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+  }
+}
+
+void Tfrm_ZavuzirEza::sb_NARClick() {
+  const Extended nominal = EvaluateText(ed_NAR->text());
+  const Extended effective =
+      checked::Mul(NominalToEffective(RatePeriodsPerYear(), nominal / 100.0L), 100.0L);
+  ed_EAR->setText(FormatValue(effective));
+  // The nominal field is read a second time for the periodic rate.
+  const Extended nominalAgain = EvaluateText(ed_NAR->text());
+  ed_PIR->setText(FormatValue(nominalAgain / RatePeriodsPerYear()));
+}
+
+void Tfrm_ZavuzirEza::sb_EARClick() {
+  const Extended effective = EvaluateText(ed_EAR->text());
+  const Extended nominal =
+      checked::Mul(EffectiveToNominal(RatePeriodsPerYear(), effective / 100.0L), 100.0L);
+  ed_NAR->setText(FormatValue(nominal));
+  ed_PIR->setText(FormatValue(nominal / RatePeriodsPerYear()));
+}
+
+void Tfrm_ZavuzirEza::sb_PIRClick() {
+  const Extended periodic = EvaluateText(ed_PIR->text());
+  const Extended nominal = checked::Mul(RatePeriodsPerYear(), periodic);
+  ed_NAR->setText(FormatValue(nominal));
+  const Extended effective =
+      checked::Mul(NominalToEffective(RatePeriodsPerYear(), nominal / 100.0L), 100.0L);
+  ed_EAR->setText(FormatValue(effective));
+}
+
+void Tfrm_ZavuzirEza::sb_clearcfClick() {
+  ed_EAR->setText(QString());
+  ed_NAR->setText(QString());
+  ed_PIR->setText(QString());
+  rg_PMTFi->setItemIndex(0);
+}
+
+}  // namespace quarrant

@@ -1,0 +1,43 @@
+// Quarrant: program start. Order: help control library, diagnostic log, application, main
+// window (its evaluator, then its creation handler), report form, message loop.
+#include <QApplication>
+
+#include <exception>
+
+#include "controls/skin.h"
+#include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/error_report.h"
+
+namespace quarrant {
+namespace {
+
+// The application object. Every handler of the program runs inside its own guard; an error
+// that escapes one anyway (from code outside those guards) reaches the program-wide error
+// report here instead of ending the program.
+class QuarrantApplication : public QApplication {
+ public:
+  using QApplication::QApplication;
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+      ReportProgramError(QString::fromUtf8(error.what()));
+    } catch (...) {
+      ReportProgramError(QStringLiteral("Unknown error"));
+    }
+    return false;
+  }
+};
+
+}  // namespace
+}  // namespace quarrant
+
+int main(int argc, char** argv) {
+  quarrant::QuarrantApplication app(argc, argv);
+  quarrant::ApplySkin(app);
+
+  quarrant::Tfrm_ZavuzirEza mainWindow;
+  mainWindow.show();
+  return app.exec();
+}
