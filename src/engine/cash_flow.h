@@ -20,6 +20,8 @@ int64_t OutflowPrefixLength(std::span<const double> Flows);
 SplitPolynomialValue SplitPolynomial(std::span<const double> Flows, Extended X);
 
 Extended InternalRateOfReturn(Extended Guess, std::span<const double> Flows);
+// The same search; Steps receives the number of Newton steps taken (also when it fails).
+Extended InternalRateOfReturn(Extended Guess, std::span<const double> Flows, int32_t& Steps);
 Extended NetPresentValue(Extended Rate, std::span<const double> Flows, PaymentTiming Timing);
 
 }  // namespace quarrant

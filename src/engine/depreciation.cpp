@@ -1,0 +1,27 @@
+#include "engine/depreciation.h"
+
+#include <cstdint>
+
+#include "engine/checked_math.h"
+#include "engine/engine_errors.h"
+
+namespace quarrant {
+
+Extended SLNDepreciation(Extended Cost, Extended Salvage, int32_t Life) {
+  if (Life < 1) throw EInvalidArgument("SLNDepreciation");
+  return checked::Div(checked::Sub(Cost, Salvage), static_cast<Extended>(Life));
+}
+
+Extended SumOfYearsDigitsDepreciation(Extended Cost, Extended Salvage, int32_t Life,
+                                      int32_t Period) {
+  if (Period < 1 || Period > Life || Salvage >= Cost) return 0.0L;
+  // Life * (Life + 1) leaves the 32-bit range above a life of 46 340; in 64 bits both
+  // products stay exact for every 32-bit life, and the extended format holds them exactly.
+  const int64_t life = Life;
+  const int64_t digits = 2 * (life - Period + 1);
+  const int64_t digitSum = life * (life + 1);
+  return checked::Div(checked::Mul(checked::Sub(Cost, Salvage), static_cast<Extended>(digits)),
+                      static_cast<Extended>(digitSum));
+}
+
+}  // namespace quarrant
