@@ -1,0 +1,580 @@
+#include "forms/Utfrm_Amortization.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+#include "engine/amortization.h"
+#include "engine/number_format.h"
+#include "forms/Utfrm_report.h"
+#include "forms/error_report.h"
+#include "forms/regional.h"
+#include "report/export_filters.h"
+
+namespace quarrant {
+
+// ---------------------------------------------------------------------------------------------
+// ScheduleListModel
+
+ScheduleListModel::ScheduleListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int ScheduleListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : RowCount();
+}
+
+int ScheduleListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant ScheduleListModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid()) return QVariant();
+  return Text(index.row(), index.column());
+}
+
+QVariant ScheduleListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  static const char* const kHeaders[kColumns] = {"Period",          "Principal",      "Interest",
+                                                 "Total Principal", "Total Interest", "Balance"};
+  if (orientation != Qt::Horizontal || section < 0 || section >= kColumns)
+    return QAbstractTableModel::headerData(section, orientation, role);
+  if (role == Qt::DisplayRole) return QString::fromLatin1(kHeaders[section]);
+  if (role == Qt::TextAlignmentRole)
+    return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+  return QVariant();
+}
+
+int ScheduleListModel::RowCount() const {
+  QReadLocker lock(&lock_);
+  return static_cast<int>(rowStart_.size());
+}
+
+QString ScheduleListModel::TextLocked(int row, int column) const {
+  if (row < 0 || row >= static_cast<int>(rowStart_.size()) || column < 0 || column >= kColumns)
+    return QString();
+  const char* p = text_.data() + rowStart_[static_cast<size_t>(row)];
+  for (int c = 0; c < column; ++c) p += std::char_traits<char>::length(p) + 1;
+  return QString::fromUtf8(p, static_cast<qsizetype>(std::char_traits<char>::length(p)));
+}
+
+QString ScheduleListModel::Text(int row, int column) const {
+  QReadLocker lock(&lock_);
+  return TextLocked(row, column);
+}
+
+ScheduleListModel::RowTexts ScheduleListModel::Row(int row) const {
+  QReadLocker lock(&lock_);
+  RowTexts texts;
+  for (int c = 0; c < kColumns; ++c) texts[static_cast<size_t>(c)] = TextLocked(row, c);
+  return texts;
+}
+
+void ScheduleListModel::Clear() {
+  if (updateDepth_ == 0) beginResetModel();
+  {
+    QWriteLocker lock(&lock_);
+    std::vector<char>().swap(text_);
+    std::vector<size_t>().swap(rowStart_);
+  }
+  if (updateDepth_ == 0) endResetModel();
+}
+
+void ScheduleListModel::Reserve(int rows) {
+  if (rows <= 0) return;
+  QWriteLocker lock(&lock_);
+  // Six texts of about ten characters each per row.
+  rowStart_.reserve(static_cast<size_t>(rows));
+  text_.reserve(static_cast<size_t>(rows) * 64);
+}
+
+void ScheduleListModel::AppendRow(std::initializer_list<std::string_view> texts) {
+  const int row = static_cast<int>(rowStart_.size());
+  if (updateDepth_ == 0) beginInsertRows(QModelIndex(), row, row);
+  {
+    QWriteLocker lock(&lock_);
+    rowStart_.push_back(text_.size());
+    int count = 0;
+    for (std::string_view text : texts) {
+      if (count++ == kColumns) break;
+      text_.insert(text_.end(), text.begin(), text.end());
+      text_.push_back('\0');
+    }
+    for (; count < kColumns; ++count) text_.push_back('\0');
+  }
+  if (updateDepth_ == 0) endInsertRows();
+}
+
+void ScheduleListModel::BeginUpdate() {
+  if (updateDepth_++ == 0) beginResetModel();
+}
+
+void ScheduleListModel::EndUpdate() {
+  if (updateDepth_ > 0 && --updateDepth_ == 0) endResetModel();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tfrm_Amortization
+
+namespace {
+
+// Suspends the list's repainting and its views' row bookkeeping while a schedule is appended;
+// both resume when the guard goes, also when the computation ends with an error.
+class ListUpdateGuard {
+ public:
+  ListUpdateGuard(QTableView* view, ScheduleListModel* model) : view_(view), model_(model) {
+    view_->setUpdatesEnabled(false);
+    model_->BeginUpdate();
+  }
+  ~ListUpdateGuard() {
+    model_->EndUpdate();
+    view_->setUpdatesEnabled(true);
+  }
+  ListUpdateGuard(const ListUpdateGuard&) = delete;
+  ListUpdateGuard& operator=(const ListUpdateGuard&) = delete;
+
+ private:
+  QTableView* view_;
+  ScheduleListModel* model_;
+};
+
+QFont EditFont() {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(14);
+  return font;
+}
+
+// True when the text holds a character other than blanks and control characters.
+bool HasContent(const QString& text) {
+  for (QChar c : text)
+    if (c.unicode() > 32) return true;
+  return false;
+}
+
+}  // namespace
+
+Tfrm_Amortization::Tfrm_Amortization(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frm_Amortization"));
+  setWindowTitle(QStringLiteral("Amortization Schedule"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  setSizeGripEnabled(true);
+  BuildControls();
+  resize(577, 405);
+  FormCreate();
+}
+
+Tfrm_Amortization::~Tfrm_Amortization() {
+  // The report form outlives this window: leave it unbound.
+  if (boundReport_) {
+    boundReport_->rep_schedule->OnBeforeGenerate = nullptr;
+    boundReport_->rep_schedule->OnNeedData = nullptr;
+  }
+}
+
+void Tfrm_Amortization::BuildControls() {
+  pn_inputs = new QWidget(this);
+  pn_inputs->setObjectName(QStringLiteral("pn_inputs"));
+  pn_inputs->setFixedHeight(113);
+
+  il_toolbar = {QIcon(QStringLiteral(":/report/saveas.xpm")),
+                QIcon(QStringLiteral(":/report/print.xpm")),
+                QIcon(QStringLiteral(":/report/preview.xpm"))};
+
+  tb_report = new QToolBar(pn_inputs);
+  tb_report->setObjectName(QStringLiteral("tb_report"));
+  tb_report->setMovable(false);
+  tb_report->setFloatable(false);
+  tb_report->setIconSize(QSize(16, 16));
+  tb_report->setContentsMargins(0, 0, 0, 0);
+  if (tb_report->layout()) {
+    tb_report->layout()->setSpacing(0);
+    tb_report->layout()->setContentsMargins(0, 0, 0, 0);
+  }
+  tb_report->setGeometry(0, 0, 577, 25);
+  auto iconButton = [this](const char* name, int icon, const char* tip) {
+    auto* button = new QToolButton(tb_report);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(il_toolbar.value(icon));
+    button->setToolTip(QString::fromLatin1(tip));
+    button->setAutoRaise(true);
+    button->setFixedSize(25, 25);
+    tb_report->addWidget(button);
+    return button;
+  };
+  sb_saveas = iconButton("sb_saveas", 0, "Save as");
+  sb_print = iconButton("sb_print", 1, "Print");
+  sb_preview = iconButton("sb_preview", 2, "Preview");
+  sb_close = new QToolButton(tb_report);
+  sb_close->setObjectName(QStringLiteral("sb_close"));
+  sb_close->setText(QStringLiteral("&Close"));
+  sb_close->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  sb_close->setAutoRaise(true);
+  sb_close->setFixedSize(62, 25);
+  tb_report->addWidget(sb_close);
+
+  auto label = [this](const char* name, const char* text, int x, int y) {
+    auto* l = new QLabel(QString::fromLatin1(text), pn_inputs);
+    l->setObjectName(QString::fromLatin1(name));
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+  };
+  auto edit = [this](const char* name, int x, int y, int w, int h) {
+    auto* e = new QLineEdit(QStringLiteral("0"), pn_inputs);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setGeometry(x, y, w, h);
+    e->setFont(EditFont());
+    QPalette palette = e->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    e->setPalette(palette);
+    e->setTextMargins(0, 0, 0, 0);
+    return e;
+  };
+  auto combo = [this](const char* name, int x, int y, int w, int h, const QStringList& items,
+                      int index) {
+    auto* c = new QComboBox(pn_inputs);
+    c->setObjectName(QString::fromLatin1(name));
+    c->setEditable(false);
+    c->addItems(items);
+    c->setCurrentIndex(index);
+    c->setGeometry(x, y, w, h);
+    return c;
+  };
+
+  lb_NPer = label("lb_NPer", "Number of Periods:", 21, 38);
+  se_NPer = edit("se_NPer", 114, 36, 100, 18);
+  lb_i = label("lb_i", "Annual Interest (I%YR):", 2, 62);
+  se_i = edit("se_i", 114, 60, 100, 18);
+  lb_pv = label("lb_pv", "Present Value:", 222, 39);
+  se_pv = edit("se_pv", 296, 36, 121, 18);
+  lb_fv = label("lb_fv", "Future Value:", 228, 61);
+  se_fv = edit("se_fv", 296, 60, 121, 18);
+  lb_pt = label("lb_pt", "Payment time:", 226, 87);
+  cb_pt = combo("cb_pt", 296, 84, 120, 20,
+                {QStringLiteral("Beginning of period"), QStringLiteral("End of period")}, 1);
+  sb_Calc = new QPushButton(QStringLiteral("&Calculate"), pn_inputs);
+  sb_Calc->setObjectName(QStringLiteral("sb_Calc"));
+  sb_Calc->setGeometry(434, 36, 121, 61);
+  sb_Calc->setAutoDefault(false);
+  lb_pmtf = label("lb_pmtf", "Payment frequency:", 16, 87);
+  cb_pmtf = combo("cb_pmtf", 114, 84, 100, 20,
+                  {QStringLiteral("Monthly"), QStringLiteral("Quarterly"),
+                   QStringLiteral("Semi-annually"), QStringLiteral("Annually")},
+                  0);
+  // Tab order as the inputs are listed.
+  QWidget* order[] = {sb_saveas, sb_print, sb_preview, sb_close, se_NPer, se_i,
+                      se_pv,     se_fv,    cb_pt,      sb_Calc,  cb_pmtf};
+  for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+
+  pn_list = new QFrame(this);
+  pn_list->setObjectName(QStringLiteral("pn_list"));
+  pn_list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  model_ = new ScheduleListModel(this);
+  lv_as = new QTableView(pn_list);
+  lv_as->setObjectName(QStringLiteral("lv_as"));
+  lv_as->setModel(model_);
+  lv_as->setFont(EditFont());
+  lv_as->setShowGrid(true);
+  lv_as->setSelectionBehavior(QAbstractItemView::SelectRows);
+  lv_as->setSelectionMode(QAbstractItemView::SingleSelection);
+  lv_as->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  lv_as->setWordWrap(false);
+  lv_as->setCornerButtonEnabled(false);
+  lv_as->verticalHeader()->hide();
+  lv_as->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  lv_as->verticalHeader()->setDefaultSectionSize(QFontMetrics(EditFont()).height() + 3);
+  lv_as->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  lv_as->horizontalHeader()->setHighlightSections(false);
+  lv_as->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  lv_as->setColumnWidth(0, 50);
+  for (int c = 1; c < ScheduleListModel::kColumns; ++c) lv_as->setColumnWidth(c, 100);
+  // The selection stays visible when the list does not have the focus.
+  QPalette palette = lv_as->palette();
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   palette.color(QPalette::Active, QPalette::Highlight));
+  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   palette.color(QPalette::Active, QPalette::HighlightedText));
+  lv_as->setPalette(palette);
+  auto* listLayout = new QVBoxLayout(pn_list);
+  listLayout->setContentsMargins(1, 1, 1, 1);
+  listLayout->addWidget(lv_as);
+  setTabOrder(cb_pmtf, lv_as);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(pn_inputs);
+  layout->addWidget(pn_list, 1);
+
+  connect(sb_Calc, &QPushButton::clicked, this, [this] { Guarded([this] { sb_CalcClick(); }); });
+  connect(sb_close, &QToolButton::clicked, this, [this] { Guarded([this] { sb_closeClick(); }); });
+  connect(sb_saveas, &QToolButton::clicked, this,
+          [this] { Guarded([this] { sb_saveasClick(); }); });
+  connect(sb_print, &QToolButton::clicked, this, [this] { Guarded([this] { sb_printClick(); }); });
+  connect(sb_preview, &QToolButton::clicked, this,
+          [this] { Guarded([this] { sb_previewClick(); }); });
+
+  for (QLineEdit* field : {se_NPer, se_i, se_pv, se_fv})
+    connect(field, &QLineEdit::textChanged, this, [this] { UpdateHeaderTexts(); });
+  for (QComboBox* choice : {cb_pt, cb_pmtf})
+    connect(choice, &QComboBox::currentIndexChanged, this, [this] { UpdateHeaderTexts(); });
+  UpdateHeaderTexts();
+}
+
+void Tfrm_Amortization::FormCreate() {
+  evaluator_ = std::make_unique<TExpressionEvaluator>(UserDecimalSeparator());
+}
+
+void Tfrm_Amortization::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void Tfrm_Amortization::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  tb_report->setGeometry(0, 0, width(), 25);
+}
+
+void Tfrm_Amortization::FormShow() {
+  boundReport_ = Tfrm_report::Instance();
+  if (!boundReport_) return;
+  BandedReport* report = boundReport_->rep_schedule;
+  report->OnBeforeGenerate = [this](BandedReport& r, bool& cancel) { FillReportHeader(r, cancel); };
+  report->OnNeedData = [this](QObject* sender, bool& more) { NextReportRow(sender, more); };
+}
+
+void Tfrm_Amortization::CenterOver(const QWidget* other) {
+  if (!other) return;
+  const QRect area = other->frameGeometry();
+  move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+// ---- Opening ----
+
+void Tfrm_Amortization::SetPeriods(int32_t periods) {
+  se_NPer->setText(QString::number(periods));
+}
+
+// The general format would write 1E15 or 5E-5, which the evaluator does not read back; the
+// plain positional form of the same 15 digits does.
+void Tfrm_Amortization::SetAnnualRate(Extended percentPerYear) {
+  se_i->setText(QString::fromStdString(FormatGeneralPlain(percentPerYear, UserDecimalSeparator())));
+}
+
+void Tfrm_Amortization::SetPresentValue(Extended presentValue) {
+  se_pv->setText(QString::fromStdString(FormatGeneralPlain(presentValue, UserDecimalSeparator())));
+}
+
+void Tfrm_Amortization::SetPaymentTime(int32_t itemIndex) {
+  cb_pt->setCurrentIndex(itemIndex != 0 ? 1 : 0);
+}
+
+void Tfrm_Amortization::SetPaymentFrequency(int32_t itemIndex) {
+  cb_pmtf->setCurrentIndex(itemIndex >= 0 && itemIndex < cb_pmtf->count() ? itemIndex : -1);
+}
+
+int32_t Tfrm_Amortization::PeriodsFromValue(Extended value) {
+  const Extended whole = std::trunc(value);
+  if (!(whole >= static_cast<Extended>(std::numeric_limits<int32_t>::min()) &&
+        whole <= static_cast<Extended>(std::numeric_limits<int32_t>::max())))
+    throw std::out_of_range("Number of periods out of range");
+  return static_cast<int32_t>(whole);
+}
+
+// ---- Reading the inputs ----
+
+Extended Tfrm_Amortization::ReadField(const QString& text) {
+  evaluator_->Expression = HasContent(text) ? text.toStdString() : std::string("0");
+  return evaluator_->Evaluate();
+}
+
+Extended Tfrm_Amortization::ReadPeriodicRate() {
+  const Extended annual = ReadField(se_i->text());
+  return SchedulePeriodicRate(annual, cb_pmtf->currentIndex());
+}
+
+void Tfrm_Amortization::CalculateSchedule() {
+  const Extended rate = ReadPeriodicRate();
+  const Extended presentValue = ReadField(se_pv->text());
+  const int32_t periods = PeriodsFromValue(ReadField(se_NPer->text()));
+  if (periods > kMaxListedPeriods)
+    throw std::length_error("Too many periods: the schedule lists at most " +
+                            std::to_string(kMaxListedPeriods) + " periods");
+  const PaymentTiming timing =
+      cb_pt->currentIndex() == 0 ? PaymentTiming::StartOfPeriod : PaymentTiming::EndOfPeriod;
+
+  model_->Clear();
+  ListUpdateGuard suspend(lv_as, model_);
+  model_->Reserve(periods);
+  const char separator = UserDecimalSeparator();
+  AmortizationSchedule(periods, rate, presentValue, 0.0L, timing, [&](const ScheduleRow& row) {
+    const std::string period = std::to_string(row.Period);
+    const std::string principal = FormatScheduleAmount(row.Principal, separator);
+    const std::string interest = FormatScheduleAmount(row.Interest, separator);
+    const std::string totalPrincipal = FormatScheduleAmount(row.TotalPrincipal, separator);
+    const std::string totalInterest = FormatScheduleAmount(row.TotalInterest, separator);
+    const std::string balance = FormatScheduleAmount(row.Balance, separator);
+    model_->AppendRow({period, principal, interest, totalPrincipal, totalInterest, balance});
+  });
+}
+
+// ---- Buttons ----
+
+void Tfrm_Amortization::sb_CalcClick() {
+  CalculateSchedule();
+}
+
+void Tfrm_Amortization::sb_closeClick() {
+  close();
+}
+
+Tfrm_report* Tfrm_Amortization::RequireReport() {
+  if (!boundReport_) boundReport_ = Tfrm_report::Instance();
+  if (!boundReport_) throw EReportError("The report form is not available");
+  if (!boundReport_->rep_schedule->OnNeedData) FormShow();
+  return boundReport_;
+}
+
+void Tfrm_Amortization::sb_printClick() {
+  RequireReport()->rep_schedule->PrintOnDefaultPrinter(this);
+}
+
+void Tfrm_Amortization::sb_previewClick() {
+  RequireReport()->rep_schedule->Preview(this);
+}
+
+const QStringList& Tfrm_Amortization::SaveFilters() {
+  static const QStringList filters = {QStringLiteral("Text files (*.txt)"),
+                                      QStringLiteral("Comma Separate Values (*.csv)"),
+                                      QStringLiteral("HTML File (*.htm)")};
+  return filters;
+}
+
+QString Tfrm_Amortization::WithFilterExtension(const QString& path, int filterIndex) {
+  static const char* const kExtensions[] = {".TXT", ".csv", ".htm"};
+  if (filterIndex < 1 || filterIndex > 3) return path;
+  const QFileInfo info(path);
+  const QString name = info.fileName();
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  if (dot > 0 && dot + 1 < name.size()) return path;  // typed with an extension: kept
+  QString base = path;
+  while (base.endsWith(QLatin1Char('.'))) base.chop(1);
+  return base + QLatin1String(kExtensions[filterIndex - 1]);
+}
+
+QFileDialog* Tfrm_Amortization::SaveDialog() {
+  if (!saveDialog_) {
+    saveDialog_ = new QFileDialog(this, QStringLiteral("Save file"));
+    saveDialog_->setObjectName(QStringLiteral("SaveDialog"));
+    saveDialog_->setOption(QFileDialog::DontUseNativeDialog, true);
+    saveDialog_->setOption(QFileDialog::DontConfirmOverwrite, true);
+    saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
+    saveDialog_->setFileMode(QFileDialog::AnyFile);
+    saveDialog_->setNameFilters(SaveFilters());
+    saveDialog_->setDefaultSuffix(QString());
+  }
+  return saveDialog_;
+}
+
+void Tfrm_Amortization::sb_saveasClick() {
+  QFileDialog* dialog = SaveDialog();
+  if (lastSavedFile_.isEmpty()) {
+    dialog->setDirectory(QCoreApplication::applicationDirPath());
+    dialog->selectFile(QString());
+  } else {
+    const QFileInfo last(lastSavedFile_);
+    dialog->setDirectory(last.absolutePath());
+    dialog->selectFile(last.fileName());
+  }
+  dialog->selectNameFilter(SaveFilters().value(lastFilter_));
+  const bool accepted = dialog->exec() == QDialog::Accepted;
+  const int shown = static_cast<int>(SaveFilters().indexOf(dialog->selectedNameFilter()));
+  if (shown >= 0) lastFilter_ = shown;
+  if (!accepted) return;
+  const QStringList files = dialog->selectedFiles();
+  if (files.isEmpty() || files.first().isEmpty()) return;
+
+  const int filterIndex = shown + 1;
+  const QString fileName = WithFilterExtension(files.first(), filterIndex);
+  std::unique_ptr<ExportFilter> filter;
+  switch (filterIndex) {
+    case 1:
+      filter = std::make_unique<TextExportFilter>(fileName);
+      break;
+    case 2:
+      filter = std::make_unique<CsvExportFilter>(fileName);
+      break;
+    case 3:
+      filter = std::make_unique<HtmlExportFilter>(fileName);
+      break;
+    default:
+      return;
+  }
+  lastSavedFile_ = fileName;
+  filter->Export(*RequireReport()->rep_schedule);
+}
+
+// ---- Report callbacks ----
+
+void Tfrm_Amortization::UpdateHeaderTexts() {
+  QMutexLocker lock(&headerMutex_);
+  headerTexts_.nper = se_NPer->text();
+  headerTexts_.pv = se_pv->text();
+  headerTexts_.i = se_i->text();
+  headerTexts_.fv = se_fv->text();
+  headerTexts_.pmtf = cb_pmtf->currentText();
+  headerTexts_.pmtt = cb_pt->currentText();
+}
+
+void Tfrm_Amortization::FillReportHeader(BandedReport& report, bool& /*cancel*/) {
+  reportRow_ = 0;
+  HeaderTexts texts;
+  {
+    QMutexLocker lock(&headerMutex_);
+    texts = headerTexts_;
+  }
+  auto set = [&report](const char* name, const QString& text) {
+    if (ReportLabel* label = report.Label(QString::fromLatin1(name))) label->SetText(text);
+  };
+  set("lb_nper", texts.nper);
+  set("lb_pv", texts.pv);
+  set("lb_i", texts.i);
+  set("lb_pmtf", texts.pmtf);
+  set("lb_pmtt", texts.pmtt);
+  set("lb_fv", texts.fv);
+}
+
+void Tfrm_Amortization::NextReportRow(QObject* sender, bool& moreRows) {
+  moreRows = reportRow_ < model_->RowCount();
+  if (moreRows) {
+    const ScheduleListModel::RowTexts row = model_->Row(reportRow_);
+    auto* report = qobject_cast<BandedReport*>(sender);
+    if (!report && boundReport_) report = boundReport_->rep_schedule;
+    if (report) {
+      static const char* const kLabels[ScheduleListModel::kColumns] = {
+          "lb_Period",         "lb_Principal",     "lb_Interest",
+          "lb_TotalPrincipal", "lb_TotalInterest", "lb_Balance"};
+      const ReportBand* detail = report->Band(BandKind::Detail);
+      for (int c = 0; c < ScheduleListModel::kColumns; ++c)
+        if (ReportLabel* label = detail ? detail->Label(QString::fromLatin1(kLabels[c])) : nullptr)
+          label->SetText(row[static_cast<size_t>(c)]);
+    }
+  }
+  ++reportRow_;
+}
+
+}  // namespace quarrant

@@ -1,0 +1,179 @@
+#pragma once
+// Tfrm_Amortization: the modal window that lists a loan's schedule period by period, lets the
+// user change the inputs and recalculate, and prints, previews or exports the schedule through
+// the report form (Tfrm_report).
+#include <QAbstractTableModel>
+#include <QDialog>
+#include <QIcon>
+#include <QList>
+#include <QMutex>
+#include <QPointer>
+#include <QReadWriteLock>
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "engine/cmpEvaluator.h"
+#include "engine/extended.h"
+
+class QComboBox;
+class QFileDialog;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QToolBar;
+class QToolButton;
+
+namespace quarrant {
+
+class BandedReport;
+class Tfrm_report;
+
+// The rows of the schedule list: six texts per row, kept packed in one buffer so that a
+// million rows stay small. Rows are appended on the user-interface thread; the report reads
+// them from its worker thread while the preview is open, so reads and writes are locked.
+class ScheduleListModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  static constexpr int kColumns = 6;
+  using RowTexts = std::array<QString, kColumns>;
+
+  explicit ScheduleListModel(QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+
+  // Safe from any thread.
+  int RowCount() const;
+  RowTexts Row(int row) const;
+  QString Text(int row, int column) const;
+
+  void Clear();
+  void Reserve(int rows);
+  // Appends one row of kColumns texts. Inside BeginUpdate/EndUpdate the views hear of the new
+  // rows only once, at EndUpdate.
+  void AppendRow(std::initializer_list<std::string_view> texts);
+  void BeginUpdate();
+  void EndUpdate();
+
+ private:
+  QString TextLocked(int row, int column) const;
+
+  mutable QReadWriteLock lock_;
+  std::vector<char> text_;        // every field followed by a NUL
+  std::vector<size_t> rowStart_;  // offset of each row's first field
+  int updateDepth_ = 0;
+};
+
+class Tfrm_Amortization : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The longest schedule the window lists; a larger number of periods is reported instead.
+  static constexpr int32_t kMaxListedPeriods = 1'000'000;
+
+  explicit Tfrm_Amortization(QWidget* parent = nullptr);
+  ~Tfrm_Amortization() override;
+
+  // ---- Opening (called by the main window in this order) ----
+  void SetPeriods(int32_t periods);
+  void SetAnnualRate(Extended percentPerYear);
+  void SetPresentValue(Extended presentValue);
+  void SetPaymentTime(int32_t itemIndex);
+  void SetPaymentFrequency(int32_t itemIndex);
+  // Reads the inputs and lists a new schedule.
+  void CalculateSchedule();
+  // Places the window centred over another window.
+  void CenterOver(const QWidget* other);
+
+  // A number of periods truncated toward zero; raises an error outside the 32-bit range.
+  static int32_t PeriodsFromValue(Extended value);
+
+  // ---- Event handlers ----
+  void FormCreate();
+  void FormShow();
+  void sb_CalcClick();
+  void sb_closeClick();
+  void sb_saveasClick();
+  void sb_printClick();
+  void sb_previewClick();
+
+  // ---- Report callbacks (run on the report's worker thread during a preview) ----
+  void FillReportHeader(BandedReport& report, bool& cancel);
+  void NextReportRow(QObject* sender, bool& moreRows);
+
+  // ---- Internal operations ----
+  Extended ReadField(const QString& text);
+  Extended ReadPeriodicRate();
+
+  // The save dialog's filters (as shown) and the extension each one appends.
+  static const QStringList& SaveFilters();
+  // The file name the save dialog hands back: the extension of the filter (1-based index)
+  // is appended when the typed name has none.
+  static QString WithFilterExtension(const QString& path, int filterIndex);
+
+  ScheduleListModel* Model() const { return model_; }
+  QFileDialog* SaveDialog();
+
+  // ---- Controls (object names equal the member names) ----
+  QWidget* pn_inputs = nullptr;
+  QToolBar* tb_report = nullptr;
+  QToolButton* sb_saveas = nullptr;
+  QToolButton* sb_print = nullptr;
+  QToolButton* sb_preview = nullptr;
+  QToolButton* sb_close = nullptr;
+  QLabel* lb_NPer = nullptr;
+  QLineEdit* se_NPer = nullptr;
+  QLabel* lb_i = nullptr;
+  QLineEdit* se_i = nullptr;
+  QLabel* lb_pv = nullptr;
+  QLineEdit* se_pv = nullptr;
+  QLabel* lb_fv = nullptr;
+  QLineEdit* se_fv = nullptr;
+  QLabel* lb_pt = nullptr;
+  QComboBox* cb_pt = nullptr;
+  QPushButton* sb_Calc = nullptr;
+  QLabel* lb_pmtf = nullptr;
+  QComboBox* cb_pmtf = nullptr;
+  QFrame* pn_list = nullptr;
+  QTableView* lv_as = nullptr;
+  // Toolbar pictures: 0 save as, 1 print, 2 preview.
+  QList<QIcon> il_toolbar;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // Texts of the input fields as the report header shows them, kept current on the
+  // user-interface thread so that the report can read them from its worker thread.
+  struct HeaderTexts {
+    QString nper, pv, i, fv, pmtf, pmtt;
+  };
+  void BuildControls();
+  void UpdateHeaderTexts();
+  Tfrm_report* RequireReport();
+
+  std::unique_ptr<TExpressionEvaluator> evaluator_;
+  int32_t reportRow_ = 0;  // the report row cursor: next list row the report takes
+  ScheduleListModel* model_ = nullptr;
+
+  mutable QMutex headerMutex_;
+  HeaderTexts headerTexts_;
+
+  QPointer<Tfrm_report> boundReport_;
+  QFileDialog* saveDialog_ = nullptr;
+  QString lastSavedFile_;
+  int lastFilter_ = 0;
+};
+
+}  // namespace quarrant

@@ -1,0 +1,66 @@
+#include "report/report_render.h"
+
+#include <QPainter>
+#include <QPen>
+#include <cmath>
+
+namespace quarrant {
+namespace {
+
+// Pages are painted in hundredths of a millimetre, so that the same drawing commands serve a
+// 1200 dpi printer and a zoomed-out preview; fonts get a pixel size in these units.
+constexpr double kUnitsPerMm = 100.0;
+constexpr double kMmPerPoint = 25.4 / 72.0;
+
+}  // namespace
+
+QFont ReportFont(const FontSpec& spec) {
+  QFont font(spec.family);
+  font.setPixelSize(static_cast<int>(std::lround(spec.pointSize * kMmPerPoint * kUnitsPerMm)));
+  font.setBold(spec.bold);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  font.setKerning(false);
+  return font;
+}
+
+void RenderPage(QPainter& painter, const ReportDocument& document, int pageIndex, double pxPerMm,
+                QPointF originPx) {
+  if (pageIndex < 0 || pageIndex >= static_cast<int>(document.pages.size())) return;
+  const ReportPage& page = document.pages[static_cast<size_t>(pageIndex)];
+  const double printableWidth = (document.pageWidthMm - 2 * document.marginMm) * kUnitsPerMm;
+
+  painter.save();
+  painter.translate(originPx);
+  painter.scale(pxPerMm / kUnitsPerMm, pxPerMm / kUnitsPerMm);
+  painter.translate(document.marginMm * kUnitsPerMm, document.marginMm * kUnitsPerMm);
+  painter.setPen(QPen(Qt::black, 0.2 * kUnitsPerMm));
+
+  for (const PlacedBand& placed : page.bands) {
+    const ReportBand& band = *placed.band;
+    const double top = placed.topMm * kUnitsPerMm;
+    const QStringList texts = placed.Texts();
+    const auto& labels = band.Labels();
+    for (size_t i = 0; i < labels.size(); ++i) {
+      const ReportLabel& label = *labels[i];
+      const QString& text = texts.value(static_cast<qsizetype>(i));
+      if (text.isEmpty()) continue;
+      const QRectF bounds = label.BoundsMm();
+      QRectF rect(bounds.left() * kUnitsPerMm, top + bounds.top() * kUnitsPerMm,
+                  bounds.width() * kUnitsPerMm, bounds.height() * kUnitsPerMm);
+      // A self-sizing label is as wide as its text; it never clips.
+      if (label.AutoSize()) rect.setWidth(printableWidth - rect.left());
+      painter.setFont(ReportFont(label.Font()));
+      painter.drawText(rect,
+                       static_cast<int>(label.Alignment() | Qt::AlignTop) | Qt::TextSingleLine |
+                           Qt::TextDontClip,
+                       text);
+    }
+    if (band.BottomLine()) {
+      const double bottom = top + band.HeightMm() * kUnitsPerMm;
+      painter.drawLine(QPointF(0, bottom), QPointF(printableWidth, bottom));
+    }
+  }
+  painter.restore();
+}
+
+}  // namespace quarrant

@@ -1,0 +1,19 @@
+#pragma once
+// Painting of generated report pages, on the printer and in the preview alike.
+#include <QFont>
+
+#include "report/report_engine.h"
+
+class QPainter;
+
+namespace quarrant {
+
+// The font of a label at the painter's internal scale (1 unit = 0.01 mm).
+QFont ReportFont(const FontSpec& spec);
+
+// Paints one page with its top-left paper corner at originPx, pxPerMm device pixels per
+// millimetre. The painter's state is restored afterwards.
+void RenderPage(QPainter& painter, const ReportDocument& document, int pageIndex, double pxPerMm,
+                QPointF originPx = {});
+
+}  // namespace quarrant
