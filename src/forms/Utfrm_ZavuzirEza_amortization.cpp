@@ -1,4 +1,5 @@
 // Opening the amortization window from the time value of money page.
+#include <QLineEdit>
 #include <memory>
 
 #include "controls/radio_group.h"
