@@ -6,6 +6,7 @@
 
 #include "controls/skin.h"
 #include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/Utfrm_report.h"
 #include "forms/error_report.h"
 
 namespace quarrant {
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
   quarrant::ApplySkin(app);
 
   quarrant::Tfrm_ZavuzirEza mainWindow;
+  quarrant::Tfrm_report reportForm;  // hidden; serves the amortization window
   mainWindow.show();
   return app.exec();
 }
