@@ -1,16 +1,172 @@
-// Date calculator page.
+// Date calculator page: facts about one date, and the span between two dates (either date
+// from the other and a day count, or the day count from both), with a rough breakdown of the
+// span into years of 365 days, months of 30 days and days.
+#include <QDateTime>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cmath>
+#include <cstdint>
+
+#include "controls/date_edit.h"
+#include "controls/numeric_edit.h"
+#include "controls/page_control.h"
+#include "engine/calendar.h"
 #include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/error_report.h"
 
 namespace quarrant {
 
-void Tfrm_ZavuzirEza::BuildDatePage(QWidget* /*page*/) {}
+namespace {
 
-void Tfrm_ZavuzirEza::sb_dateClick() {}
+// The current local date and time as a date value.
+double Now() {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDate today = now.date();
+  return DateValueOf(today.year(), today.month(), today.day()) +
+         now.time().msecsSinceStartOfDay() / 86'400'000.0;
+}
 
-void Tfrm_ZavuzirEza::sb_bdateClick() {}
+// A label ending a few pixels left of the control it names.
+QLabel* LabelBefore(Tfrm_ZavuzirEza& window, QWidget* page, const QString& caption,
+                    const QWidget* control) {
+  QLabel* label = window.MakeLabel(page, caption, 0, control->y() + 2);
+  label->move(control->x() - 4 - label->width(), label->y());
+  return label;
+}
 
-void Tfrm_ZavuzirEza::sb_edateClick() {}
+// Shows the breakdown of a day span (its magnitude) in the group "Time between dates".
+void ShowBreakdown(Tfrm_ZavuzirEza& window, int32_t days) {
+  const DaySpanParts parts = SplitDaySpan(days);
+  window.ed_bty->setText(QString::number(parts.years));
+  window.ed_btm->setText(QString::number(parts.months));
+  window.ed_btd->setText(QString::number(parts.days));
+}
 
-void Tfrm_ZavuzirEza::sb_dbdateClick() {}
+// A date moved by a day count must stay within the years a date field can hold (1 to 9999);
+// otherwise the user is told and nothing changes. Returns whether the date is in range.
+bool DateInRange(Tfrm_ZavuzirEza& window, double date) {
+  const double day = std::trunc(date);
+  if (day >= DateEdit::MinDateValue() && day <= DateEdit::MaxDateValue()) return true;
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
+                  QStringLiteral("The date lies outside the years 1 to 9999."), QMessageBox::Ok,
+                  &window);
+  box.exec();
+  return false;
+}
+
+}  // namespace
+
+void Tfrm_ZavuzirEza::BuildDatePage(QWidget* page) {
+  pc_dates = new PageControl(page);
+  pc_dates->setObjectName(QStringLiteral("pc_dates"));
+  pc_dates->setGeometry(32, 8, 289, 257);
+  ts_OneDate = pc_dates->addPage(QStringLiteral("ts_OneDate"), QStringLiteral("One Date"));
+  ts_twodate = pc_dates->addPage(QStringLiteral("ts_twodate"), QStringLiteral("Two Dates"));
+
+  const double now = Now();
+  auto makeDateEdit = [now](QWidget* parent, const char* name, const QRect& bounds) {
+    auto* edit = new DateEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(bounds);
+    edit->setDateValue(now);  // the current date and time of day; only the date is shown
+    return edit;
+  };
+
+  // One Date
+  sb_date = MakeButton(ts_OneDate, "sb_date", QStringLiteral("Date"), {13, 24, 105, 19});
+  de_date = makeDateEdit(ts_OneDate, "de_date", {120, 24, 128, 18});
+  ed_doy = MakeEdit(ts_OneDate, "ed_doy", {120, 56, 121, 18}, true);
+  LabelBefore(*this, ts_OneDate, QStringLiteral("Day of year:"), ed_doy);
+  ed_wofy = MakeEdit(ts_OneDate, "ed_wofy", {120, 80, 121, 18}, true);
+  LabelBefore(*this, ts_OneDate, QStringLiteral("Week of year:"), ed_wofy);
+  ed_dinm = MakeEdit(ts_OneDate, "ed_dinm", {120, 104, 121, 18}, true);
+  LabelBefore(*this, ts_OneDate, QStringLiteral("Days in month:"), ed_dinm);
+  ed_leapy = MakeEdit(ts_OneDate, "ed_leapy", {120, 128, 121, 18}, true);
+  LabelBefore(*this, ts_OneDate, QStringLiteral("Leap year:"), ed_leapy);
+  SetTabOrder({sb_date, de_date, ed_doy, ed_wofy, ed_dinm, ed_leapy});
+
+  // Two Dates
+  sb_bdate =
+      MakeButton(ts_twodate, "sb_bdate", QStringLiteral("Beginning Date"), {13, 24, 115, 19});
+  de_begin = makeDateEdit(ts_twodate, "de_begin", {132, 24, 128, 18});
+  sb_edate = MakeButton(ts_twodate, "sb_edate", QStringLiteral("Ending Date"), {13, 48, 115, 19});
+  de_end = makeDateEdit(ts_twodate, "de_end", {132, 48, 128, 18});
+  sb_dbdate =
+      MakeButton(ts_twodate, "sb_dbdate", QStringLiteral("Days Between Dates"), {13, 72, 115, 19});
+  ne_bd = new NumericEdit(ts_twodate);
+  ne_bd->setObjectName(QStringLiteral("ne_bd"));
+  ne_bd->setKind(NumericEdit::Kind::Integer);
+  ne_bd->setGeometry(133, 71, 127, 18);
+  ne_bd->setText(QStringLiteral("0"));
+
+  gb_between = new QGroupBox(QStringLiteral("Time between dates"), ts_twodate);
+  gb_between->setObjectName(QStringLiteral("gb_between"));
+  gb_between->setGeometry(70, 104, 161, 113);
+  const struct {
+    QLineEdit** member;
+    const char* name;
+    const char* unit;
+    int top;
+  } parts[] = {{&ed_bty, "ed_bty", "years", 24},
+               {&ed_btm, "ed_btm", "months", 52},
+               {&ed_btd, "ed_btd", "days", 80}};
+  for (const auto& part : parts) {
+    *part.member = MakeEdit(gb_between, part.name, {36, part.top, 49, 18}, true);
+    MakeLabel(gb_between, QString::fromLatin1(part.unit), 91, part.top + 2);
+  }
+  SetTabOrder({sb_bdate, de_begin, sb_edate, de_end, sb_dbdate, ed_bty, ed_btm, ed_btd, ne_bd});
+
+  pc_dates->setCurrentIndex(0);
+
+  const struct {
+    QPushButton* button;
+    void (Tfrm_ZavuzirEza::*handler)();
+  } handlers[] = {
+      {sb_date, &Tfrm_ZavuzirEza::sb_dateClick},
+      {sb_bdate, &Tfrm_ZavuzirEza::sb_bdateClick},
+      {sb_edate, &Tfrm_ZavuzirEza::sb_edateClick},
+      {sb_dbdate, &Tfrm_ZavuzirEza::sb_dbdateClick},
+  };
+  for (const auto& entry : handlers) {
+    const auto handler = entry.handler;
+    connect(entry.button, &QPushButton::clicked, this,
+            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+  }
+}
+
+void Tfrm_ZavuzirEza::sb_dateClick() {
+  const double date = de_date->dateValue();
+  ed_doy->setText(QString::number(DayNumberInYear(date)));
+  ed_wofy->setText(QString::number(WeekNumberInYear(date)));
+  ed_dinm->setText(QString::number(MonthLength(date)));
+  ed_leapy->setText(DateInLeapYear(date) ? QStringLiteral("Yes") : QStringLiteral("No"));
+}
+
+void Tfrm_ZavuzirEza::sb_bdateClick() {
+  const double days = std::trunc(ne_bd->value());
+  // The ending date's time of day carries over.
+  const double beginning = de_end->dateValue() - days;
+  if (!DateInRange(*this, beginning)) return;
+  de_begin->setDateValue(beginning);
+  ShowBreakdown(*this, static_cast<int32_t>(days));
+}
+
+void Tfrm_ZavuzirEza::sb_edateClick() {
+  const double days = std::trunc(ne_bd->value());
+  const double ending = de_begin->dateValue() + days;
+  if (!DateInRange(*this, ending)) return;
+  de_end->setDateValue(ending);
+  ShowBreakdown(*this, static_cast<int32_t>(days));
+}
+
+void Tfrm_ZavuzirEza::sb_dbdateClick() {
+  // With a fraction when just one of the two dates still has its time of day from the start;
+  // the field shows the count rounded, the breakdown takes it truncated.
+  ne_bd->setValue(de_end->dateValue() - de_begin->dateValue());
+  ShowBreakdown(*this, static_cast<int32_t>(std::trunc(ne_bd->value())));
+}
 
 }  // namespace quarrant

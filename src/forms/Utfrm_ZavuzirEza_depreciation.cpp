@@ -1,12 +1,138 @@
-// Depreciation page.
+// Depreciation page: a year-by-year table of an asset's depreciation by straight-line,
+// sum-of-the-years' digits or declining balance. Errors of the depreciation functions are not
+// caught here: they end the handler (rows already made stay) and reach the program-wide
+// error report.
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "engine/UtFunctionImp.h"
+#include "engine/checked_math.h"
+#include "engine/depreciation.h"
+#include "engine/number_format.h"
 #include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/error_report.h"
+#include "forms/page_models.h"
+#include "forms/regional.h"
 
 namespace quarrant {
 
-void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* /*page*/) {}
+namespace {
 
-void Tfrm_ZavuzirEza::sb_calcClick() {}
+DepreciationTableModel* TableOf(QTableView* view) {
+  return static_cast<DepreciationTableModel*>(view->model());
+}
 
-void Tfrm_ZavuzirEza::sb_cleardClick() {}
+}  // namespace
+
+void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
+  MakeLabel(page, QStringLiteral("Cost basis:"), 47, 9);
+  ed_cb = MakeValueField(page, "ed_cb", {103, 7, 186, 18});
+  MakeLabel(page, QStringLiteral("Salvage value:"), 27, 34);
+  ed_sv = MakeValueField(page, "ed_sv", {103, 31, 186, 18});
+  MakeLabel(page, QStringLiteral("Expected life:"), 34, 59);
+  ed_el = MakeValueField(page, "ed_el", {103, 55, 186, 18});
+  MakeLabel(page, QStringLiteral("Factor:"), 65, 83);
+  ed_fact = MakeValueField(page, "ed_fact", {103, 79, 186, 18});
+  MakeLabel(page, QStringLiteral("Method:"), 59, 106);
+
+  cb_method = new QComboBox(page);
+  cb_method->setObjectName(QStringLiteral("cb_method"));
+  cb_method->setEditable(false);
+  cb_method->addItems({QStringLiteral("Straight-line"), QStringLiteral("Sum-of-the-year's digits"),
+                       QStringLiteral("Declining balance")});
+  cb_method->setCurrentIndex(0);
+  cb_method->setGeometry(103, 104, 130, 20);
+
+  sb_calc = MakeButton(page, "sb_calc", QStringLiteral("Calculate"), {240, 104, 88, 20});
+  sb_cleard = MakeButton(page, "sb_cleard", QStringLiteral("C&lear"), {256, 254, 75, 25});
+
+  pn_pery = new QFrame(page);
+  pn_pery->setObjectName(QStringLiteral("pn_pery"));
+  pn_pery->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  pn_pery->setGeometry(6, 128, 337, 124);
+  auto* layout = new QVBoxLayout(pn_pery);
+  layout->setContentsMargins(0, 0, 0, 0);
+  lv_pery = new QTableView(pn_pery);
+  lv_pery->setObjectName(QStringLiteral("lv_pery"));
+  layout->addWidget(lv_pery);
+  SetUpReportView(lv_pery, new DepreciationTableModel(lv_pery), {40, 100, 100, 100});
+
+  SetTabOrder({ed_cb, ed_sv, ed_el, ed_fact, cb_method, sb_calc, sb_cleard, lv_pery});
+
+  connect(sb_calc, &QPushButton::clicked, this, [this] { Guarded([this] { sb_calcClick(); }); });
+  connect(sb_cleard, &QPushButton::clicked, this,
+          [this] { Guarded([this] { sb_cleardClick(); }); });
+}
+
+void Tfrm_ZavuzirEza::sb_calcClick() {
+  // All four fields are read, in this order, whatever the method, so that a faulty expression
+  // in any of them is reported.
+  const Extended cost = EvaluateText(ed_cb->text());
+  const Extended salvage = EvaluateText(ed_sv->text());
+  const Extended lifeRead = EvaluateText(ed_el->text());
+  const Extended factor = EvaluateText(ed_fact->text());
+  const Extended lifeWhole = std::trunc(lifeRead);  // 4.9 gives 4, -2.5 gives -2
+  const int method = cb_method->currentIndex();
+
+  DepreciationTableModel* table = TableOf(lv_pery);
+  table->clear();
+  if (!(lifeWhole >= 1)) return;  // a life of 0 or less: an empty table, no message
+  if (lifeWhole > kMaxDepreciationYears) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
+                    QStringLiteral("The expected life is too long to list: the table holds at "
+                                   "most %1 years.")
+                        .arg(kMaxDepreciationYears),
+                    QMessageBox::Ok, this);
+    box.exec();
+    return;
+  }
+  const auto life = static_cast<int32_t>(lifeWhole);
+
+  // The rows keep the format the selector gives now; changing it later reformats nothing.
+  const int selector = qMax(cb_digits->currentIndex(), 0);
+  const char separator = UserDecimalSeparator();
+  table->start(cost, [selector, separator](Extended value) {
+    return QString::fromStdString(FormatForSelector(value, selector, separator));
+  });
+  table->reserve(static_cast<std::size_t>(life));
+
+  // Rows made before an error stay in the table.
+  struct Publish {
+    DepreciationTableModel* table;
+    ~Publish() { table->publish(); }
+  } publish{table};
+
+  Extended total = 0;  // full precision; the table's rounding is for display only
+  for (int32_t year = 1; year <= life; ++year) {
+    Extended depreciation = 0;
+    switch (method) {
+      case 0:
+        depreciation = SLNDepreciation(cost, salvage, life);
+        break;
+      case 1:
+        depreciation = SumOfYearsDigitsDepreciation(cost, salvage, life, year);
+        break;
+      default:
+        depreciation = DecliningBalanceDepreciation(cost, salvage, life, year, factor);
+        break;
+    }
+    total = checked::Add(total, depreciation);
+    static_cast<void>(checked::Sub(cost, total));  // the book value shown must be a number
+    table->add(depreciation, total);
+  }
+}
+
+void Tfrm_ZavuzirEza::sb_cleardClick() {
+  TableOf(lv_pery)->clear();
+  ed_cb->setText(QString());
+  ed_sv->setText(QString());
+}
 
 }  // namespace quarrant

@@ -1,0 +1,185 @@
+#include "forms/page_models.h"
+
+#include <QHeaderView>
+#include <QPalette>
+#include <QTableView>
+
+namespace quarrant {
+
+void SetUpReportView(QTableView* view, QAbstractItemModel* model,
+                     std::initializer_list<int> widths) {
+  view->setModel(model);
+  view->setShowGrid(true);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setWordWrap(false);
+  view->setCornerButtonEnabled(false);
+
+  // A fixed row height lets the view place any row without measuring the others, which keeps
+  // a list of a million rows as quick as a short one.
+  QHeaderView* rows = view->verticalHeader();
+  rows->hide();
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+  rows->setMinimumSectionSize(1);
+  rows->setDefaultSectionSize(view->fontMetrics().height() + 4);
+
+  QHeaderView* columns = view->horizontalHeader();
+  columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  columns->setHighlightSections(false);
+  columns->setSectionsClickable(false);
+  columns->setStretchLastSection(false);
+  columns->setSectionResizeMode(QHeaderView::Interactive);
+  int column = 0;
+  for (const int width : widths) columns->resizeSection(column++, width);
+
+  // The selected row stays marked when the focus moves on (to the entry fields, say).
+  QPalette palette = view->palette();
+  for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+    palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+  view->setPalette(palette);
+}
+
+// ---- DepreciationTableModel ----
+
+DepreciationTableModel::DepreciationTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void DepreciationTableModel::clear() {
+  beginResetModel();
+  rows_.clear();
+  rows_.shrink_to_fit();
+  shown_ = 0;
+  endResetModel();
+}
+
+void DepreciationTableModel::start(Extended cost, Format format) {
+  clear();
+  cost_ = cost;
+  format_ = std::move(format);
+}
+
+void DepreciationTableModel::add(Extended depreciation, Extended total) {
+  rows_.push_back(Row{depreciation, total});
+}
+
+void DepreciationTableModel::publish() {
+  const int count = static_cast<int>(rows_.size());
+  if (count == shown_) return;
+  beginInsertRows(QModelIndex(), shown_, count - 1);
+  shown_ = count;
+  endInsertRows();
+}
+
+QString DepreciationTableModel::text(int row, int column) const {
+  if (row < 0 || row >= shown_) return {};
+  const Row& r = rows_[static_cast<std::size_t>(row)];
+  switch (column) {
+    case 0:
+      return QString::number(row + 1);
+    case 1:
+      return format_(r.depreciation);
+    case 2:
+      return format_(r.total);
+    case 3:
+      return format_(cost_ - r.total);
+    default:
+      return {};
+  }
+}
+
+int DepreciationTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : shown_;
+}
+
+int DepreciationTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 4;
+}
+
+QVariant DepreciationTableModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid()) return {};
+  return text(index.row(), index.column());
+}
+
+QVariant DepreciationTableModel::headerData(int section, Qt::Orientation orientation,
+                                            int role) const {
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+  static const char* const captions[] = {"Year", "Depreciation", "Total Depreciation",
+                                         "Book Value"};
+  if (section < 0 || section > 3) return {};
+  return QString::fromLatin1(captions[section]);
+}
+
+// ---- CashFlowListModel ----
+
+CashFlowListModel::CashFlowListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int CashFlowListModel::append(const QString& amount, const QString& count) {
+  const int row = static_cast<int>(groups_.size());
+  beginInsertRows(QModelIndex(), row, row);
+  groups_.push_back(Group{QString::number(row + 1), amount, count});
+  endInsertRows();
+  return row;
+}
+
+void CashFlowListModel::replace(int row, const QString& amount, const QString& count) {
+  if (row < 0 || row >= rowCount()) return;
+  groups_[static_cast<std::size_t>(row)] = Group{QString::number(row + 1), amount, count};
+  emit dataChanged(index(row, 0), index(row, 2));
+}
+
+void CashFlowListModel::remove(int row) {
+  if (row < 0 || row >= rowCount()) return;
+  beginRemoveRows(QModelIndex(), row, row);
+  groups_.erase(groups_.begin() + row);
+  endRemoveRows();
+}
+
+void CashFlowListModel::renumber(int row) {
+  if (row < 0 || row >= rowCount()) return;
+  groups_[static_cast<std::size_t>(row)].caption = QString::number(row + 1);
+  emit dataChanged(index(row, 0), index(row, 0));
+}
+
+void CashFlowListModel::renumberAll() {
+  for (std::size_t i = 0; i < groups_.size(); ++i)
+    groups_[i].caption = QString::number(static_cast<qulonglong>(i + 1));
+  if (!groups_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, 0));
+}
+
+void CashFlowListModel::clear() {
+  beginResetModel();
+  groups_.clear();
+  endResetModel();
+}
+
+int CashFlowListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(groups_.size());
+}
+
+int CashFlowListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 3;
+}
+
+QVariant CashFlowListModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
+  const Group& group = groups_[static_cast<std::size_t>(index.row())];
+  switch (index.column()) {
+    case 0:
+      return group.caption;
+    case 1:
+      return group.amount;
+    case 2:
+      return group.count;
+    default:
+      return {};
+  }
+}
+
+QVariant CashFlowListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+  static const char* const captions[] = {"Group", "Amount", "Number of Times"};
+  if (section < 0 || section > 2) return {};
+  return QString::fromLatin1(captions[section]);
+}
+
+}  // namespace quarrant

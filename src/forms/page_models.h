@@ -1,0 +1,101 @@
+#pragma once
+// Item models behind the two list views of the calculator pages: the year-by-year
+// depreciation table (which may run to a million rows) and the cash-flow group list.
+#include <QAbstractTableModel>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <initializer_list>
+#include <vector>
+
+#include "engine/extended.h"
+
+class QTableView;
+
+namespace quarrant {
+
+// The depreciation table lists lives of up to this many years; a longer life is refused with a
+// message, as a list that long is no use to read and would only tie up the window.
+inline constexpr int kMaxDepreciationYears = 1'000'000;
+
+// A list in report style: grid lines, whole-row selection of one row at a time that stays
+// visible when the list has no focus, rows of one fixed height, columns of the given widths.
+void SetUpReportView(QTableView* view, QAbstractItemModel* model,
+                     std::initializer_list<int> widths);
+
+// Year, depreciation, accumulated depreciation and book value per row. Rows keep the numbers
+// at full precision together with the number format chosen when the table was made, so the
+// texts never change afterwards and a table of a million years costs no formatting up front.
+class DepreciationTableModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  using Format = std::function<QString(Extended)>;
+
+  explicit DepreciationTableModel(QObject* parent = nullptr);
+
+  // Empties the table.
+  void clear();
+  // Empties the table and starts a new one for an asset of this cost, written with format.
+  void start(Extended cost, Format format);
+  // Adds the next year's row. Rows added are shown at the next publish(), so that a long
+  // table reaches the view in one step.
+  void add(Extended depreciation, Extended total);
+  void publish();
+  void reserve(std::size_t rows) { rows_.reserve(rows); }
+
+  // The text shown in a cell (column 0 "Year" to 3 "Book Value").
+  QString text(int row, int column) const;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+
+ private:
+  struct Row {
+    Extended depreciation;
+    Extended total;
+  };
+  std::vector<Row> rows_;
+  int shown_ = 0;  // rows the view knows of
+  Extended cost_ = 0;
+  Format format_;
+};
+
+// The cash-flow groups: caption (position from 1), amount text and count text per row.
+class CashFlowListModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  struct Group {
+    QString caption;
+    QString amount;
+    QString count;
+  };
+
+  explicit CashFlowListModel(QObject* parent = nullptr);
+
+  const std::vector<Group>& groups() const { return groups_; }
+  // Appends a group captioned with its position; returns its row.
+  int append(const QString& amount, const QString& count);
+  // Rewrites a group in place, its caption with its position.
+  void replace(int row, const QString& amount, const QString& count);
+  void remove(int row);
+  // Rewrites one caption, or every caption, with the position counted from 1.
+  void renumber(int row);
+  void renumberAll();
+  void clear();
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+
+ private:
+  std::vector<Group> groups_;
+};
+
+}  // namespace quarrant
