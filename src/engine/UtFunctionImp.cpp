@@ -6,6 +6,7 @@
 
 #include "engine/checked_math.h"
 #include "engine/engine_errors.h"
+#include "engine/power_sequence.h"
 #include "engine/time_value.h"
 
 namespace quarrant {
@@ -56,12 +57,31 @@ Extended NetFutureValue(Extended Rate, std::span<const double> Flows, PaymentTim
   if (Flows.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max()) + 1u) {
     throw EInvalidArgument("NetFutureValue");
   }
+  // Each term is FutureValue(Rate, H - i, 0, flows[i], Timing) = -flows[i] * CR, CR the
+  // compound factor AnnuityFactor gives FutureValue: 1 at rate 0, e^(p ln(1 + Rate)) below the
+  // first-order bound, IntegerPower(1 + Rate, p) otherwise. The timing only scales the annuity
+  // factor, which the zero payment multiplies away. The factors are formed here the same way,
+  // with the logarithm and the squares of the power taken once for all flows, and the same
+  // limit applies: a factor above 10^16 is refused under FutureValue's name.
+  constexpr Extended kFirstOrderRate = 0.000061L;
+  constexpr Extended kLargestFactor = 1e16L;
+  (void)Timing;
+  const bool firstOrder = Rate != 0.0L && std::fabs(Rate) < kFirstOrderRate;
+  const Extended logFactor = firstOrder ? LogOnePlus(Rate) : 0.0L;
+  detail::PowerSequence power(checked::Add(1.0L, Rate));
+
   const auto last = static_cast<int64_t>(Flows.size()) - 1;
   Extended sum = 0.0L;
   for (int64_t i = last; i >= 0; --i) {
-    const auto periods = static_cast<int32_t>(last - i);
-    sum =
-        checked::Add(sum, FutureValue(Rate, periods, 0.0L, Flows[static_cast<size_t>(i)], Timing));
+    const auto periods = static_cast<uint32_t>(last - i);
+    Extended factor = 1.0L;
+    if (firstOrder) {
+      factor = checked::Exp(checked::Mul(static_cast<Extended>(periods), logFactor));
+    } else if (Rate != 0.0L) {
+      factor = power(periods);
+    }
+    if (factor > kLargestFactor) throw EInvalidArgument("FutureValue");
+    sum = checked::Add(sum, -checked::Mul(Flows[static_cast<size_t>(i)], factor));
   }
   return sum;
 }

@@ -5,6 +5,7 @@
 
 #include "engine/checked_math.h"
 #include "engine/engine_errors.h"
+#include "engine/power_sequence.h"
 #include "engine/time_value.h"
 
 namespace quarrant {
@@ -80,10 +81,12 @@ void AmortizationSchedule(int32_t NPeriods, Extended Rate, Extended PresentValue
   // PeriodPayment compute them, and only the running sums carry over.
   Extended crn = 0.0L;
   const Extended annuity = AnnuityFactor(Rate, NPeriods, Timing, crn);
+  // CompoundFactor(Rate, period - 1) for each period, its squares formed once.
+  detail::PowerSequence compoundFactor(checked::Add(1.0L, Rate));
   ScheduleRow row;
   row.Balance = PresentValue;
   for (int32_t period = 1; period <= NPeriods; ++period) {
-    const Extended crp = CompoundFactor(Rate, period - 1);
+    const Extended crp = compoundFactor(static_cast<uint32_t>(period - 1));
     const Extended interest = InterestPart(PresentValue, FutureValue, crp, crn, annuity);
     const Extended principal = PrincipalPart(PresentValue, FutureValue, crp, annuity);
     row.Period = period;

@@ -9,6 +9,7 @@
 
 #include "engine/cash_flow.h"
 #include "engine/engine_errors.h"
+#include "engine/time_value.h"
 #include "expect_error.h"
 
 namespace quarrant {
@@ -233,6 +234,27 @@ TEST(NetValueTest, FutureValueIsTheNegatedCompoundedPresentValue) {
     EXPECT_NEAR(NetFutureValue(r, flows, PaymentTiming::EndOfPeriod),
                 -npv * std::pow(1 + r, static_cast<Extended>(last)), 1e-16L * scale)
         << "trial " << trial;
+  }
+}
+
+// The net future value forms its compound factors once for the whole series; every term must
+// still be exactly FutureValue's, for every branch of the compound factor and both timings.
+TEST(NetValueTest, FutureValueIsTheSumOfFutureValueTerms) {
+  std::mt19937_64 random(31);
+  std::uniform_real_distribution<double> amount(-1e4, 1e4);
+  const Extended rates[] = {0, 3e-5L, -6e-5L, 0.07L, -0.3L, 0.0001L, 1.5L};
+  for (Extended rate : rates) {
+    for (PaymentTiming timing : {PaymentTiming::EndOfPeriod, PaymentTiming::StartOfPeriod}) {
+      std::vector<double> flows(rate > 1 ? 40 : 500);
+      for (double& flow : flows) flow = amount(random);
+      flows[3] = 0;
+      const auto last = static_cast<int32_t>(flows.size() - 1);
+      Extended expected = 0;
+      for (int32_t i = last; i >= 0; --i) {
+        expected += FutureValue(rate, last - i, 0, flows[static_cast<size_t>(i)], timing);
+      }
+      EXPECT_EQ(NetFutureValue(rate, flows, timing), expected) << "rate " << rate;
+    }
   }
 }
 
