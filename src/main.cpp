@@ -8,6 +8,8 @@
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
 #include "forms/error_report.h"
+#include "help/helpsystem.h"
+#include "platform/linux_platform.h"
 
 namespace quarrant {
 namespace {
@@ -35,11 +37,22 @@ class QuarrantApplication : public QApplication {
 }  // namespace quarrant
 
 int main(int argc, char** argv) {
+  quarrant::LinuxPlatform platform(argc, argv);
+  quarrant::SetPlatform(&platform);
+  quarrant::LoadHelpControl();
+  quarrant::InitializeDiagnosticLog();
+
   quarrant::QuarrantApplication app(argc, argv);
   quarrant::ApplySkin(app);
 
   quarrant::Tfrm_ZavuzirEza mainWindow;
   quarrant::Tfrm_report reportForm;  // hidden; serves the amortization window
   mainWindow.show();
-  return app.exec();
+  const int result = app.exec();
+  // The log is released first, then the help control library; the help object lives until
+  // after both.
+  quarrant::FinalizeDiagnosticLog();
+  quarrant::UnloadHelpControl();
+  quarrant::ReleaseHelpObjects();
+  return result;
 }

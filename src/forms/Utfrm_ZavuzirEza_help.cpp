@@ -1,15 +1,44 @@
 // Help of the main window: the help object, help requests (F1) and the Help button.
+#include <memory>
+
 #include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/error_report.h"
+#include "help/helpsystem.h"
 
 namespace quarrant {
 
-void Tfrm_ZavuzirEza::CreateHelpObject() {}
+namespace {
+constexpr int32_t kMainWindowHelpContext = 1000;
+const QString kMainTopic = QStringLiteral("default.htm");
+}  // namespace
+
+void Tfrm_ZavuzirEza::CreateHelpObject() {
+  // The help file beside the program: its folder with a trailing delimiter, then the name.
+  Platform& platform = CurrentPlatform();
+  const QString program = platform.ModuleFileName();
+  const QString folder = program.left(program.lastIndexOf(platform.PathDelimiter()) + 1);
+  help = KeepUntilProgramEnd(
+      std::make_unique<THookHelpSystem>(folder + QStringLiteral("Rare.chm"), QString(), 0));
+
+  setProperty(kHelpContextProperty, kMainWindowHelpContext);
+  // Every help request of this window (F1 anywhere on it) comes to FormHelp.
+  SetWindowHelpHandler(this, [this](uint16_t command, int32_t data, bool& callHelp) {
+    bool handled = true;
+    Guarded([&] { handled = FormHelp(command, data, callHelp); });
+    return handled;
+  });
+  SetHelpMainWindow(this);
+}
 
 bool Tfrm_ZavuzirEza::FormHelp(uint16_t /*Command*/, int32_t /*Data*/, bool& CallHelp) {
+  // Whatever context was asked for, the window's help is its overview topic.
+  if (help != nullptr) help->HelpTopic(kMainTopic);
   CallHelp = false;
   return true;
 }
 
-void Tfrm_ZavuzirEza::sb_helpClick() {}
+void Tfrm_ZavuzirEza::sb_helpClick() {
+  if (help != nullptr) help->HelpTopic(kMainTopic);
+}
 
 }  // namespace quarrant
