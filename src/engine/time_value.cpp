@@ -31,6 +31,15 @@ constexpr Extended kPerpetuityFactor = 1e16L;
 
 constexpr int kMaxRateIterations = 15;
 
+// Below this |N T| the derivative of the rate iteration is taken from its series: the
+// neglected terms are of relative size (N T)^3 / 15, under 1e-10.
+constexpr Extended kSeriesBound = 1e-3L;
+
+Extended Expm1(Extended x) {
+  if (std::isnan(x)) throw EArithmeticError::InvalidOperation();
+  return checked::Finite(std::expm1(x));
+}
+
 // Square and multiply on the magnitude of a non-negative count.
 Extended PowerOfCount(Extended base, uint32_t count) {
   Extended result = 1.0L;
@@ -167,9 +176,12 @@ Extended InterestRateCounted(int32_t NPeriods, Extended Payment, Extended Presen
     first = Add(PresentValue, Payment);
     last = FutureValue;
   }
-  // With the first flow of the payments' sign, read the flow backwards in time.
+  // With the first flow of the payments' sign, read the flow backwards in time. A flow that
+  // begins with 0 (no present value, payments at the end: a savings plan) is read backwards
+  // too; read forwards it has no first flow to discount against, and the rate of such a plan
+  // could not be found at all.
   bool reverse = false;
-  if (Mul(first, Payment) > 0.0L) {
+  if (Mul(first, Payment) > 0.0L || (first == 0.0L && last != 0.0L)) {
     reverse = true;
     std::swap(first, last);
   }
@@ -183,23 +195,42 @@ Extended InterestRateCounted(int32_t NPeriods, Extended Payment, Extended Presen
   Extended t = 0.0L;
   for (int iteration = 1; iteration <= kMaxRateIterations; ++iteration) {
     Iterations = iteration;
+    // No early exit where e^(N T) outgrows the significand: the first step from T = 0 often
+    // overshoots that far when the root is nowhere near, and the payments-only (perpetuity)
+    // rate returned from there would be plainly wrong. The iteration just carries on.
     const Extended ent = Exp(Mul(n, t));
-    if (ent + 1.0L == ent) {
-      // Far out, only the payments against the first flow count.
-      Extended r = Div(-pmt, first);
-      if (reverse) r = Sub(Exp(-LogOnePlus(r)), 1.0L);
-      return r;
-    }
     const Extended et = Exp(t);
-    const Extended et1 = et - 1.0L;
     Extended x;
     Extended y;
-    if (et1 == 0.0L) {
+    if (NPeriods == 1) {
+      // No payments lie between the first and the last flow.
+      x = 0.0L;
+      y = 0.0L;
+    } else if (iteration == 1) {
+      // The initial guess T = 0 starts from these values (X = N, not the N - 1 terms of the
+      // sum); the iteration counts of the solver depend on that start.
       x = n;
       y = x * (x - 1.0L) / 2.0L;
+    } else if (t == 0.0L) {
+      // Back at T = 0 exactly: the limits of the sum and its derivative.
+      x = n - 1.0L;
+      y = n * (n - 1.0L) / 2.0L;
     } else {
-      x = Div(Mul(et, Sub(Exp(Mul(n - 1.0L, t)), 1.0L)), et1);
-      y = Div(Sub(Sub(Mul(n, ent), et), Mul(x, et)), et1);
+      // X through expm1, and Y, whose closed form cancels to first order in N T, by its
+      // series near 0. Formed naively from e^T - 1, both carry errors of order eps / (N T),
+      // and once e^T - 1 rounds to 0 the start values above would apply again: for data
+      // whose rate is 0 (a 0 % loan) the iteration then never meets its stopping test.
+      const Extended et1 = Expm1(t);
+      x = Div(Mul(et, Expm1(Mul(n - 1.0L, t))), et1);
+      if (std::fabs(n * t) < kSeriesBound) {
+        const Extended m = n - 1.0L;
+        const Extended s1 = m * (m + 1.0L) / 2.0L;                      // sum of k
+        const Extended s2 = m * (m + 1.0L) * (2.0L * m + 1.0L) / 6.0L;  // sum of k^2
+        const Extended s3 = s1 * s1;                                    // sum of k^3
+        y = s1 + t * s2 + t * t / 2.0L * s3;
+      } else {
+        y = Div(Sub(Sub(Mul(n, ent), et), Mul(x, et)), et1);
+      }
     }
     const Extended z = Add(Mul(pmt, x), Mul(last, ent));
     const Extended slope = Div(Add(Mul(pmt, y), Mul(Mul(last, n), ent)), z);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 #include "engine/cmpEvaluator.h"
@@ -47,6 +48,9 @@ struct ValueCase {
   Extended expected;
   char separator = '.';
 };
+void PrintTo(const ValueCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class EvaluatorValue : public ::testing::TestWithParam<ValueCase> {};
 
@@ -82,6 +86,9 @@ struct ErrorCase {
   std::string message;
   char separator = '.';
 };
+void PrintTo(const ErrorCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class EvaluatorError : public ::testing::TestWithParam<ErrorCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -19,6 +20,9 @@ struct FormatCase {
   std::string expected;
   char separator = '.';
 };
+void PrintTo(const FormatCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class SelectorFormat : public ::testing::TestWithParam<FormatCase> {};
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <ostream>
 #include <string>
 
 #include "engine/engine_errors.h"
@@ -25,6 +26,9 @@ struct ValueCase {
   Extended expected;
   Extended tolerance;  // half a unit of the last digit given
 };
+void PrintTo(const ValueCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class SolverValue : public ::testing::TestWithParam<ValueCase> {};
 
@@ -96,6 +100,42 @@ TEST(InterestRate, ConvergesInTheDocumentedIteration) {
   EXPECT_EQ(iterations, 2);
 }
 
+// Data that the rate iteration must not give up on: a rate of exactly 0 (the iteration
+// used to wander at the noise level of e^T - 1 there), no present value with payments at the
+// end (a savings plan: the first flow is 0), a large future value that throws the first step
+// far out, and a single period with a large payment.
+struct RateCase {
+  const char* name;
+  Extended rate;
+  int32_t n;
+  Extended payment, presentValue;
+  PaymentTiming timing;
+};
+void PrintTo(const RateCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class RateRecovery : public ::testing::TestWithParam<RateCase> {};
+
+TEST_P(RateRecovery, FindsTheRate) {
+  const RateCase& c = GetParam();
+  const Extended future = FutureValue(c.rate, c.n, c.payment, c.presentValue, c.timing);
+  const Extended rate = InterestRate(c.n, c.payment, c.presentValue, future, c.timing);
+  EXPECT_NEAR(static_cast<double>(rate), static_cast<double>(c.rate), 1e-13);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Difficult, RateRecovery,
+    ::testing::Values(RateCase{"InterestFreeLoanEnd", 0, 12, -100, 1200, kEnd},
+                      RateCase{"InterestFreeLoanStart", 0, 12, -100, 1200, kStart},
+                      RateCase{"InterestFreeLongLoan", 0, 360, -250, 90000, kStart},
+                      RateCase{"SavingsPlanEnd", 0.004L, 120, -100, 0, kEnd},
+                      RateCase{"SavingsPlanStart", 0.004L, 120, -100, 0, kStart},
+                      RateCase{"LargeFutureValue", 0.6L, 59, -2.22L, 1.83L, kStart},
+                      RateCase{"LargeFutureValueEnd", 0.122L, 289, -163.18L, -6.73L, kEnd},
+                      RateCase{"SinglePeriodLargePayment", 0.25L, 1, 1000000, -3, kEnd}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Error message of the call, or "" when it returns.
 std::string ErrorOf(const std::function<Extended()>& call) {
   try {
@@ -113,6 +153,9 @@ struct ErrorCase {
   std::function<Extended()> call;
   std::string expected;
 };
+void PrintTo(const ErrorCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class SolverError : public ::testing::TestWithParam<ErrorCase> {};
 
