@@ -42,7 +42,7 @@ PageTabBar::PageTabBar(PageControl* owner) : QWidget(owner), owner_(owner) {
 }
 
 int PageTabBar::rowHeight() const {
-  return fontMetrics().height() + 6;
+  return fontMetrics().height() + 4;
 }
 
 int PageTabBar::tabWidth(int index) const {
@@ -178,11 +178,15 @@ void PageTabBar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing, false);
   const QPalette& pal = palette();
-  const QColor page = pal.color(QPalette::Window);
-  const QColor inactive = page.darker(108);
-  const QColor hover = page.darker(102);
-  const QColor border = pal.color(QPalette::Dark);
-  const QColor light = pal.color(QPalette::Light);
+  auto pick = [](const QColor& skinned, const QColor& fallback) {
+    return skinned.isValid() ? skinned : fallback;
+  };
+  const QColor page = pick(activeTabColor_, pal.color(QPalette::Window));
+  const QColor inactive = pick(tabColor_, page.darker(108));
+  const QColor hover = pick(hoverTabColor_, page.darker(102));
+  const QColor border = pick(borderColor_, pal.color(QPalette::Dark));
+  const QColor light = page.lighter(110);
+  const QColor text = pick(textColor_, pal.color(QPalette::WindowText));
   const int current = owner_->currentIndex();
   const QPoint mouse = mapFromGlobal(QCursor::pos());
   const int hovered = underMouse() ? tabAt(mouse) : -1;
@@ -210,11 +214,11 @@ void PageTabBar::paintEvent(QPaintEvent*) {
     painter.setPen(border);
     painter.drawPath(outline);
 
-    painter.setPen(
-        pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    QPalette textPalette = pal;
+    textPalette.setColor(QPalette::WindowText, text);
     painter.setFont(font());
     const QRect textRect = rects_.at(index).adjusted(0, active ? -1 : 0, 0, 0);
-    style()->drawItemText(&painter, textRect, Qt::AlignCenter | Qt::TextShowMnemonic, pal,
+    style()->drawItemText(&painter, textRect, Qt::AlignCenter | Qt::TextShowMnemonic, textPalette,
                           isEnabled(), owner_->tabText(index), QPalette::WindowText);
     if (active && hasFocus()) {
       QStyleOptionFocusRect focus;
@@ -317,13 +321,15 @@ void PageControl::resizeEvent(QResizeEvent* event) {
 void PageControl::paintEvent(QPaintEvent*) {
   // Page frame below the tab rows: light left edge, dark right and bottom edges.
   QPainter painter(this);
-  const QRect frame(0, tabBar_->height() - 1, width(), height() - tabBar_->height() + 1);
-  painter.fillRect(frame.adjusted(1, 1, -1, -1), palette().color(QPalette::Window));
-  painter.setPen(palette().color(QPalette::Dark));
+  const QColor page = pageColor_.isValid() ? pageColor_ : palette().color(QPalette::Window);
+  const QColor border = borderColor_.isValid() ? borderColor_ : palette().color(QPalette::Dark);
+  const QRect frame(0, tabBar_->height() - 1, width() - 1, height() - tabBar_->height());
+  painter.fillRect(frame.adjusted(1, 1, 0, 0), page);
+  painter.setPen(border);
   painter.drawLine(frame.topRight(), frame.bottomRight());
   painter.drawLine(frame.bottomLeft(), frame.bottomRight());
   painter.drawLine(frame.topLeft(), frame.bottomLeft());
-  painter.setPen(palette().color(QPalette::Light));
+  painter.setPen(page.lighter(110));
   painter.drawLine(frame.left() + 1, frame.top() + 1, frame.left() + 1, frame.bottom() - 1);
 }
 

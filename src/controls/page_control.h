@@ -3,6 +3,7 @@
 // needs so that every caption stays readable at once. As on the classic multi-row tab
 // control, the row holding the active tab always sits next to the page; rows keep their
 // cyclic order. Pages keep their contents when another page is shown.
+#include <QColor>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -18,6 +19,12 @@ class PageControl;
 // the widget's palette).
 class PageTabBar : public QWidget {
   Q_OBJECT
+  // Colours of the tabs; the skin sets them (qproperty-...), the palette stands in otherwise.
+  Q_PROPERTY(QColor tabColor MEMBER tabColor_)
+  Q_PROPERTY(QColor hoverTabColor MEMBER hoverTabColor_)
+  Q_PROPERTY(QColor activeTabColor MEMBER activeTabColor_)
+  Q_PROPERTY(QColor borderColor MEMBER borderColor_)
+  Q_PROPERTY(QColor textColor MEMBER textColor_)
 
  public:
   explicit PageTabBar(PageControl* owner);
@@ -53,10 +60,13 @@ class PageTabBar : public QWidget {
   PageControl* owner_;
   QList<QRect> rects_;
   int rowCount_ = 0;
+  QColor tabColor_, hoverTabColor_, activeTabColor_, borderColor_, textColor_;
 };
 
 class PageControl : public QWidget {
   Q_OBJECT
+  Q_PROPERTY(QColor pageColor MEMBER pageColor_)
+  Q_PROPERTY(QColor borderColor MEMBER borderColor_)
 
  public:
   explicit PageControl(QWidget* parent = nullptr);
@@ -99,6 +109,7 @@ class PageControl : public QWidget {
   QList<QWidget*> pages_;
   QStringList captions_;
   int current_ = -1;
+  QColor pageColor_, borderColor_;
 
   friend class PageTabBar;
 };

@@ -31,6 +31,7 @@ void Tfrm_ZavuzirEza::BuildTvmPage(QWidget* page) {
   sb_N = MakeButton(page, "sb_N", QStringLiteral("Number of Periods(N):"), {14, 8, 129, 25});
   Ed_N = MakeValueField(page, "Ed_N", {145, 9, 186, 18});
   Ed_N->setText(PlaceholderText());
+  Ed_N->setCursorPosition(0);  // show the hint from its start
   sb_i = MakeButton(page, "sb_i", QStringLiteral("Annual Interest(I%YR):"), {14, 36, 129, 25});
   ed_I = MakeValueField(page, "ed_I", {145, 37, 186, 18});
   lb_Ipercent = MakeLabel(page, QStringLiteral("%"), 332, 40, "lb_Ipercent");
