@@ -26,6 +26,12 @@
 #include "forms/regional.h"
 #include "report/export_filters.h"
 
+// The toolbar pictures live in a resource of the static UI library; referencing its
+// initialiser keeps it in every program that opens the window.
+static void InitReportResources() {
+  Q_INIT_RESOURCE(report);
+}
+
 namespace quarrant {
 
 // ---------------------------------------------------------------------------------------------
@@ -172,6 +178,7 @@ Tfrm_Amortization::Tfrm_Amortization(QWidget* parent) : QDialog(parent) {
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setSizeGripEnabled(true);
+  InitReportResources();
   BuildControls();
   resize(577, 405);
   FormCreate();
@@ -486,12 +493,25 @@ QFileDialog* Tfrm_Amortization::SaveDialog() {
     saveDialog_->setFileMode(QFileDialog::AnyFile);
     saveDialog_->setNameFilters(SaveFilters());
     saveDialog_->setDefaultSuffix(QString());
+    // Qt's dialog replaces the extension of the typed name when the user picks another
+    // filter; a name typed with an extension keeps it here, whatever filter is selected.
+    auto* name = saveDialog_->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* types = saveDialog_->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (name && types) {
+      connect(types, &QComboBox::currentIndexChanged, saveDialog_,
+              [this, name] { nameBeforeFilter_ = name->text(); });
+      connect(types, &QComboBox::activated, saveDialog_, [this, name] {
+        if (name->text() != nameBeforeFilter_) name->setText(nameBeforeFilter_);
+      });
+    }
   }
   return saveDialog_;
 }
 
 void Tfrm_Amortization::sb_saveasClick() {
   QFileDialog* dialog = SaveDialog();
+  // The filter first: choosing a filter rewrites the extension of the name shown.
+  dialog->selectNameFilter(SaveFilters().value(lastFilter_));
   if (lastSavedFile_.isEmpty()) {
     dialog->setDirectory(QCoreApplication::applicationDirPath());
     dialog->selectFile(QString());
@@ -500,7 +520,6 @@ void Tfrm_Amortization::sb_saveasClick() {
     dialog->setDirectory(last.absolutePath());
     dialog->selectFile(last.fileName());
   }
-  dialog->selectNameFilter(SaveFilters().value(lastFilter_));
   const bool accepted = dialog->exec() == QDialog::Accepted;
   const int shown = static_cast<int>(SaveFilters().indexOf(dialog->selectedNameFilter()));
   if (shown >= 0) lastFilter_ = shown;

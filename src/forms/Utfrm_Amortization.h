@@ -173,6 +173,7 @@ class Tfrm_Amortization : public QDialog {
   QPointer<Tfrm_report> boundReport_;
   QFileDialog* saveDialog_ = nullptr;
   QString lastSavedFile_;
+  QString nameBeforeFilter_;
   int lastFilter_ = 0;
 };
 

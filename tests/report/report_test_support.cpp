@@ -1,0 +1,116 @@
+#include "report_test_support.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextDocumentFragment>
+
+namespace quarrant::testing {
+
+void Calculate(Tfrm_Amortization& window, const Inputs& inputs) {
+  window.se_NPer->setText(inputs.nper);
+  window.se_i->setText(inputs.rate);
+  window.se_pv->setText(inputs.pv);
+  window.se_fv->setText(inputs.fv);
+  window.cb_pt->setCurrentIndex(inputs.paymentTime);
+  window.cb_pmtf->setCurrentIndex(inputs.paymentFrequency);
+  window.sb_Calc->click();
+}
+
+std::vector<QStringList> ListRows(const Tfrm_Amortization& window) {
+  std::vector<QStringList> rows;
+  const QAbstractItemModel* model = window.Model();
+  for (int r = 0; r < model->rowCount(); ++r) {
+    QStringList row;
+    for (int c = 0; c < model->columnCount(); ++c) row.append(model->index(r, c).data().toString());
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+QString ReadText(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return QString();
+  return QString::fromUtf8(file.readAll());
+}
+
+std::vector<QStringList> ParseCsv(const QString& text) {
+  std::vector<QStringList> records;
+  QStringList record;
+  QString field;
+  bool quoted = false, inField = false;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (quoted) {
+      if (c == u'"') {
+        if (i + 1 < text.size() && text[i + 1] == u'"') {
+          field += u'"';
+          ++i;
+        } else {
+          quoted = false;
+        }
+      } else {
+        field += c;
+      }
+    } else if (c == u'"') {
+      quoted = true;
+      inField = true;
+    } else if (c == u',') {
+      record.append(field);
+      field.clear();
+      inField = true;
+    } else if (c == u'\n' || c == u'\r') {
+      if (inField || !field.isEmpty()) {
+        record.append(field);
+        records.push_back(record);
+      }
+      record.clear();
+      field.clear();
+      inField = false;
+    } else {
+      field += c;
+      inField = true;
+    }
+  }
+  if (inField) {
+    record.append(field);
+    records.push_back(record);
+  }
+  return records;
+}
+
+std::vector<QStringList> ParseHtmlTable(const QString& html) {
+  std::vector<QStringList> rows;
+  static const QRegularExpression rowPattern(QStringLiteral("<tr[^>]*>(.*?)</tr>"),
+                                             QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression cellPattern(QStringLiteral("<t([dh])[^>]*>(.*?)</t\\1>"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+  for (auto row = rowPattern.globalMatch(html); row.hasNext();) {
+    const QString inner = row.next().captured(1);
+    QStringList cells;
+    for (auto cell = cellPattern.globalMatch(inner); cell.hasNext();)
+      cells.append(QTextDocumentFragment::fromHtml(cell.next().captured(2)).toPlainText());
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+QStringList SimplifiedLines(const QString& text) {
+  QStringList lines;
+  for (const QString& line : text.split(QRegularExpression(QStringLiteral("[\r\n\f]+")))) {
+    const QString simple = line.simplified();
+    if (!simple.isEmpty()) lines.append(simple);
+  }
+  return lines;
+}
+
+QString PdfToText(const QString& pdfPath) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+  if (!process.waitForFinished(60000) || process.exitCode() != 0) return QString();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace quarrant::testing

@@ -1,0 +1,89 @@
+#pragma once
+// Helpers of the amortization window and report tests: a catcher for modal message boxes, a
+// schedule window filled with given inputs, and readers of the exported files.
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "forms/Utfrm_Amortization.h"
+#include "forms/Utfrm_report.h"
+
+namespace quarrant::testing {
+
+// Closes every modal message box that opens while it lives and remembers its caption and text.
+class MessageCatcher {
+ public:
+  MessageCatcher() {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        captions.append(box->windowTitle());
+        texts.append(box->text());
+        box->done(QMessageBox::Ok);
+      }
+    });
+    timer_.start();
+  }
+  QStringList captions;
+  QStringList texts;
+
+ private:
+  QTimer timer_;
+};
+
+// Runs action on the first modal widget of type T that opens, then lets the modal loop go on.
+template <class T>
+void OnModal(std::function<void(T*)> action) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, action] {
+    if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      timer->stop();
+      timer->deleteLater();
+      action(widget);
+    }
+  });
+  timer->start();
+}
+
+struct Inputs {
+  QString nper = QStringLiteral("12");
+  QString rate = QStringLiteral("12");
+  QString pv = QStringLiteral("1000");
+  QString fv = QStringLiteral("0");
+  int paymentTime = 1;       // cb_pt: 0 beginning, 1 end of period
+  int paymentFrequency = 0;  // cb_pmtf: 0 monthly
+};
+
+// Types the inputs into the window's fields and presses "&Calculate".
+void Calculate(Tfrm_Amortization& window, const Inputs& inputs);
+
+// All rows of the list, each as its six texts.
+std::vector<QStringList> ListRows(const Tfrm_Amortization& window);
+
+QString ReadText(const QString& path);
+// Records of a comma-separated file: double-quoted fields, doubled quotes inside.
+std::vector<QStringList> ParseCsv(const QString& text);
+// Rows of an HTML table: the texts of the cells of every <tr>, entities decoded.
+std::vector<QStringList> ParseHtmlTable(const QString& html);
+// The non-empty lines of a text, each with its runs of blanks made single spaces.
+QStringList SimplifiedLines(const QString& text);
+
+// Text of a PDF as pdftotext lays it out, pages separated by form feeds; empty on failure.
+QString PdfToText(const QString& pdfPath);
+
+}  // namespace quarrant::testing
+
+QT_BEGIN_NAMESPACE
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
