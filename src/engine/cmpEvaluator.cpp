@@ -4,6 +4,7 @@
 #include "engine/cmpEvaluator.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <system_error>
 
@@ -22,6 +23,11 @@ constexpr const char* kTooDeep = "Expression   nested   too   deeply   at   posi
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
+
+// 10^0 .. 10^19, all exact in the 64-bit significand.
+constexpr Extended kPowersOfTen[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                     1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                     1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
 
 // Counts one level of nesting for the lifetime of a parenthesised group or a prefix sign.
 class NestingLevel {
@@ -178,6 +184,23 @@ Extended TExpressionEvaluator::ConvertNumber(const std::string& text) const {
       c = '.';
       fraction = true;
     }
+  }
+  // Fast path: up to 19 digits form an integer below 2^64 and 10^k (k <= 19) is exact, so one
+  // division rounds once and gives the same correctly rounded value as the full conversion.
+  const std::size_t digits = normal.size() - (fraction ? 1 : 0);
+  if (digits <= 19) {
+    uint64_t mantissa = 0;
+    int decimals = 0;
+    bool afterPoint = false;
+    for (char c : normal) {
+      if (c == '.') {
+        afterPoint = true;
+      } else {
+        mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+        if (afterPoint) ++decimals;
+      }
+    }
+    return static_cast<Extended>(mantissa) / kPowersOfTen[decimals];
   }
   Extended value = 0.0L;
   const char* end = normal.data() + normal.size();

@@ -2,8 +2,10 @@
 // decimal-separator rule, floating-point conditions and the nesting bound.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <ostream>
+#include <random>
 #include <string>
 
 #include "engine/cmpEvaluator.h"
@@ -149,6 +151,22 @@ TEST(Evaluator, NumbersTheRangeHoldsConvert) {
   const Extended denormal = Eval("0." + std::string(4940, '0') + "1");
   EXPECT_GT(denormal, 0.0L);
   EXPECT_LT(denormal, 1e-4940L);
+}
+
+// Short numbers take a fast path (an exact integer over an exact power of ten); it must
+// round exactly as the full conversion does, on both sides of its 19-digit limit.
+TEST(Evaluator, NumbersConvertCorrectlyRounded) {
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 20000; ++i) {
+    const int digits = 1 + static_cast<int>(random() % 22);
+    std::string text;
+    for (int d = 0; d < digits; ++d) text.push_back(static_cast<char>('0' + random() % 10));
+    const std::size_t point = random() % (digits + 1);
+    if (point > 0 && point < text.size()) text.insert(point, 1, '.');
+    Extended expected = 0;
+    std::from_chars(text.data(), text.data() + text.size(), expected);
+    EXPECT_EQ(Eval(text), expected) << text;
+  }
 }
 
 TEST(Evaluator, StaysUsableAfterAnErrorAndRestartsEachTime) {
