@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -65,15 +66,17 @@ QVariant ScheduleListModel::headerData(int section, Qt::Orientation orientation,
 
 int ScheduleListModel::RowCount() const {
   QReadLocker lock(&lock_);
-  return static_cast<int>(rowStart_.size());
+  return static_cast<int>(rows_.size());
 }
 
 QString ScheduleListModel::TextLocked(int row, int column) const {
-  if (row < 0 || row >= static_cast<int>(rowStart_.size()) || column < 0 || column >= kColumns)
+  if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0 || column >= kColumns)
     return QString();
-  const char* p = text_.data() + rowStart_[static_cast<size_t>(row)];
-  for (int c = 0; c < column; ++c) p += std::char_traits<char>::length(p) + 1;
-  return QString::fromUtf8(p, static_cast<qsizetype>(std::char_traits<char>::length(p)));
+  const PackedRow& packed = rows_[static_cast<size_t>(row)];
+  if (column == 0) return QString::number(packed.period);
+  Extended amount = 0;
+  std::memcpy(&amount, packed.amounts[column - 1], kAmountBytes);
+  return QString::fromStdString(FormatScheduleAmount(amount, separator_));
 }
 
 QString ScheduleListModel::Text(int row, int column) const {
@@ -88,12 +91,12 @@ ScheduleListModel::RowTexts ScheduleListModel::Row(int row) const {
   return texts;
 }
 
-void ScheduleListModel::Clear() {
+void ScheduleListModel::Clear(char decimalSeparator) {
   if (updateDepth_ == 0) beginResetModel();
   {
     QWriteLocker lock(&lock_);
-    std::vector<char>().swap(text_);
-    std::vector<size_t>().swap(rowStart_);
+    std::vector<PackedRow>().swap(rows_);
+    separator_ = decimalSeparator;
   }
   if (updateDepth_ == 0) endResetModel();
 }
@@ -101,24 +104,21 @@ void ScheduleListModel::Clear() {
 void ScheduleListModel::Reserve(int rows) {
   if (rows <= 0) return;
   QWriteLocker lock(&lock_);
-  // Six texts of about ten characters each per row.
-  rowStart_.reserve(static_cast<size_t>(rows));
-  text_.reserve(static_cast<size_t>(rows) * 64);
+  rows_.reserve(static_cast<size_t>(rows));
 }
 
-void ScheduleListModel::AppendRow(std::initializer_list<std::string_view> texts) {
-  const int row = static_cast<int>(rowStart_.size());
-  if (updateDepth_ == 0) beginInsertRows(QModelIndex(), row, row);
+void ScheduleListModel::AppendRow(const ScheduleRow& row) {
+  static_assert(sizeof(Extended) >= kAmountBytes);
+  PackedRow packed{};
+  packed.period = row.Period;
+  const Extended amounts[5] = {row.Principal, row.Interest, row.TotalPrincipal, row.TotalInterest,
+                               row.Balance};
+  for (int i = 0; i < 5; ++i) std::memcpy(packed.amounts[i], &amounts[i], kAmountBytes);
+  const int index = static_cast<int>(rows_.size());
+  if (updateDepth_ == 0) beginInsertRows(QModelIndex(), index, index);
   {
     QWriteLocker lock(&lock_);
-    rowStart_.push_back(text_.size());
-    int count = 0;
-    for (std::string_view text : texts) {
-      if (count++ == kColumns) break;
-      text_.insert(text_.end(), text.begin(), text.end());
-      text_.push_back('\0');
-    }
-    for (; count < kColumns; ++count) text_.push_back('\0');
+    rows_.push_back(packed);
   }
   if (updateDepth_ == 0) endInsertRows();
 }
@@ -424,19 +424,11 @@ void Tfrm_Amortization::CalculateSchedule() {
   const PaymentTiming timing =
       cb_pt->currentIndex() == 0 ? PaymentTiming::StartOfPeriod : PaymentTiming::EndOfPeriod;
 
-  model_->Clear();
+  model_->Clear(UserDecimalSeparator());
   ListUpdateGuard suspend(lv_as, model_);
   model_->Reserve(periods);
-  const char separator = UserDecimalSeparator();
-  AmortizationSchedule(periods, rate, presentValue, 0.0L, timing, [&](const ScheduleRow& row) {
-    const std::string period = std::to_string(row.Period);
-    const std::string principal = FormatScheduleAmount(row.Principal, separator);
-    const std::string interest = FormatScheduleAmount(row.Interest, separator);
-    const std::string totalPrincipal = FormatScheduleAmount(row.TotalPrincipal, separator);
-    const std::string totalInterest = FormatScheduleAmount(row.TotalInterest, separator);
-    const std::string balance = FormatScheduleAmount(row.Balance, separator);
-    model_->AppendRow({period, principal, interest, totalPrincipal, totalInterest, balance});
-  });
+  AmortizationSchedule(periods, rate, presentValue, 0.0L, timing,
+                       [this](const ScheduleRow& row) { model_->AppendRow(row); });
 }
 
 // ---- Buttons ----

@@ -11,11 +11,10 @@
 #include <QReadWriteLock>
 #include <array>
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
-#include <string_view>
 #include <vector>
 
+#include "engine/amortization.h"
 #include "engine/cmpEvaluator.h"
 #include "engine/extended.h"
 
@@ -34,9 +33,13 @@ namespace quarrant {
 class BandedReport;
 class Tfrm_report;
 
-// The rows of the schedule list: six texts per row, kept packed in one buffer so that a
-// million rows stay small. Rows are appended on the user-interface thread; the report reads
-// them from its worker thread while the preview is open, so reads and writes are locked.
+// The rows of the schedule list. Each row is kept as the schedule handed it over (the period
+// and the five amounts, packed to their 80-bit significant bytes) and its six texts are the
+// ones the window writes: the period as a decimal integer and each amount through
+// FormatScheduleAmount with the separator of the calculation. Writing a text when it is
+// asked for, not up front, keeps a million-row schedule quick to list and small.
+// Rows are appended on the user-interface thread; the report reads them from its worker
+// thread while the preview is open, so reads and writes are locked.
 class ScheduleListModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -57,20 +60,26 @@ class ScheduleListModel : public QAbstractTableModel {
   RowTexts Row(int row) const;
   QString Text(int row, int column) const;
 
-  void Clear();
+  // Empties the list; the texts of rows appended afterwards use this decimal separator.
+  void Clear(char decimalSeparator = '.');
   void Reserve(int rows);
-  // Appends one row of kColumns texts. Inside BeginUpdate/EndUpdate the views hear of the new
-  // rows only once, at EndUpdate.
-  void AppendRow(std::initializer_list<std::string_view> texts);
+  // Appends one row. Inside BeginUpdate/EndUpdate the views hear of the new rows only once,
+  // at EndUpdate.
+  void AppendRow(const ScheduleRow& row);
   void BeginUpdate();
   void EndUpdate();
 
  private:
+  static constexpr size_t kAmountBytes = 10;  // significant bytes of an 80-bit number
+  struct PackedRow {
+    int32_t period;
+    unsigned char amounts[5][kAmountBytes];
+  };
   QString TextLocked(int row, int column) const;
 
   mutable QReadWriteLock lock_;
-  std::vector<char> text_;        // every field followed by a NUL
-  std::vector<size_t> rowStart_;  // offset of each row's first field
+  std::vector<PackedRow> rows_;
+  char separator_ = '.';
   int updateDepth_ = 0;
 };
 
