@@ -20,6 +20,7 @@
 #include "engine/checked_math.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/error_report.h"
+#include "forms/page_labels.h"
 #include "forms/page_models.h"
 #include "forms/regional.h"
 
@@ -70,34 +71,37 @@ void ShowMeasure(const Tfrm_ZavuzirEza& window, QLineEdit* box, Measure&& measur
 }  // namespace
 
 void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
-  MakeLabel(page, QStringLiteral("Discount Rate(%):"), 23, 10);
+  QLabel* rateLabel = MakeLabel(page, QStringLiteral("Discount Rate(%):"), 23, 10);
   se_diarate = new NumericEdit(page);
   se_diarate->setObjectName(QStringLiteral("se_diarate"));
   se_diarate->setDecimals(4);
   se_diarate->setStep(1);
   se_diarate->setGeometry(112, 8, 161, 18);
   se_diarate->setText(QStringLiteral("0"));
+  KeepLabelBefore(rateLabel, se_diarate);
 
   sb_Insert = MakeButton(page, "sb_Insert", QStringLiteral("Insert"), {24, 32, 75, 25});
   sb_Replace = MakeButton(page, "sb_Replace", QStringLiteral("Replace"), {104, 32, 75, 25});
   sb_Delete = MakeButton(page, "sb_Delete", QStringLiteral("Delete"), {184, 32, 75, 25});
   sb_clearcashf = MakeButton(page, "sb_clearcashf", QStringLiteral("C&lear"), {263, 32, 75, 25});
 
-  MakeLabel(page, QStringLiteral("Amount:"), 14, 63);
+  QLabel* amountLabel = MakeLabel(page, QStringLiteral("Amount:"), 14, 63);
   se_amount = new NumericEdit(page);
   se_amount->setObjectName(QStringLiteral("se_amount"));
   se_amount->setDecimals(4);
   se_amount->setStep(1);
   se_amount->setGeometry(56, 61, 161, 18);
   se_amount->setText(QStringLiteral("0"));
+  KeepLabelBefore(amountLabel, se_amount);
 
-  MakeLabel(page, QStringLiteral("Times:"), 222, 63);
+  QLabel* timesLabel = MakeLabel(page, QStringLiteral("Times:"), 222, 63);
   se_Times = new SpinEdit(page);
   se_Times->setObjectName(QStringLiteral("se_Times"));
   se_Times->setRange(1, 1000);
   se_Times->setSingleStep(1);
   se_Times->setValue(1);
   se_Times->setGeometry(256, 61, 81, 20);
+  KeepLabelBefore(timesLabel, se_Times);
 
   pn_cashfllow = new QFrame(page);
   pn_cashfllow->setObjectName(QStringLiteral("pn_cashfllow"));
@@ -111,12 +115,13 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   SetUpReportView(lv_cashfllow, new CashFlowListModel(lv_cashfllow), {80, 140, 100});
 
   sb_calculate = MakeButton(page, "sb_calculate", QStringLiteral("Calculate"), {16, 191, 75, 25});
-  MakeLabel(page, QStringLiteral("Internal Rate of Return (IRR%): "), 16, 214);
+  QLabel* irrLabel = MakeLabel(page, QStringLiteral("Internal Rate of Return (IRR%): "), 16, 214);
   se_irr = MakeEdit(page, "se_irr", {168, 213, 145, 18}, false);
-  MakeLabel(page, QStringLiteral("Net Present Value (NPV) :"), 40, 238);
+  QLabel* npvLabel = MakeLabel(page, QStringLiteral("Net Present Value (NPV) :"), 40, 238);
   se_npv = MakeEdit(page, "se_npv", {168, 237, 145, 18}, false);
-  MakeLabel(page, QStringLiteral("Net Future Value (NFV):"), 50, 262);
+  QLabel* nfvLabel = MakeLabel(page, QStringLiteral("Net Future Value (NFV):"), 50, 262);
   se_nfv = MakeEdit(page, "se_nfv", {168, 261, 145, 18}, false);
+  for (QLabel* label : {irrLabel, npvLabel, nfvLabel}) KeepLabelBefore(label, se_irr);
 
   SetTabOrder({sb_Insert, sb_Replace, sb_Delete, se_amount, se_Times, se_irr, se_npv, se_nfv,
                sb_calculate, se_diarate, lv_cashfllow, sb_clearcashf});

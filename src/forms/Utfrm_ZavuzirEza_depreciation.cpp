@@ -18,6 +18,7 @@
 #include "engine/number_format.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/error_report.h"
+#include "forms/page_labels.h"
 #include "forms/page_models.h"
 #include "forms/regional.h"
 
@@ -32,15 +33,17 @@ DepreciationTableModel* TableOf(QTableView* view) {
 }  // namespace
 
 void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
-  MakeLabel(page, QStringLiteral("Cost basis:"), 47, 9);
+  QLabel* costLabel = MakeLabel(page, QStringLiteral("Cost basis:"), 47, 9);
   ed_cb = MakeValueField(page, "ed_cb", {103, 7, 186, 18});
-  MakeLabel(page, QStringLiteral("Salvage value:"), 27, 34);
+  QLabel* salvageLabel = MakeLabel(page, QStringLiteral("Salvage value:"), 27, 34);
   ed_sv = MakeValueField(page, "ed_sv", {103, 31, 186, 18});
-  MakeLabel(page, QStringLiteral("Expected life:"), 34, 59);
+  QLabel* lifeLabel = MakeLabel(page, QStringLiteral("Expected life:"), 34, 59);
   ed_el = MakeValueField(page, "ed_el", {103, 55, 186, 18});
-  MakeLabel(page, QStringLiteral("Factor:"), 65, 83);
+  QLabel* factorLabel = MakeLabel(page, QStringLiteral("Factor:"), 65, 83);
   ed_fact = MakeValueField(page, "ed_fact", {103, 79, 186, 18});
-  MakeLabel(page, QStringLiteral("Method:"), 59, 106);
+  for (QLabel* label : {costLabel, salvageLabel, lifeLabel, factorLabel})
+    KeepLabelBefore(label, ed_cb);
+  KeepLabelBefore(MakeLabel(page, QStringLiteral("Method:"), 59, 106), ed_cb);
 
   cb_method = new QComboBox(page);
   cb_method->setObjectName(QStringLiteral("cb_method"));

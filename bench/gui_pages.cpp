@@ -1,0 +1,120 @@
+// Speed of the calculator pages with large inputs: Calculate on the cash flow page with 1,000
+// groups of 1,000 flows each (a million flows), and a depreciation table of 1,000,000 years,
+// made, shown and scrolled to its end.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <fstream>
+#include <string>
+
+#include "controls/numeric_edit.h"
+#include "controls/page_control.h"
+#include "controls/spin_edit.h"
+#include "forms/Utfrm_ZavuzirEza.h"
+
+namespace quarrant {
+namespace {
+
+// Peak resident memory of the process in MB (Linux /proc).
+double PeakMegabytes() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+  return 0;
+}
+
+// The window, shown on the given page, as a user would have it.
+struct ShownWindow {
+  explicit ShownWindow(QWidget* (*page)(Tfrm_ZavuzirEza&)) {
+    window.show();
+    window.pc_main->setCurrentWidget(page(window));
+    QApplication::processEvents();
+  }
+  Tfrm_ZavuzirEza window;
+};
+
+void BM_CashFlowCalculateMillionFlows(benchmark::State& state) {
+  ShownWindow shown([](Tfrm_ZavuzirEza& w) { return w.ts_CashFlow; });
+  Tfrm_ZavuzirEza& w = shown.window;
+  // An outlay of 1,000 x 1,000 followed by 999 groups of 1,000 returns of 1.5.
+  for (int group = 0; group < 1000; ++group) {
+    w.se_amount->setValue(group == 0 ? -1000.0 : 1.5);
+    w.se_Times->setValue(1000);
+    w.sb_Insert->click();
+  }
+  // 0.001 % a period keeps the largest compound factor, 1.00001^999999, near e^10.
+  w.se_diarate->setValue(0.001);
+  w.cb_digits->setCurrentIndex(0);  // "General": the results in full
+  for (auto _ : state) {
+    w.sb_calculate->click();
+    QApplication::processEvents();  // the result boxes repainted
+  }
+  state.SetLabel(QStringLiteral("IRR %1, NPV %2, NFV %3")
+                     .arg(w.se_irr->text(), w.se_npv->text(), w.se_nfv->text())
+                     .toStdString());
+}
+BENCHMARK(BM_CashFlowCalculateMillionFlows)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Calculate with the given method and a life of 1,000,000 years, until the table is shown.
+void BM_DepreciationMillionYears(benchmark::State& state) {
+  ShownWindow shown([](Tfrm_ZavuzirEza& w) { return w.ts_Depreciation; });
+  Tfrm_ZavuzirEza& w = shown.window;
+  w.ed_cb->setText(QStringLiteral("1000000"));
+  w.ed_sv->setText(QStringLiteral("0"));
+  w.ed_el->setText(QStringLiteral("1000000"));
+  w.ed_fact->setText(QStringLiteral("1.5"));
+  w.cb_method->setCurrentIndex(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    w.sb_calc->click();
+    w.lv_pery->viewport()->repaint();
+    QApplication::processEvents();
+  }
+  state.counters["rows"] = w.lv_pery->model()->rowCount();
+  state.counters["peak_MB"] = PeakMegabytes();
+}
+BENCHMARK(BM_DepreciationMillionYears)
+    ->ArgName("method")
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// With a table of 1,000,000 years shown: jump to its end and back, painting each time.
+void BM_DepreciationScrollToEnd(benchmark::State& state) {
+  ShownWindow shown([](Tfrm_ZavuzirEza& w) { return w.ts_Depreciation; });
+  Tfrm_ZavuzirEza& w = shown.window;
+  w.ed_cb->setText(QStringLiteral("1000000"));
+  w.ed_sv->setText(QStringLiteral("0"));
+  w.ed_el->setText(QStringLiteral("1000000"));
+  w.sb_calc->click();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    w.lv_pery->scrollToBottom();
+    w.lv_pery->viewport()->repaint();
+    w.lv_pery->scrollToTop();
+    w.lv_pery->viewport()->repaint();
+  }
+  w.lv_pery->scrollToBottom();
+  const QModelIndex last =
+      w.lv_pery->indexAt(w.lv_pery->viewport()->rect().bottomLeft() - QPoint(-2, 2));
+  state.SetLabel(("last row shown: " + last.data().toString()).toStdString());
+}
+BENCHMARK(BM_DepreciationScrollToEnd)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+}  // namespace
+}  // namespace quarrant
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
