@@ -1,0 +1,255 @@
+// The built-in help viewer, on the Rare.chm that the build compiles beside the program
+// (QUARRANT_BIN_DIR), and the help file's own content: every contents entry, link and picture
+// leads somewhere inside the file.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <set>
+
+#include "help/chm_viewer.h"
+
+namespace quarrant::testing {
+namespace {
+
+QString BuiltHelpFile() {
+  const QString bin = qEnvironmentVariable("QUARRANT_BIN_DIR");
+  return bin.isEmpty() ? QString() : bin + QStringLiteral("/Rare.chm");
+}
+
+class HelpFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path = BuiltHelpFile();
+    ASSERT_FALSE(path.isEmpty()) << "QUARRANT_BIN_DIR is not set";
+    ASSERT_TRUE(QFileInfo(path).isFile()) << path.toStdString() << " was not built";
+    ASSERT_TRUE(archive.Open(path));
+  }
+  QString path;
+  ChmArchive archive;
+};
+
+TEST_F(HelpFileTest, SystemDataAndContextMap) {
+  EXPECT_EQ(archive.Title(), "Quarrant Help");
+  EXPECT_EQ(archive.DefaultTopic(), "/default.htm");
+  EXPECT_EQ(archive.ContentsFile(), "/Rare.hhc");
+  EXPECT_EQ(archive.ContextTopic(1000), "/default.htm");
+  EXPECT_EQ(archive.ContextTopic(3000), "/amortization.htm");
+  EXPECT_EQ(archive.ContextTopic(1001), QString());
+  const std::optional<QByteArray> picture = archive.Read("/images/quarrant.png");
+  ASSERT_TRUE(picture);
+  EXPECT_TRUE(picture->startsWith("\x89PNG"));
+  EXPECT_FALSE(archive.Read("/missing.htm"));
+}
+
+TEST_F(HelpFileTest, ContentsCoverEveryTopic) {
+  const std::optional<QByteArray> sitemap = archive.Read(archive.ContentsFile());
+  ASSERT_TRUE(sitemap);
+  const std::vector<ContentsEntry> entries = ParseContents(QString::fromUtf8(*sitemap));
+  std::set<QString> topics;
+  std::function<void(const std::vector<ContentsEntry>&)> collect =
+      [&](const std::vector<ContentsEntry>& list) {
+        for (const ContentsEntry& entry : list) {
+          EXPECT_TRUE(archive.Contains("/" + entry.local)) << entry.local.toStdString();
+          topics.insert(entry.local);
+          collect(entry.children);
+        }
+      };
+  collect(entries);
+  const std::set<QString> expected = {
+      "default.htm",  "tvm.htm",   "amortization.htm", "rates.htm",       "depreciation.htm",
+      "cashflow.htm", "dates.htm", "signs.htm",        "expressions.htm", "diagnostics.htm"};
+  EXPECT_EQ(topics, expected);
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].name, "Quarrant overview");
+  ASSERT_EQ(entries[0].children.size(), 5u);
+  ASSERT_EQ(entries[0].children[0].children.size(), 1u);
+  EXPECT_EQ(entries[0].children[0].children[0].local, "amortization.htm");
+}
+
+TEST_F(HelpFileTest, EveryLinkAndPictureIsInTheFile) {
+  static const QRegularExpression reference(
+      QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"#]*)(#[^\"]*)?\""));
+  for (const char* topic : {"/default.htm", "/tvm.htm", "/signs.htm", "/amortization.htm",
+                            "/rates.htm", "/depreciation.htm", "/cashflow.htm", "/dates.htm",
+                            "/expressions.htm", "/diagnostics.htm"}) {
+    const std::optional<QByteArray> html = archive.Read(topic);
+    ASSERT_TRUE(html) << topic;
+    auto matches = reference.globalMatch(QString::fromUtf8(*html));
+    int links = 0;
+    while (matches.hasNext()) {
+      const QString target = matches.next().captured(1);
+      if (target.isEmpty() || target.contains(':')) continue;
+      ++links;
+      EXPECT_TRUE(archive.Contains("/" + target)) << topic << " -> " << target.toStdString();
+    }
+    EXPECT_GT(links, 0) << topic;
+  }
+}
+
+struct AddressCase {
+  const char* name;
+  QString address;
+  QString file;
+  QString topic;
+  QString window;
+};
+
+class ParseHelpAddressTest : public ::testing::TestWithParam<AddressCase> {};
+
+TEST_P(ParseHelpAddressTest, SplitsTheAddress) {
+  const HelpAddress parsed = ParseHelpAddress(GetParam().address);
+  EXPECT_EQ(parsed.file, GetParam().file);
+  EXPECT_EQ(parsed.topic, GetParam().topic);
+  EXPECT_EQ(parsed.window, GetParam().window);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseHelpAddressTest,
+    ::testing::Values(
+        AddressCase{"FileAndTopic", "/a/Rare.chm::/default.htm", "/a/Rare.chm", "/default.htm", ""},
+        AddressCase{"FileOnly", "/a/Rare.chm", "/a/Rare.chm", "", ""},
+        AddressCase{"FileAndWindow", "/a/Rare.chm>main", "/a/Rare.chm", "", "main"},
+        AddressCase{"StoragePrefixAll", "mk:@MSITStore:/a/b c.chm::/sub/x.htm#part>win",
+                    "/a/b c.chm", "/sub/x.htm#part", "win"},
+        AddressCase{"ItsPrefix", "ms-its:/a/Rare.chm::/tvm.htm", "/a/Rare.chm", "/tvm.htm", ""}),
+    [](const ::testing::TestParamInfo<AddressCase>& info) { return std::string(info.param.name); });
+
+TEST(ParseContentsTest, ToleratesLooseSitemaps) {
+  const QString sitemap = QStringLiteral(
+      "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"A &amp; B\">"
+      "<param name=\"Local\" value=\"a.htm\"></OBJECT>"
+      "<ul><li><object type='text/sitemap'><param name=name value=Child>"
+      "<param name=local value=sub\\c.htm></object></ul>"
+      "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Heading\"></OBJECT>"
+      "<OBJECT type=\"text/site properties\"><param name=\"Name\" value=\"ignored\"></OBJECT>"
+      "</UL>");
+  const std::vector<ContentsEntry> entries = ParseContents(sitemap);
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].name, "A & B");
+  EXPECT_EQ(entries[0].local, "a.htm");
+  ASSERT_EQ(entries[0].children.size(), 1u);
+  EXPECT_EQ(entries[0].children[0].name, "Child");
+  EXPECT_EQ(entries[0].children[0].local, "sub\\c.htm");
+  EXPECT_EQ(entries[1].name, "Heading");
+  EXPECT_TRUE(entries[1].local.isEmpty());
+}
+
+// ---- The viewer window ----
+
+class ViewerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path = BuiltHelpFile();
+    ASSERT_TRUE(QFileInfo(path).isFile()) << "Rare.chm was not built (QUARRANT_BIN_DIR)";
+  }
+  void TearDown() override { CloseHelpViewers(); }
+
+  static QString Text(HelpViewerWindow* window) {
+    return window->findChild<QTextBrowser*>("hb_topic")->toPlainText();
+  }
+  QString path;
+};
+
+TEST_F(ViewerTest, DisplayTopicOpensOneWindowPerFile) {
+  QWidget* shown = HtmlHelpViewer(nullptr, path + "::/default.htm", 0, 0);
+  auto* window = dynamic_cast<HelpViewerWindow*>(shown);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->CurrentTopic(), "/default.htm");
+  EXPECT_TRUE(Text(window).contains("Quarrant financial calculator"));
+  EXPECT_EQ(window->windowTitle(), "Quarrant Help");
+  EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose));
+
+  // The page's picture and style sheet come out of the help file.
+  QTextBrowser* browser = window->findChild<QTextBrowser*>("hb_topic");
+  EXPECT_TRUE(browser->loadResource(QTextDocument::ImageResource, QUrl("images/quarrant.png"))
+                  .toByteArray()
+                  .startsWith("\x89PNG"));
+  EXPECT_TRUE(browser->loadResource(QTextDocument::StyleSheetResource, QUrl("style.css"))
+                  .toString()
+                  .contains("font-family"));
+
+  // The same file again: the same window, on the new topic.
+  EXPECT_EQ(HtmlHelpViewer(nullptr, "mk:@MSITStore:" + path + "::/rates.htm", 0, 0), shown);
+  EXPECT_EQ(window->CurrentTopic(), "/rates.htm");
+  // A file address alone shows the default topic.
+  HtmlHelpViewer(nullptr, path, 0, 0);
+  EXPECT_EQ(window->CurrentTopic(), "/default.htm");
+}
+
+TEST_F(ViewerTest, HelpContextAndCloseAll) {
+  QPointer<QWidget> window = HtmlHelpViewer(nullptr, path, 15, 3000);
+  ASSERT_TRUE(window);
+  EXPECT_EQ(static_cast<HelpViewerWindow*>(window.data())->CurrentTopic(), "/amortization.htm");
+  HtmlHelpViewer(nullptr, path, 15, 4242);
+  EXPECT_TRUE(Text(static_cast<HelpViewerWindow*>(window.data()))
+                  .contains("no topic for help context 4242"));
+  EXPECT_EQ(HtmlHelpViewer(nullptr, path, 99, 0), nullptr);
+  EXPECT_EQ(HtmlHelpViewer(nullptr, QString(), 18, 0), nullptr);
+  EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(ViewerTest, LinksHistoryHomeAndContents) {
+  auto* window = static_cast<HelpViewerWindow*>(HtmlHelpViewer(nullptr, path + "::/tvm.htm", 0, 0));
+  QTextBrowser* browser = window->findChild<QTextBrowser*>("hb_topic");
+  auto* back = window->findChild<QToolButton*>("tb_back");
+  auto* forward = window->findChild<QToolButton*>("tb_forward");
+
+  emit browser->anchorClicked(QUrl("signs.htm"));
+  EXPECT_EQ(window->CurrentTopic(), "/signs.htm");
+  EXPECT_TRUE(Text(window).contains("The sign convention"));
+  EXPECT_TRUE(back->isEnabled());
+  EXPECT_FALSE(forward->isEnabled());
+
+  back->click();
+  EXPECT_EQ(window->CurrentTopic(), "/tvm.htm");
+  EXPECT_TRUE(forward->isEnabled());
+  forward->click();
+  EXPECT_EQ(window->CurrentTopic(), "/signs.htm");
+
+  window->findChild<QToolButton*>("tb_home")->click();
+  EXPECT_EQ(window->CurrentTopic(), "/default.htm");
+  back->click();
+  EXPECT_EQ(window->CurrentTopic(), "/signs.htm");
+
+  auto* contents = window->findChild<QTreeWidget*>("tv_contents");
+  const QList<QTreeWidgetItem*> found = contents->findItems("Cash Flow", Qt::MatchRecursive);
+  ASSERT_EQ(found.size(), 1);
+  emit contents->itemClicked(found[0], 0);
+  EXPECT_EQ(window->CurrentTopic(), "/cashflow.htm");
+  // Navigating selects the topic's entry in the contents.
+  window->ShowTopic("depreciation.htm");
+  ASSERT_NE(contents->currentItem(), nullptr);
+  EXPECT_EQ(contents->currentItem()->text(0), "Depreciation");
+}
+
+TEST_F(ViewerTest, MissingTopicAndMissingFileAreShownInTheWindow) {
+  auto* window =
+      static_cast<HelpViewerWindow*>(HtmlHelpViewer(nullptr, path + "::/nope.htm", 0, 0));
+  EXPECT_TRUE(Text(window).contains("Topic not found"));
+  EXPECT_TRUE(Text(window).contains("/nope.htm"));
+
+  auto* missing = static_cast<HelpViewerWindow*>(
+      HtmlHelpViewer(nullptr, "/nonexistent/Missing.chm::/default.htm", 0, 0));
+  ASSERT_NE(missing, nullptr);
+  EXPECT_NE(missing, window);
+  EXPECT_FALSE(missing->IsOpen());
+  EXPECT_TRUE(Text(missing).contains("could not be opened"));
+}
+
+TEST(ChmArchiveTest, RefusesFilesThatAreNotHelpFiles) {
+  ChmArchive archive;
+  EXPECT_FALSE(archive.Open("/nonexistent/file.chm"));
+  EXPECT_FALSE(archive.Open(QDir::tempPath()));
+  EXPECT_FALSE(archive.Read("/default.htm"));
+}
+
+}  // namespace
+}  // namespace quarrant::testing
