@@ -6,13 +6,20 @@
 
 namespace quarrant {
 
-QString ApplicationTitle() {
-  QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-  if (name.isEmpty()) name = QCoreApplication::applicationName();
+QString ApplicationTitleFor(const QString& fileName) {
+  QString name = fileName;
   const qsizetype dot = name.indexOf(QLatin1Char('.'));
   if (dot >= 0) name.truncate(dot);
   if (name.isEmpty()) return name;
-  return name.left(1) + name.mid(1).toLower();
+  // Program files here are named in lower case ("quarrant"); the title names the program
+  // itself, so its first letter is a capital.
+  return name.left(1).toUpper() + name.mid(1).toLower();
+}
+
+QString ApplicationTitle() {
+  QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  if (name.isEmpty()) name = QCoreApplication::applicationName();
+  return ApplicationTitleFor(name);
 }
 
 QString WithFullStop(const QString& message) {

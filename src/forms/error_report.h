@@ -9,8 +9,10 @@
 namespace quarrant {
 
 // The program file's name cut at its first ".", every character after the first in lower
-// case ("quarrant" -> "Quarrant").
+// case and the first in upper case ("quarrant" -> "Quarrant").
 QString ApplicationTitle();
+// The same rule for a given file name.
+QString ApplicationTitleFor(const QString& fileName);
 
 // Appends "." when the text is not empty and its last character's code is above that of ".".
 QString WithFullStop(const QString& message);

@@ -1,0 +1,137 @@
+#pragma once
+// Drives the main window in GUI tests: controls are found by object name, message boxes are
+// read and closed from a timer through QApplication::activeModalWidget().
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "controls/page_control.h"
+#include "controls/radio_group.h"
+#include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/error_report.h"
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace quarrant::window_tests {
+
+struct Message {
+  QString caption;
+  QString text;
+  QMessageBox::Icon icon;
+  bool operator==(const Message&) const = default;
+};
+
+inline void PrintTo(const Message& m, std::ostream* out) {
+  *out << "{caption \"" << m.caption.toStdString() << "\", text \"" << m.text.toStdString()
+       << "\", icon " << static_cast<int>(m.icon) << "}";
+}
+
+// A box of a handler of the window: caption "Error", stop icon.
+inline Message ErrorBox(const char* text) {
+  return {QStringLiteral("Error"), QString::fromUtf8(text), QMessageBox::Critical};
+}
+// The program-wide error report: the application title as caption, stop icon.
+inline Message ProgramReport(const char* text) {
+  return {ApplicationTitle(), QString::fromUtf8(text), QMessageBox::Critical};
+}
+
+// Records and closes (with OK) every message box that becomes modal while it lives.
+class MessageRecorder {
+ public:
+  MessageRecorder() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      shown_.push_back({box->windowTitle(), box->text(), box->icon()});
+      hadOkOnly_ = hadOkOnly_ && box->buttons().size() == 1 && box->button(QMessageBox::Ok);
+      if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+        ok->click();
+      else
+        box->reject();
+    });
+    timer_.start();
+  }
+  const std::vector<Message>& shown() const { return shown_; }
+  // True when every box shown so far had exactly one button, OK.
+  bool okOnly() const { return hadOkOnly_; }
+  void clear() { shown_.clear(); }
+
+ private:
+  QTimer timer_;
+  std::vector<Message> shown_;
+  bool hadOkOnly_ = true;
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window_ = std::make_unique<Tfrm_ZavuzirEza>();
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  }
+  void TearDown() override { window_.reset(); }
+
+  Tfrm_ZavuzirEza& window() { return *window_; }
+
+  template <class T = QWidget>
+  T* find(const char* name) {
+    T* widget = window_->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+
+  void showPage(const char* pageName) {
+    window_->pc_main->setCurrentWidget(find<QWidget>(pageName));
+    QApplication::processEvents();
+  }
+
+  // A mouse click, which moves the focus to the button as a user's click does.
+  void click(const char* buttonName) {
+    QTest::mouseClick(find<QPushButton>(buttonName), Qt::LeftButton);
+  }
+
+  // Sets a field's text as the program does (the change handler runs).
+  void set(const char* fieldName, const char* text) {
+    find<QLineEdit>(fieldName)->setText(QString::fromUtf8(text));
+  }
+
+  // Replaces a field's text as a user does: focus, select all, type.
+  void type(const char* fieldName, const QString& keys) {
+    auto* field = find<QLineEdit>(fieldName);
+    field->setFocus(Qt::TabFocusReason);
+    field->selectAll();
+    if (keys.isEmpty())
+      QTest::keyClick(field, Qt::Key_Delete);
+    else
+      QTest::keyClicks(field, keys);
+  }
+
+  QString text(const char* fieldName) { return find<QLineEdit>(fieldName)->text(); }
+  void select(const char* groupName, int index) {
+    find<RadioGroup>(groupName)->setItemIndex(index);
+  }
+  void setDigits(int index) { find<QComboBox>("cb_digits")->setCurrentIndex(index); }
+
+  MessageRecorder messages_;
+
+ private:
+  std::unique_ptr<Tfrm_ZavuzirEza> window_;
+};
+
+}  // namespace quarrant::window_tests
