@@ -11,7 +11,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="${JOBS:-2}"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build_dir" -G Ninja \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUARRANT_ENGINE_ONLY=ON -DQUARRANT_BUILD_FUZZ=ON -DQUARRANT_BUILD_TESTS=OFF
 cmake --build "$build_dir" -j "$jobs" --target evaluator_fuzz
