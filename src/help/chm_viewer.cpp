@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStringConverter>
@@ -325,6 +326,10 @@ HelpViewerWindow::HelpViewerWindow(const QString& chmPath) : chmPath_(chmPath) {
   // A help window left open does not keep the program running once the main window closes.
   setAttribute(Qt::WA_QuitOnClose, false);
   resize(780, 560);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
 
   auto* toolBar = new QToolBar(this);
   toolBar->setObjectName(QStringLiteral("tb_help"));
@@ -386,6 +391,11 @@ HelpViewerWindow::HelpViewerWindow(const QString& chmPath) : chmPath_(chmPath) {
                         .arg(HtmlEscaped(chmPath)));
   }
   UpdateButtons();
+}
+
+HelpViewerWindow::~HelpViewerWindow() {
+  // The topic pane reads from the archive: it goes before the archive closes.
+  delete browser_;
 }
 
 QUrl HelpViewerWindow::TopicUrl(const QString& topic) {

@@ -99,6 +99,7 @@ class HelpViewerWindow : public QWidget {
 
  public:
   explicit HelpViewerWindow(const QString& chmPath);
+  ~HelpViewerWindow() override;
 
   bool IsOpen() const { return archive_.IsOpen(); }
   const QString& ChmPath() const { return chmPath_; }

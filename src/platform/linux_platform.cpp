@@ -279,7 +279,11 @@ void LinuxPlatform::ShowMessageBox(const QString& text, const QString& caption, 
   const QMessageBox::Icon boxIcon = icon == MessageIcon::Stop      ? QMessageBox::Critical
                                     : icon == MessageIcon::Warning ? QMessageBox::Warning
                                                                    : QMessageBox::Information;
-  QMessageBox box(boxIcon, caption, text, QMessageBox::Ok);
+  // A carriage return alone breaks the line, as the texts of the log's messages expect.
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  QMessageBox box(boxIcon, caption, shown, QMessageBox::Ok);
   box.exec();
 }
 
