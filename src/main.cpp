@@ -42,7 +42,10 @@ int main(int argc, char** argv) {
   quarrant::LoadHelpControl();
   quarrant::InitializeDiagnosticLog();
 
-  quarrant::QuarrantApplication app(argc, argv);
+  // The toolkit sees the program name only: the diagnostic switch is the one parameter the
+  // program interprets (the toolkit's own options, such as a style sheet file, are not read).
+  int toolkitArgc = 1;
+  quarrant::QuarrantApplication app(toolkitArgc, argv);
   quarrant::ApplySkin(app);
 
   quarrant::Tfrm_ZavuzirEza mainWindow;
