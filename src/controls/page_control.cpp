@@ -151,6 +151,21 @@ void PageTabBar::mousePressEvent(QMouseEvent* event) {
   if (index >= 0) owner_->setCurrentIndex(index);
 }
 
+void PageTabBar::mouseMoveEvent(QMouseEvent* event) {
+  const int index = tabAt(event->position().toPoint());
+  if (index != hovered_) {
+    hovered_ = index;
+    update();
+  }
+  QWidget::mouseMoveEvent(event);
+}
+
+void PageTabBar::leaveEvent(QEvent* event) {
+  hovered_ = -1;
+  update();
+  QWidget::leaveEvent(event);
+}
+
 void PageTabBar::keyPressEvent(QKeyEvent* event) {
   const int n = owner_->count();
   if (n == 0) return QWidget::keyPressEvent(event);
@@ -188,8 +203,7 @@ void PageTabBar::paintEvent(QPaintEvent*) {
   const QColor light = page.lighter(110);
   const QColor text = pick(textColor_, pal.color(QPalette::WindowText));
   const int current = owner_->currentIndex();
-  const QPoint mouse = mapFromGlobal(QCursor::pos());
-  const int hovered = underMouse() ? tabAt(mouse) : -1;
+  const int hovered = hovered_;
 
   // The top line of the page frame runs along the bottom of the bar.
   painter.setPen(border);

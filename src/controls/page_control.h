@@ -45,6 +45,8 @@ class PageTabBar : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -60,6 +62,7 @@ class PageTabBar : public QWidget {
   PageControl* owner_;
   QList<QRect> rects_;
   int rowCount_ = 0;
+  int hovered_ = -1;
   QColor tabColor_, hoverTabColor_, activeTabColor_, borderColor_, textColor_;
 };
 

@@ -231,7 +231,11 @@ void Tfrm_ZavuzirEza::RegisterValueField(QLineEdit* field) {
 }
 
 bool Tfrm_ZavuzirEza::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn) {
+  // The focus entering a field from another control; the window merely becoming active
+  // again (after a message box, say) is not a field being entered.
+  if (event->type() == QEvent::FocusIn &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (field != nullptr && valueFields_.contains(field))
       Guarded([this, field] { OnEditEnter(field); });

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QResource>
+#include <QScreen>
 
 #include "controls/skin.h"
 #include "version.h"
@@ -163,6 +164,9 @@ TEST_F(WindowTest, CaptionSizeAndPages) {
       window().windowTitle(),
       QStringLiteral("Quarrant V%1.%2").arg(QUARRANT_VERSION_MAJOR).arg(QUARRANT_VERSION_MINOR));
   EXPECT_EQ(window().size(), QSize(373, 392));
+  const QRect screen = window().screen()->availableGeometry();
+  EXPECT_LE((window().frameGeometry().center() - screen.center()).manhattanLength(), 40)
+      << "centred on the desktop";
   EXPECT_EQ(window().minimumSize(), window().maximumSize()) << "fixed size";
   PageControl* pages = window().pc_main;
   EXPECT_EQ(pages->objectName(), QStringLiteral("pc_main"));
