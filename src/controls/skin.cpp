@@ -14,7 +14,8 @@ static void RegisterSkinResource() {
 namespace quarrant {
 
 QString SkinStyleSheet() {
-  RegisterSkinResource();
+  static const bool registered = (RegisterSkinResource(), true);
+  Q_UNUSED(registered);
   QFile file(QStringLiteral(":/skin/quarrant.qss"));
   if (!file.open(QIODevice::ReadOnly)) return {};
   return QString::fromUtf8(file.readAll());

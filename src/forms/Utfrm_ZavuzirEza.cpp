@@ -211,7 +211,9 @@ void Tfrm_ZavuzirEza::ChainTabOrder() {
     QWidget* w = this;
     do {
       w = w->nextInFocusChain();
-      if ((w->focusPolicy() & Qt::TabFocus) && page->isAncestorOf(w) && !onPage.contains(w))
+      // A widget with a focus proxy (a spin box's inner edit) is reached through its proxy.
+      if ((w->focusPolicy() & Qt::TabFocus) && w->focusProxy() == nullptr &&
+          page->isAncestorOf(w) && !onPage.contains(w))
         onPage.append(w);
     } while (w != this);
     chain += onPage;
