@@ -15,6 +15,7 @@
 
 #include "controls/page_control.h"
 #include "controls/radio_group.h"
+#include "engine/amortization.h"
 #include "engine/checked_math.h"
 #include "engine/number_format.h"
 #include "forms/error_report.h"
@@ -297,34 +298,20 @@ QString Tfrm_ZavuzirEza::FormatValue(Extended value) const {
 
 // ---- Shared page operations ----
 
-int32_t Tfrm_ZavuzirEza::PeriodsPerYear(int itemIndex) {
-  switch (itemIndex) {
-    case 0:
-      return 12;
-    case 1:
-      return 4;
-    case 2:
-      return 2;
-    default:
-      return 1;
-  }
-}
-
 bool Tfrm_ZavuzirEza::PaymentAtBeginning() const {
   return rb_pmtt->itemIndex() != 1;
 }
 
 Extended Tfrm_ZavuzirEza::PeriodicRate() {
-  const Extended annualPercent = EvaluateText(ed_I->text());
-  return annualPercent / PeriodsPerYear(rg_PMTF->itemIndex()) / 100.0L;
+  return SchedulePeriodicRate(EvaluateText(ed_I->text()), rg_PMTF->itemIndex());
 }
 
 Extended Tfrm_ZavuzirEza::AnnualRatePercent(Extended periodicRate) const {
-  return checked::Mul(checked::Mul(periodicRate, PeriodsPerYear(rg_PMTF->itemIndex())), 100.0L);
+  return checked::Mul(checked::Mul(periodicRate, PaymentsPerYear(rg_PMTF->itemIndex())), 100.0L);
 }
 
 int32_t Tfrm_ZavuzirEza::RatePeriodsPerYear() const {
-  return PeriodsPerYear(rg_PMTFi->itemIndex());
+  return PaymentsPerYear(rg_PMTFi->itemIndex());
 }
 
 void Tfrm_ZavuzirEza::ResetDepreciationDefaults() {

@@ -68,9 +68,6 @@ class Tfrm_ZavuzirEza : public QDialog {
   // Expected life 4 and factor 2 on the depreciation page, written through FormatValue.
   void ResetDepreciationDefaults();
 
-  // Periods per year of a "Payment frequency" group by item index: 12, 4, 2, else 1.
-  static int32_t PeriodsPerYear(int itemIndex);
-
   // ---- Window events ----
   void FormCreate();
   // Help request on the window (F1; help context 1000): shows the topic "default.htm".

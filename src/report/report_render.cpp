@@ -14,10 +14,10 @@ constexpr double kMmPerPoint = 25.4 / 72.0;
 
 }  // namespace
 
-QFont ReportFont(const FontSpec& spec) {
-  QFont font(spec.family);
-  font.setPixelSize(static_cast<int>(std::lround(spec.pointSize * kMmPerPoint * kUnitsPerMm)));
-  font.setBold(spec.bold);
+QFont ReportFont(const FontSpec& face) {
+  QFont font(face.family);
+  font.setPixelSize(static_cast<int>(std::lround(face.pointSize * kMmPerPoint * kUnitsPerMm)));
+  font.setBold(face.bold);
   font.setHintingPreference(QFont::PreferNoHinting);
   font.setKerning(false);
   return font;

@@ -9,7 +9,7 @@ class QPainter;
 namespace quarrant {
 
 // The font of a label at the painter's internal scale (1 unit = 0.01 mm).
-QFont ReportFont(const FontSpec& spec);
+QFont ReportFont(const FontSpec& face);
 
 // Paints one page with its top-left paper corner at originPx, pxPerMm device pixels per
 // millimetre. The painter's state is restored afterwards.

@@ -1,7 +1,7 @@
 // Each page's Clear button resets that page only.
 #include <QComboBox>
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
 namespace {

@@ -2,7 +2,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
 namespace {

@@ -1,7 +1,7 @@
 // The program-wide error report: its caption, the full-stop rule, and Guarded().
 #include <stdexcept>
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
 namespace {

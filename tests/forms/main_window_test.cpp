@@ -9,7 +9,7 @@
 
 #include "controls/skin.h"
 #include "version.h"
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
 namespace {

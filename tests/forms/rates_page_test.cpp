@@ -1,6 +1,6 @@
 // The interest rate conversion page: each button reads its own field and writes the other
 // two; arithmetic errors reach the program-wide error report.
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
 namespace {

@@ -5,7 +5,7 @@
 #include <QProcessEnvironment>
 
 #include "forms/regional.h"
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
 namespace {

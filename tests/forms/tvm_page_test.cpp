@@ -1,6 +1,6 @@
 // The time value of money page: the five solve buttons (read order, truncation of N, error
 // handling that leaves the target alone) and Clear.
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
 namespace {

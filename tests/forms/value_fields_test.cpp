@@ -2,7 +2,7 @@
 // writing a result (FormatValue) through the decimal places selector.
 #include <QComboBox>
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
 namespace {

@@ -192,7 +192,7 @@ TEST_F(CashFlowPageTest, AnUnreadableRowGoesToTheErrorReportBeforeAnyResultChang
   click("sb_Insert");
   click("sb_calculate");
   ASSERT_EQ(messages_.shown().size(), 1u);
-  EXPECT_EQ(messages_.shown()[0].title, ApplicationTitle());
+  EXPECT_EQ(messages_.shown()[0].caption, ApplicationTitle());
   EXPECT_EQ(messages_.shown()[0].icon, QMessageBox::Critical);
   EXPECT_EQ(messages_.shown()[0].text, QStringLiteral("'' is not a valid floating point value."));
   EXPECT_EQ(results(), (QStringList{"13.07", "4.13", "-5.00"}));

@@ -14,7 +14,7 @@
 #include "controls/numeric_edit.h"
 #include "controls/spin_edit.h"
 #include "engine/calendar.h"
-#include "qstring_printer.h"
+#include "support/window_fixture.h"
 
 namespace quarrant {
 namespace {

@@ -190,7 +190,7 @@ TEST_F(DatePageTest, ADateBeyondTheCalendarIsRefusedWithAMessage) {
     messages_.clear();
     click(button);
     ASSERT_EQ(messages_.shown().size(), 1u) << button;
-    EXPECT_EQ(messages_.shown()[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(messages_.shown()[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(messages_.shown()[0].icon, QMessageBox::Critical);
   }
   EXPECT_DOUBLE_EQ(dateOf("de_begin"), DateValueOf(2024, 3, 1));

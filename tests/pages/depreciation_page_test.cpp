@@ -150,7 +150,7 @@ TEST_F(DepreciationPageTest, AllFourFieldsAreReadInOrderWhateverTheMethod) {
   EXPECT_EQ(messages_.shown()[0].text, QStringLiteral("Expression Error:2*x"));
   EXPECT_EQ(messages_.shown()[1].text, QStringLiteral("Expression Error:1/0"));
   for (const auto& shown : messages_.shown()) {
-    EXPECT_EQ(shown.title, QStringLiteral("Error"));
+    EXPECT_EQ(shown.caption, QStringLiteral("Error"));
     EXPECT_EQ(shown.icon, QMessageBox::Critical);
   }
   // The faulty cost reads as 0 and the table is still made.
@@ -198,7 +198,7 @@ TEST_F(DepreciationPageTest, LivesUpToTheBoundAreListedLongerOnesRefused) {
     EXPECT_EQ(rows(), 0) << life;
     ASSERT_FALSE(messages_.shown().empty()) << life;
     const auto& shown = messages_.shown().back();
-    EXPECT_EQ(shown.title, QStringLiteral("Error"));
+    EXPECT_EQ(shown.caption, QStringLiteral("Error"));
     EXPECT_EQ(shown.icon, QMessageBox::Critical);
     EXPECT_TRUE(shown.text.contains(QStringLiteral("1000000"))) << shown.text.toStdString();
   }
@@ -211,7 +211,7 @@ TEST_F(DepreciationPageTest, ArithmeticErrorReachesTheErrorReportAndKeepsRowsMad
         QStringLiteral("10^600"));
   click("sb_calc");
   ASSERT_EQ(messages_.shown().size(), 1u);
-  EXPECT_EQ(messages_.shown()[0].title, ApplicationTitle());
+  EXPECT_EQ(messages_.shown()[0].caption, ApplicationTitle());
   EXPECT_EQ(messages_.shown()[0].text, QStringLiteral("Floating point overflow."));
   EXPECT_EQ(rows(), 8);
 }

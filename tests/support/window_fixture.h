@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -111,11 +112,12 @@ class WindowTest : public ::testing::Test {
     find<QLineEdit>(fieldName)->setText(QString::fromUtf8(text));
   }
 
-  // Replaces a field's text as a user does: focus, select all, type.
+  // Replaces the text of an edit or spin box as a user does: focus, select all, type.
   void type(const char* fieldName, const QString& keys) {
-    auto* field = find<QLineEdit>(fieldName);
+    auto* field = find<QWidget>(fieldName);
     field->setFocus(Qt::TabFocusReason);
-    field->selectAll();
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(field)) spin->selectAll();
     if (keys.isEmpty())
       QTest::keyClick(field, Qt::Key_Delete);
     else
