@@ -1,6 +1,7 @@
 // Speed of the amortization window and its report: opening with 360 and 1,000,000 periods,
 // exporting 100,000 rows to CSV, and generating the preview pages of 360 rows.
 #include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <string>
+#include "gui_bench_support.h"
 
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_report.h"
@@ -20,19 +22,8 @@
 namespace quarrant {
 namespace {
 
-// Resident and peak resident memory of the process in MB (Linux /proc).
-double StatusMegabytes(const char* key) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  const std::string prefix = std::string(key) + ":";
-  while (std::getline(status, line))
-    if (line.rfind(prefix, 0) == 0) return std::stod(line.substr(prefix.size())) / 1024.0;
-  return 0;
-}
-
 // What the main window's "&Amortization" does before the modal loop, plus the first showing.
-void OpenWindow(int32_t periods) {
-  Tfrm_Amortization window;
+void Open(Tfrm_Amortization& window, int32_t periods) {
   window.SetPeriods(periods);
   window.SetAnnualRate(6);
   window.SetPresentValue(100000);
@@ -42,6 +33,11 @@ void OpenWindow(int32_t periods) {
   window.show();
   QApplication::processEvents();
   benchmark::DoNotOptimize(window.Model()->RowCount());
+}
+
+void OpenWindow(int32_t periods) {
+  Tfrm_Amortization window;
+  Open(window, periods);
 }
 
 void BM_OpenWindow360(benchmark::State& state) {
@@ -55,16 +51,8 @@ void BM_OpenWindowMillion(benchmark::State& state) {
   double resident = 0, scrollMs = 0;
   for (auto _ : state) {
     Tfrm_Amortization window;
-    window.SetPeriods(1'000'000);
-    window.SetAnnualRate(6);
-    window.SetPresentValue(100000);
-    window.SetPaymentTime(1);
-    window.SetPaymentFrequency(0);
-    window.CalculateSchedule();
-    window.show();
-    QApplication::processEvents();
+    Open(window, 1'000'000);
     resident = StatusMegabytes("VmRSS");
-    benchmark::DoNotOptimize(window.Model()->RowCount());
     // Responsiveness of the long list: jump to its last row and paint it (not timed above).
     state.PauseTiming();
     QElapsedTimer scroll;
@@ -129,10 +117,5 @@ BENCHMARK(BM_PreviewPages360)->Unit(benchmark::kMillisecond);
 }  // namespace quarrant
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return quarrant::RunGuiBenchmarks(argc, argv);
 }

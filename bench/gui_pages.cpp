@@ -3,6 +3,8 @@
 // made, shown and scrolled to its end.
 #include <benchmark/benchmark.h>
 
+#include "gui_bench_support.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -19,15 +21,6 @@
 
 namespace quarrant {
 namespace {
-
-// Peak resident memory of the process in MB (Linux /proc).
-double PeakMegabytes() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-  return 0;
-}
 
 // The window, shown on the given page, as a user would have it.
 struct ShownWindow {
@@ -76,7 +69,7 @@ void BM_DepreciationMillionYears(benchmark::State& state) {
     QApplication::processEvents();
   }
   state.counters["rows"] = w.lv_pery->model()->rowCount();
-  state.counters["peak_MB"] = PeakMegabytes();
+  state.counters["peak_MB"] = StatusMegabytes("VmHWM");
 }
 BENCHMARK(BM_DepreciationMillionYears)
     ->ArgName("method")
@@ -110,11 +103,5 @@ BENCHMARK(BM_DepreciationScrollToEnd)->Unit(benchmark::kMicrosecond)->UseRealTim
 }  // namespace quarrant
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return quarrant::RunGuiBenchmarks(argc, argv);
 }

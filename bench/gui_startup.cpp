@@ -6,6 +6,8 @@
 // main window, show. They are printed before the benchmark table.
 #include <benchmark/benchmark.h>
 
+#include "gui_bench_support.h"
+
 #include <unistd.h>
 #include <QApplication>
 #include <QWindow>
@@ -38,14 +40,6 @@ double SecondsSinceProcessStart() {
   clock_gettime(CLOCK_BOOTTIME, &now);
   const double ticksPerSecond = static_cast<double>(sysconf(_SC_CLK_TCK));
   return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9 - startTicks / ticksPerSecond;
-}
-
-double StatusMegabytes(const char* key) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind(key, 0) == 0) return std::stod(line.substr(std::string(key).size())) / 1024.0;
-  return 0;
 }
 
 void WaitUntilExposed(QWidget& window) {
@@ -87,7 +81,7 @@ int main(int argc, char** argv) {
     std::printf(
         "start-up (%s): window shown %.3f s after process start (target < 0.5 s), "
         "resident memory %.1f MB (target < 80 MB)\n",
-        qPrintable(QApplication::platformName()), seconds, quarrant::StatusMegabytes("VmRSS:"));
+        qPrintable(QApplication::platformName()), seconds, quarrant::StatusMegabytes("VmRSS"));
     std::fflush(stdout);
   }
   benchmark::Initialize(&argc, argv);
