@@ -7,6 +7,9 @@
 #include <fstream>
 #include <string>
 
+#include "help/helpsystem.h"
+#include "platform/linux_platform.h"
+
 namespace quarrant {
 
 // A memory figure of /proc/self/status in MB: "VmRSS" (resident) or "VmHWM" (peak resident).
@@ -21,11 +24,14 @@ inline double StatusMegabytes(const char* key) {
 
 inline int RunGuiBenchmarks(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  LinuxPlatform platform(argc, argv);
+  SetPlatform(&platform);
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  SetPlatform(nullptr);
   return 0;
 }
 

@@ -7,7 +7,7 @@
 #include "controls/skin.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
-#include "forms/error_report.h"
+#include "support/error_report.h"
 #include "help/helpsystem.h"
 #include "platform/linux_platform.h"
 

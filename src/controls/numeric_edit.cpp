@@ -9,7 +9,7 @@
 #include <string>
 
 #include "engine/number_format.h"
-#include "forms/regional.h"
+#include "support/regional.h"
 
 namespace quarrant {
 

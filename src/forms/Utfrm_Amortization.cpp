@@ -24,8 +24,8 @@
 #include "engine/number_format.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
-#include "forms/error_report.h"
-#include "forms/regional.h"
+#include "support/error_report.h"
+#include "support/regional.h"
 #include "report/export_filters.h"
 
 // The toolbar pictures live in a resource of the static UI library; referencing its

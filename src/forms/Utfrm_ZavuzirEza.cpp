@@ -18,8 +18,8 @@
 #include "engine/amortization.h"
 #include "engine/checked_math.h"
 #include "engine/number_format.h"
-#include "forms/error_report.h"
-#include "forms/regional.h"
+#include "support/error_report.h"
+#include "support/regional.h"
 #include "version.h"
 
 namespace quarrant {

@@ -19,10 +19,10 @@
 #include "engine/cash_flow.h"
 #include "engine/checked_math.h"
 #include "forms/Utfrm_ZavuzirEza.h"
-#include "forms/error_report.h"
+#include "support/error_report.h"
 #include "forms/page_labels.h"
 #include "forms/page_models.h"
-#include "forms/regional.h"
+#include "support/regional.h"
 
 namespace quarrant {
 

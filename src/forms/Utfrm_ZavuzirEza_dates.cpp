@@ -15,7 +15,7 @@
 #include "controls/page_control.h"
 #include "engine/calendar.h"
 #include "forms/Utfrm_ZavuzirEza.h"
-#include "forms/error_report.h"
+#include "support/error_report.h"
 
 namespace quarrant {
 

@@ -17,10 +17,10 @@
 #include "engine/depreciation.h"
 #include "engine/number_format.h"
 #include "forms/Utfrm_ZavuzirEza.h"
-#include "forms/error_report.h"
+#include "support/error_report.h"
 #include "forms/page_labels.h"
 #include "forms/page_models.h"
-#include "forms/regional.h"
+#include "support/regional.h"
 
 namespace quarrant {
 

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "forms/Utfrm_ZavuzirEza.h"
-#include "forms/error_report.h"
+#include "support/error_report.h"
 #include "help/helpsystem.h"
 
 namespace quarrant {

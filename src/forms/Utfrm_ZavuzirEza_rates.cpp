@@ -9,7 +9,7 @@
 #include "engine/UtFunctionImp.h"
 #include "engine/checked_math.h"
 #include "forms/Utfrm_ZavuzirEza.h"
-#include "forms/error_report.h"
+#include "support/error_report.h"
 
 namespace quarrant {
 

@@ -13,7 +13,7 @@
 #include "controls/radio_group.h"
 #include "engine/time_value.h"
 #include "forms/Utfrm_ZavuzirEza.h"
-#include "forms/error_report.h"
+#include "support/error_report.h"
 
 namespace quarrant {
 

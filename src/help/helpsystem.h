@@ -28,9 +28,9 @@ namespace quarrant {
 // ---------------------------------------------------------------------------------------------
 // Platform
 
-// The platform layer the unit works through. Until one is set, a Linux platform built from
-// the application's arguments is used.
-void SetPlatform(Platform* platform);
+// The platform layer the unit works through, handed in by the program at start-up (tests hand
+// in a fake). SetPlatform returns the one it replaces; CurrentPlatform throws without one.
+Platform* SetPlatform(Platform* platform);
 Platform& CurrentPlatform();
 
 // ---------------------------------------------------------------------------------------------

@@ -14,7 +14,7 @@
 #include <sys/utsname.h>
 #include <cstdio>
 
-#include "help/chm_viewer.h"
+#include "platform/chm_viewer.h"
 #include "platform/posix_files.h"
 #include "version.h"
 

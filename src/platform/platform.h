@@ -5,7 +5,7 @@
 // the few file operations the log needs, and loading the help control library.
 //
 // The program runs on the Linux implementation (linux_platform.h); tests put the fake
-// (fake_platform.h) in its place. Paths use the platform's own delimiter (PathDelimiter()).
+// (tests/support/fake_platform.h) in its place. Paths use the platform's own delimiter (PathDelimiter()).
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "forms/error_report.h"
+#include "support/error_report.h"
 #include "report/report_render.h"
 
 namespace quarrant {

@@ -4,7 +4,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
-#include "forms/regional.h"
+#include "support/regional.h"
 #include "support/window_fixture.h"
 
 namespace quarrant::window_tests {

@@ -24,7 +24,7 @@
 #include <QThread>
 
 #include "forms/Utfrm_ZavuzirEza.h"
-#include "help/chm_viewer.h"
+#include "platform/chm_viewer.h"
 #include "help/helpsystem.h"
 #include "platform/linux_platform.h"
 
@@ -110,7 +110,7 @@ TEST_F(EndToEndTest, HelpButtonAndF1ShowTheOverviewAndAreTraced) {
   const QString program = dir.path() + "/quarrant";
   ASSERT_TRUE(QFile::link(bin + "/quarrant", program));
   LinuxPlatform platform(QStringList{program, "-DEBUG"}, program);
-  SetPlatform(&platform);
+  Platform* const previousPlatform = SetPlatform(&platform);
   LoadHelpControl();
   InitializeDiagnosticLog();
   ASSERT_TRUE(HelpControlLoaded());
@@ -142,7 +142,7 @@ TEST_F(EndToEndTest, HelpButtonAndF1ShowTheOverviewAndAreTraced) {
   FinalizeDiagnosticLog();
   UnloadHelpControl();
   ReleaseHelpObjects();
-  SetPlatform(nullptr);
+  SetPlatform(previousPlatform);
 
   EXPECT_EQ(shownTopic, "/default.htm");
   EXPECT_EQ(shownFile, dir.path() + "/Rare.chm");

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "help/helpsystem.h"
-#include "platform/fake_platform.h"
+#include "support/fake_platform.h"
 
 namespace quarrant::testing {
 
@@ -45,7 +45,7 @@ class HelpUnitTest : public ::testing::Test {
     fake.tempPath = tempDir_.path();
     fake.locale.shortDateFormat = QStringLiteral("yyyy-MM-dd");
     fake.locale.longTimeFormat = QStringLiteral("HH:mm:ss");
-    SetPlatform(&fake);
+    previousPlatform_ = SetPlatform(&fake);
   }
 
   void TearDown() override {
@@ -53,7 +53,7 @@ class HelpUnitTest : public ::testing::Test {
     FinalizeDiagnosticLog();
     UnloadHelpControl();
     SetApplicationHelpHandler(nullptr);
-    SetPlatform(nullptr);
+    SetPlatform(previousPlatform_);
   }
 
   QString ProgramDir() const { return programDir_.path(); }
@@ -84,6 +84,7 @@ class HelpUnitTest : public ::testing::Test {
  private:
   QTemporaryDir programDir_;
   QTemporaryDir tempDir_;
+  Platform* previousPlatform_ = nullptr;
 };
 
 }  // namespace quarrant::testing

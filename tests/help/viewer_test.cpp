@@ -13,7 +13,7 @@
 
 #include <set>
 
-#include "help/chm_viewer.h"
+#include "platform/chm_viewer.h"
 
 namespace quarrant::testing {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "controls/numeric_edit.h"
 #include "controls/spin_edit.h"
-#include "forms/error_report.h"
+#include "support/error_report.h"
 #include "page_fixture.h"
 
 namespace quarrant {

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QTableView>
 
-#include "forms/error_report.h"
+#include "support/error_report.h"
 #include "forms/page_models.h"
 #include "page_fixture.h"
 

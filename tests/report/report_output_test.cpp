@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <atomic>
 
-#include "forms/error_report.h"
+#include "support/error_report.h"
 #include "report/export_filters.h"
 #include "report/report_preview.h"
 #include "report_test_support.h"

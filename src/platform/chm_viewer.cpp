@@ -1,4 +1,4 @@
-#include "help/chm_viewer.h"
+#include "platform/chm_viewer.h"
 
 #include <QApplication>
 #include <QDesktopServices>

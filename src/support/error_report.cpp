@@ -1,4 +1,4 @@
-#include "forms/error_report.h"
+#include "support/error_report.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
