@@ -22,53 +22,57 @@
 namespace quarrant {
 namespace {
 
-// The window, shown on the given page, as a user would have it.
+// The window, shown on the given page, as a user would have it; its controls are reached by
+// object name.
 struct ShownWindow {
-  explicit ShownWindow(QWidget* (*page)(Tfrm_ZavuzirEza&)) {
+  explicit ShownWindow(const char* page) {
     window.show();
-    window.pc_main->setCurrentWidget(page(window));
+    get<PageControl>("pc_main")->setCurrentWidget(get<QWidget>(page));
     QApplication::processEvents();
+  }
+  template <class T>
+  T* get(const char* name) {
+    return window.findChild<T*>(QString::fromLatin1(name));
   }
   Tfrm_ZavuzirEza window;
 };
 
 void BM_CashFlowCalculateMillionFlows(benchmark::State& state) {
-  ShownWindow shown([](Tfrm_ZavuzirEza& w) { return w.ts_CashFlow; });
-  Tfrm_ZavuzirEza& w = shown.window;
+  ShownWindow w("ts_CashFlow");
   // An outlay of 1,000 x 1,000 followed by 999 groups of 1,000 returns of 1.5.
   for (int group = 0; group < 1000; ++group) {
-    w.se_amount->setValue(group == 0 ? -1000.0 : 1.5);
-    w.se_Times->setValue(1000);
-    w.sb_Insert->click();
+    w.get<NumericEdit>("se_amount")->setValue(group == 0 ? -1000.0 : 1.5);
+    w.get<SpinEdit>("se_Times")->setValue(1000);
+    w.get<QPushButton>("sb_Insert")->click();
   }
   // 0.001 % a period keeps the largest compound factor, 1.00001^999999, near e^10.
-  w.se_diarate->setValue(0.001);
-  w.cb_digits->setCurrentIndex(0);  // "General": the results in full
+  w.get<NumericEdit>("se_diarate")->setValue(0.001);
+  w.get<QComboBox>("cb_digits")->setCurrentIndex(0);  // "General": the results in full
   for (auto _ : state) {
-    w.sb_calculate->click();
+    w.get<QPushButton>("sb_calculate")->click();
     QApplication::processEvents();  // the result boxes repainted
   }
   state.SetLabel(QStringLiteral("IRR %1, NPV %2, NFV %3")
-                     .arg(w.se_irr->text(), w.se_npv->text(), w.se_nfv->text())
+                     .arg(w.get<QLineEdit>("se_irr")->text(), w.get<QLineEdit>("se_npv")->text(),
+                          w.get<QLineEdit>("se_nfv")->text())
                      .toStdString());
 }
 BENCHMARK(BM_CashFlowCalculateMillionFlows)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Calculate with the given method and a life of 1,000,000 years, until the table is shown.
 void BM_DepreciationMillionYears(benchmark::State& state) {
-  ShownWindow shown([](Tfrm_ZavuzirEza& w) { return w.ts_Depreciation; });
-  Tfrm_ZavuzirEza& w = shown.window;
-  w.ed_cb->setText(QStringLiteral("1000000"));
-  w.ed_sv->setText(QStringLiteral("0"));
-  w.ed_el->setText(QStringLiteral("1000000"));
-  w.ed_fact->setText(QStringLiteral("1.5"));
-  w.cb_method->setCurrentIndex(static_cast<int>(state.range(0)));
+  ShownWindow w("ts_Depreciation");
+  w.get<QLineEdit>("ed_cb")->setText(QStringLiteral("1000000"));
+  w.get<QLineEdit>("ed_sv")->setText(QStringLiteral("0"));
+  w.get<QLineEdit>("ed_el")->setText(QStringLiteral("1000000"));
+  w.get<QLineEdit>("ed_fact")->setText(QStringLiteral("1.5"));
+  w.get<QComboBox>("cb_method")->setCurrentIndex(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    w.sb_calc->click();
-    w.lv_pery->viewport()->repaint();
+    w.get<QPushButton>("sb_calc")->click();
+    w.get<QTableView>("lv_pery")->viewport()->repaint();
     QApplication::processEvents();
   }
-  state.counters["rows"] = w.lv_pery->model()->rowCount();
+  state.counters["rows"] = w.get<QTableView>("lv_pery")->model()->rowCount();
   state.counters["peak_MB"] = StatusMegabytes("VmHWM");
 }
 BENCHMARK(BM_DepreciationMillionYears)
@@ -79,22 +83,21 @@ BENCHMARK(BM_DepreciationMillionYears)
 
 // With a table of 1,000,000 years shown: jump to its end and back, painting each time.
 void BM_DepreciationScrollToEnd(benchmark::State& state) {
-  ShownWindow shown([](Tfrm_ZavuzirEza& w) { return w.ts_Depreciation; });
-  Tfrm_ZavuzirEza& w = shown.window;
-  w.ed_cb->setText(QStringLiteral("1000000"));
-  w.ed_sv->setText(QStringLiteral("0"));
-  w.ed_el->setText(QStringLiteral("1000000"));
-  w.sb_calc->click();
+  ShownWindow w("ts_Depreciation");
+  w.get<QLineEdit>("ed_cb")->setText(QStringLiteral("1000000"));
+  w.get<QLineEdit>("ed_sv")->setText(QStringLiteral("0"));
+  w.get<QLineEdit>("ed_el")->setText(QStringLiteral("1000000"));
+  w.get<QPushButton>("sb_calc")->click();
   QApplication::processEvents();
+  QTableView* const list = w.get<QTableView>("lv_pery");
   for (auto _ : state) {
-    w.lv_pery->scrollToBottom();
-    w.lv_pery->viewport()->repaint();
-    w.lv_pery->scrollToTop();
-    w.lv_pery->viewport()->repaint();
+    list->scrollToBottom();
+    list->viewport()->repaint();
+    list->scrollToTop();
+    list->viewport()->repaint();
   }
-  w.lv_pery->scrollToBottom();
-  const QModelIndex last =
-      w.lv_pery->indexAt(w.lv_pery->viewport()->rect().bottomLeft() - QPoint(-2, 2));
+  list->scrollToBottom();
+  const QModelIndex last = list->indexAt(list->viewport()->rect().bottomLeft() - QPoint(-2, 2));
   state.SetLabel(("last row shown: " + last.data().toString()).toStdString());
 }
 BENCHMARK(BM_DepreciationScrollToEnd)->Unit(benchmark::kMicrosecond)->UseRealTime();

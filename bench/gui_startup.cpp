@@ -51,7 +51,7 @@ void WaitUntilExposed(QWidget& window) {
 void BM_MainWindowCreate(benchmark::State& state) {
   for (auto _ : state) {
     Tfrm_ZavuzirEza window;
-    benchmark::DoNotOptimize(window.pc_main);
+    benchmark::DoNotOptimize(window.findChild<QWidget*>(QStringLiteral("pc_main")));
   }
 }
 BENCHMARK(BM_MainWindowCreate)->Unit(benchmark::kMillisecond);

@@ -8,6 +8,7 @@
 #include "engine/engine_errors.h"
 #include "engine/power_sequence.h"
 #include "engine/time_value.h"
+#include "engine/time_value_detail.h"
 
 namespace quarrant {
 
@@ -63,8 +64,8 @@ Extended NetFutureValue(Extended Rate, std::span<const double> Flows, PaymentTim
   // factor, which the zero payment multiplies away. The factors are formed here the same way,
   // with the logarithm and the squares of the power taken once for all flows, and the same
   // limit applies: a factor above 10^16 is refused under FutureValue's name.
-  constexpr Extended kFirstOrderRate = 0.000061L;
-  constexpr Extended kLargestFactor = 1e16L;
+  using detail::kFirstOrderRate;
+  using detail::kLargestCompoundFactor;
   (void)Timing;
   const bool firstOrder = Rate != 0.0L && std::fabs(Rate) < kFirstOrderRate;
   const Extended logFactor = firstOrder ? LogOnePlus(Rate) : 0.0L;
@@ -80,7 +81,7 @@ Extended NetFutureValue(Extended Rate, std::span<const double> Flows, PaymentTim
     } else if (Rate != 0.0L) {
       factor = power(periods);
     }
-    if (factor > kLargestFactor) throw EInvalidArgument("FutureValue");
+    if (factor > kLargestCompoundFactor) throw EInvalidArgument("FutureValue");
     sum = checked::Add(sum, -checked::Mul(Flows[static_cast<size_t>(i)], factor));
   }
   return sum;

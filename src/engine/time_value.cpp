@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <stdexcept>
 #include <utility>
 
 #include "engine/checked_math.h"
@@ -22,12 +23,8 @@ using checked::Ln;
 using checked::Mul;
 using checked::Sub;
 
-// Below this magnitude the annuity factor takes its first-order form; strict comparison.
-constexpr Extended kSmallRate = 0.000061L;
-
-// The compound factor beyond which a future value is refused and the present value and
-// payment take their perpetuity limits.
-constexpr Extended kPerpetuityFactor = 1e16L;
+using detail::kFirstOrderRate;
+using detail::kLargestCompoundFactor;
 
 constexpr int kMaxRateIterations = 15;
 
@@ -91,7 +88,7 @@ Extended AnnuityFactor(Extended Rate, int32_t N, PaymentTiming Timing, Extended&
     return n;
   }
   Extended factor;
-  if (std::fabs(Rate) < kSmallRate) {
+  if (std::fabs(Rate) < kFirstOrderRate) {
     // (CR - 1) / Rate would lose digits to cancellation here, so the first-order form
     // N (1 + (N - 1) Rate / 2) stands in. It neglects terms of relative size about
     // N^2 Rate^2 / 6 (under 1e-3 even for N = 1200 at this bound), which a long amortization
@@ -118,7 +115,7 @@ Extended FutureValue(Extended Rate, int32_t NPeriods, Extended Payment, Extended
   if (!(Rate > -1.0L)) throw EInvalidArgument("FutureValue");
   Extended compound;
   const Extended annuity = AnnuityFactor(Rate, NPeriods, Timing, compound);
-  if (compound > kPerpetuityFactor) throw EInvalidArgument("FutureValue");
+  if (compound > kLargestCompoundFactor) throw EInvalidArgument("FutureValue");
   return Sub(Mul(-Payment, annuity), Mul(PresentValue, compound));
 }
 
@@ -127,7 +124,7 @@ Extended PresentValue(Extended Rate, int32_t NPeriods, Extended Payment, Extende
   if (!(Rate > -1.0L)) throw EInvalidArgument("PresentValue");
   Extended compound;
   const Extended annuity = AnnuityFactor(Rate, NPeriods, Timing, compound);
-  if (compound > kPerpetuityFactor) {
+  if (compound > kLargestCompoundFactor) {
     // The future value no longer matters: the present value of a perpetuity.
     return Div(Mul(-Payment, Add(1.0L, TimingCode(Timing) * Rate)), Rate);
   }
@@ -139,7 +136,7 @@ Extended Payment(Extended Rate, int32_t NPeriods, Extended PresentValue, Extende
   if (!(Rate > -1.0L)) throw EInvalidArgument("Payment");
   Extended compound;
   const Extended annuity = AnnuityFactor(Rate, NPeriods, Timing, compound);
-  if (compound > kPerpetuityFactor) {
+  if (compound > kLargestCompoundFactor) {
     return Div(Mul(-PresentValue, Rate), Add(TimingCode(Timing) * Rate, 1.0L));
   }
   return Div(Sub(Mul(-PresentValue, compound), FutureValue), annuity);
@@ -153,7 +150,7 @@ Extended NumberOfPeriods(Extended Rate, Extended Payment, Extended PresentValue,
   // The payment exactly offsets the interest: the balance never moves.
   if (t == 0.0L) throw EInvalidArgument("NumberOfPeriods");
   const Extended total = -Add(PresentValue, FutureValue);
-  if (std::fabs(Rate) < kSmallRate) return Div(total, t);
+  if (std::fabs(Rate) < kFirstOrderRate) return Div(total, t);
   const Extended x = Div(Mul(total, Rate), t);
   if (!(x > -1.0L)) throw EInvalidArgument("NumberOfPeriods");
   return Div(LogOnePlus(x), LogOnePlus(Rate));
@@ -254,6 +251,13 @@ Extended InterestRate(int32_t NPeriods, Extended Payment, Extended PresentValue,
   int iterations = 0;
   return detail::InterestRateCounted(NPeriods, Payment, PresentValue, FutureValue, Timing,
                                      iterations);
+}
+
+int32_t WholePeriods(Extended value) {
+  const Extended whole = std::trunc(value);
+  if (!(whole >= static_cast<Extended>(INT32_MIN) && whole <= static_cast<Extended>(INT32_MAX)))
+    throw std::out_of_range("Number of periods out of range");
+  return static_cast<int32_t>(whole);
 }
 
 }  // namespace quarrant

@@ -13,6 +13,11 @@ Extended CompoundFactor(Extended Rate, int32_t N);
 Extended AnnuityFactor(Extended Rate, int32_t N, PaymentTiming Timing, Extended& CompoundRate);
 bool IsRelativelySmall(Extended X, Extended Y);
 
+// A number of periods as the solvers and the schedule take it: the value truncated toward
+// zero. Throws std::out_of_range ("Number of periods out of range") when that whole number
+// does not fit the 32-bit count.
+int32_t WholePeriods(Extended value);
+
 Extended FutureValue(Extended Rate, int32_t NPeriods, Extended Payment, Extended PresentValue,
                      PaymentTiming Timing);
 Extended PresentValue(Extended Rate, int32_t NPeriods, Extended Payment, Extended FutureValue,

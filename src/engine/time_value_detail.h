@@ -1,10 +1,18 @@
 #pragma once
-// Internals of the time-value solvers that tests look into.
+// Internals of the time-value solvers: their limits, which the other engine functions that
+// compound share, and what tests look into.
 #include <cstdint>
 
 #include "engine/extended.h"
 
 namespace quarrant::detail {
+
+// Below this magnitude the annuity factor takes its first-order form; strict comparison.
+inline constexpr Extended kFirstOrderRate = 0.000061L;
+
+// The compound factor beyond which a future value is refused and the present value and
+// payment take their perpetuity limits. NetFutureValue refuses the same factors.
+inline constexpr Extended kLargestCompoundFactor = 1e16L;
 
 // InterestRate, also reporting in Iterations the Newton iteration (1..15) in which it returned.
 Extended InterestRateCounted(int32_t NPeriods, Extended Payment, Extended PresentValue,

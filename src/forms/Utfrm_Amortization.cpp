@@ -24,9 +24,9 @@
 #include "engine/number_format.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
+#include "report/export_filters.h"
 #include "support/error_report.h"
 #include "support/regional.h"
-#include "report/export_filters.h"
 
 // The toolbar pictures live in a resource of the static UI library; referencing its
 // initialiser keeps it in every program that opens the window.

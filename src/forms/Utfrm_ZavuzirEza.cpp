@@ -18,23 +18,12 @@
 #include "engine/amortization.h"
 #include "engine/checked_math.h"
 #include "engine/number_format.h"
+#include "support/blank_text.h"
 #include "support/error_report.h"
 #include "support/regional.h"
 #include "version.h"
 
 namespace quarrant {
-
-namespace {
-
-// True when nothing is left of the text once blanks and control characters (codes up to 32)
-// are taken off both ends.
-bool IsBlank(const QString& text) {
-  for (const QChar c : text)
-    if (c.unicode() > 32) return false;
-  return true;
-}
-
-}  // namespace
 
 const QString& Tfrm_ZavuzirEza::PlaceholderText() {
   static const QString text = QStringLiteral("Can enter expression(Such as: 2*12)");
@@ -69,6 +58,22 @@ Tfrm_ZavuzirEza::Tfrm_ZavuzirEza(QWidget* parent)
   setFont(WindowFont());
   setFixedSize(373, 392);
 
+  BuildPages();
+  BuildSharedStrip();
+  for (QLineEdit* field :
+       {ed_FV, ed_I, Ed_N, ed_PMT, ed_PV, ed_NAR, ed_EAR, ed_PIR, ed_cb, ed_sv, ed_el, ed_fact})
+    RegisterValueField(field);
+  ApplyFonts();
+  ChainTabOrder();
+  pc_main->setCurrentIndex(0);
+
+  // The evaluator exists already (a member); the creation handler runs last.
+  FormCreate();
+}
+
+Tfrm_ZavuzirEza::~Tfrm_ZavuzirEza() = default;
+
+void Tfrm_ZavuzirEza::BuildPages() {
   pc_main = new PageControl(this);
   pc_main->setObjectName(QStringLiteral("pc_main"));
   pc_main->setGeometry(9, 4, 353, 326);
@@ -78,13 +83,15 @@ Tfrm_ZavuzirEza::Tfrm_ZavuzirEza(QWidget* parent)
     QWidget** member;
     const char* name;
     const char* caption;
+    void (Tfrm_ZavuzirEza::*build)(QWidget* page);
   };
   const PageSpec pages[] = {
-      {&ts_tvm, "ts_tvm", "Time Value of Money"},
-      {&ts_irc, "ts_irc", "Interest Rate Conversions"},
-      {&ts_Depreciation, "ts_Depreciation", "Depreciation"},
-      {&ts_CashFlow, "ts_CashFlow", "Cash Flow"},
-      {&ts_datecalc, "ts_datecalc", "Date Calculator"},
+      {&ts_tvm, "ts_tvm", "Time Value of Money", &Tfrm_ZavuzirEza::BuildTvmPage},
+      {&ts_irc, "ts_irc", "Interest Rate Conversions", &Tfrm_ZavuzirEza::BuildRatesPage},
+      {&ts_Depreciation, "ts_Depreciation", "Depreciation",
+       &Tfrm_ZavuzirEza::BuildDepreciationPage},
+      {&ts_CashFlow, "ts_CashFlow", "Cash Flow", &Tfrm_ZavuzirEza::BuildCashFlowPage},
+      {&ts_datecalc, "ts_datecalc", "Date Calculator", &Tfrm_ZavuzirEza::BuildDatePage},
   };
   for (const PageSpec& page : pages) {
     *page.member =
@@ -92,34 +99,26 @@ Tfrm_ZavuzirEza::Tfrm_ZavuzirEza(QWidget* parent)
     // The tabs use Arial; the controls on the pages use the window's font unless they set
     // their own.
     (*page.member)->setFont(WindowFont());
+    (this->*page.build)(*page.member);
   }
+}
 
-  BuildTvmPage(ts_tvm);
-  BuildRatesPage(ts_irc);
-  BuildDepreciationPage(ts_Depreciation);
-  BuildCashFlowPage(ts_CashFlow);
-  BuildDatePage(ts_datecalc);
-  BuildSharedStrip();
-
-  for (QLineEdit* field :
-       {ed_FV, ed_I, Ed_N, ed_PMT, ed_PV, ed_NAR, ed_EAR, ed_PIR, ed_cb, ed_sv, ed_el, ed_fact})
-    if (field != nullptr) RegisterValueField(field);
-
+void Tfrm_ZavuzirEza::ApplyFonts() {
   // Controls take the window's font unless they were given one of their own. Set explicitly,
   // because the platform may hand some control classes (buttons, for one) a font of its own
   // that would otherwise win over the inherited one.
   pc_main->setTabFont(ArialFont());
   for (QWidget* child : findChildren<QWidget*>())
     if (!child->testAttribute(Qt::WA_SetFont)) child->setFont(WindowFont());
-
-  ChainTabOrder();
-  pc_main->setCurrentIndex(0);
-
-  // The evaluator exists already (a member); the creation handler runs last.
-  FormCreate();
 }
 
-Tfrm_ZavuzirEza::~Tfrm_ZavuzirEza() = default;
+void Tfrm_ZavuzirEza::ConnectClicks(std::initializer_list<ButtonHandler> handlers) {
+  for (const ButtonHandler& entry : handlers) {
+    const ClickHandler handler = entry.handler;
+    connect(entry.button, &QPushButton::clicked, this,
+            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+  }
+}
 
 void Tfrm_ZavuzirEza::BuildSharedStrip() {
   lb_expv = MakeLabel(this, QStringLiteral("Expression Value:"), 8, 337, "lb_expv");
@@ -141,7 +140,7 @@ void Tfrm_ZavuzirEza::BuildSharedStrip() {
       cb_digits->fontMetrics().horizontalAdvance(QStringLiteral("General")) + 24);
 
   sb_help = MakeButton(this, "sb_help", QStringLiteral("&Help"), QRect(295, 358, 67, 25));
-  connect(sb_help, &QPushButton::clicked, this, [this] { Guarded([this] { sb_helpClick(); }); });
+  ConnectClicks({{sb_help, &Tfrm_ZavuzirEza::sb_helpClick}});
 }
 
 void Tfrm_ZavuzirEza::FormCreate() {

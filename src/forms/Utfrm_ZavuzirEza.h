@@ -17,6 +17,7 @@
 #include <QList>
 #include <QString>
 #include <cstdint>
+#include <initializer_list>
 
 #include "engine/cmpEvaluator.h"
 #include "engine/extended.h"
@@ -45,11 +46,18 @@ class Tfrm_ZavuzirEza : public QDialog {
   Q_OBJECT
 
  public:
+  // One solve button of the time value page (defined with that page).
+  struct TvmSolver;
+
   explicit Tfrm_ZavuzirEza(QWidget* parent = nullptr);
   ~Tfrm_ZavuzirEza() override;
 
   // The text of Ed_N at start; wherever a field's whole text equals it, the field reads 0.
   static const QString& PlaceholderText();
+  // The window's own font ("MS Sans Serif" 8 pt, rendered with a metric-compatible face).
+  static QFont WindowFont();
+  // Arial 14 px (rendered with Liberation Sans): page tabs and value fields.
+  static QFont ArialFont();
 
   // ---- Shared operations of the pages ----
   // Reads a value field: placeholder or blank text reads 0; a text that does not evaluate is
@@ -68,6 +76,18 @@ class Tfrm_ZavuzirEza : public QDialog {
   // Expected life 4 and factor 2 on the depreciation page, written through FormatValue.
   void ResetDepreciationDefaults();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // A click handler of one of the window's buttons.
+  using ClickHandler = void (Tfrm_ZavuzirEza::*)();
+  struct ButtonHandler {
+    QPushButton* button;
+    ClickHandler handler;
+  };
+
   // ---- Window events ----
   void FormCreate();
   // Help request on the window (F1; help context 1000): shows the topic "default.htm".
@@ -79,6 +99,9 @@ class Tfrm_ZavuzirEza : public QDialog {
   void OnEditChange(QLineEdit* field);
   // Focus received: clears the placeholder text, then runs the live preview.
   void OnEditEnter(QLineEdit* field);
+  void RegisterValueField(QLineEdit* field);
+  // Evaluates a field's text for the preview; throws on any error.
+  Extended EvaluateForPreview(const QString& text);
 
   // ---- Time value of money page ----
   void sb_NClick();
@@ -113,7 +136,42 @@ class Tfrm_ZavuzirEza : public QDialog {
   void sb_edateClick();
   void sb_dbdateClick();
 
-  // ---- Controls (object names equal the member names) ----
+  // Reads the fields a solve button needs in its order and writes the solved quantity (as an
+  // annual percentage when the solver gives the periodic rate) into target.
+  void SolveTvm(const TvmSolver& solver, QLineEdit* target, bool givesRate);
+
+  // ---- Building the window ----
+  // Creates one page's controls on page (each defined in that page's source file).
+  void BuildPages();
+  void BuildTvmPage(QWidget* page);
+  void BuildRatesPage(QWidget* page);
+  void BuildDepreciationPage(QWidget* page);
+  void BuildCashFlowPage(QWidget* page);
+  void BuildDatePage(QWidget* page);
+  void BuildSharedStrip();
+  // Gives every control without a font of its own the window's font.
+  void ApplyFonts();
+  // Chains the tab order: pages (each page's own order), Help, decimal places, preview.
+  void ChainTabOrder();
+  // Creates the help object and the F1 request (Utfrm_ZavuzirEza_help.cpp).
+  void CreateHelpObject();
+  // Runs each button's handler on its click, inside the program-wide guard.
+  void ConnectClicks(std::initializer_list<ButtonHandler> handlers);
+
+  // Control factories used by every page: object name, bounds and the window's fonts.
+  QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                          const QRect& bounds);
+  // A value field: Arial 14 px edit box; becomes live (preview, focus handling) through
+  // RegisterValueField, which the constructor calls for all twelve fields.
+  QLineEdit* MakeValueField(QWidget* parent, const char* name, const QRect& bounds);
+  QLabel* MakeLabel(QWidget* parent, const QString& caption, int left, int top,
+                    const char* name = nullptr);
+  QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& bounds, bool readOnly);
+  // Sets the tab order of a page's controls in the order given; a radio group stands for its
+  // buttons.
+  static void SetTabOrder(const QList<QWidget*>& order);
+
+  // ---- Controls (object names equal the member names; tests find them by name) ----
   // Window level
   PageControl* pc_main = nullptr;
   QLabel* lb_expv = nullptr;
@@ -205,48 +263,6 @@ class Tfrm_ZavuzirEza : public QDialog {
   QLineEdit* ed_bty = nullptr;
   QLineEdit* ed_btm = nullptr;
   QLineEdit* ed_btd = nullptr;
-
-  // ---- Fonts of the window ----
-  // The window's own font ("MS Sans Serif" 8 pt, rendered with a metric-compatible face).
-  static QFont WindowFont();
-  // Arial 14 px (rendered with Liberation Sans): page tabs and value fields.
-  static QFont ArialFont();
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  // Creates one page's controls on page (each defined in that page's source file).
-  void BuildTvmPage(QWidget* page);
-  void BuildRatesPage(QWidget* page);
-  void BuildDepreciationPage(QWidget* page);
-  void BuildCashFlowPage(QWidget* page);
-  void BuildDatePage(QWidget* page);
-  void BuildSharedStrip();
-  // Chains the tab order: pages (each page's own order), Help, decimal places, preview.
-  void ChainTabOrder();
-  // Creates the help object and the F1 request (Utfrm_ZavuzirEza_help.cpp).
-  void CreateHelpObject();
-
- public:
-  // Control factories used by every page: object name, bounds and the window's fonts.
-  QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                          const QRect& bounds);
-  // A value field: Arial 14 px edit box; becomes live (preview, focus handling) through
-  // RegisterValueField, which the constructor calls for all twelve fields.
-  QLineEdit* MakeValueField(QWidget* parent, const char* name, const QRect& bounds);
-  QLabel* MakeLabel(QWidget* parent, const QString& caption, int left, int top,
-                    const char* name = nullptr);
-  QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& bounds, bool readOnly);
-  // Sets the tab order of a page's controls in the order given; a radio group stands for its
-  // buttons.
-  static void SetTabOrder(const QList<QWidget*>& order);
-
- private:
-  void RegisterValueField(QLineEdit* field);
-  // Evaluates a field's text for the preview; throws on any error.
-  Extended EvaluateForPreview(const QString& text);
 
   // The window's expression evaluator, created with the window before FormCreate runs.
   TExpressionEvaluator evaluator;

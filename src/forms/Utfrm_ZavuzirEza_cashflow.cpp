@@ -19,9 +19,9 @@
 #include "engine/cash_flow.h"
 #include "engine/checked_math.h"
 #include "forms/Utfrm_ZavuzirEza.h"
-#include "support/error_report.h"
 #include "forms/page_labels.h"
 #include "forms/page_models.h"
+#include "support/error_report.h"
 #include "support/regional.h"
 
 namespace quarrant {
@@ -126,21 +126,13 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   SetTabOrder({sb_Insert, sb_Replace, sb_Delete, se_amount, se_Times, se_irr, se_npv, se_nfv,
                sb_calculate, se_diarate, lv_cashfllow, sb_clearcashf});
 
-  const struct {
-    QPushButton* button;
-    void (Tfrm_ZavuzirEza::*handler)();
-  } handlers[] = {
+  ConnectClicks({
       {sb_Insert, &Tfrm_ZavuzirEza::sb_InsertClick},
       {sb_Replace, &Tfrm_ZavuzirEza::sb_ReplaceClick},
       {sb_Delete, &Tfrm_ZavuzirEza::sb_DeleteClick},
       {sb_clearcashf, &Tfrm_ZavuzirEza::sb_clearcashfClick},
       {sb_calculate, &Tfrm_ZavuzirEza::sb_calculateClick},
-  };
-  for (const auto& entry : handlers) {
-    const auto handler = entry.handler;
-    connect(entry.button, &QPushButton::clicked, this,
-            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
-  }
+  });
   connect(lv_cashfllow, &QTableView::clicked, this,
           [this] { Guarded([this] { lv_cashfllowClick(); }); });
 }

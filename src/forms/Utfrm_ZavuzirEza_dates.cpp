@@ -30,19 +30,17 @@ double Now() {
 }
 
 // A label ending a few pixels left of the control it names.
-QLabel* LabelBefore(Tfrm_ZavuzirEza& window, QWidget* page, const QString& caption,
-                    const QWidget* control) {
-  QLabel* label = window.MakeLabel(page, caption, 0, control->y() + 2);
-  label->move(control->x() - 4 - label->width(), label->y());
+QLabel* PlaceBefore(QLabel* label, const QWidget* control) {
+  label->move(control->x() - 4 - label->width(), control->y() + 2);
   return label;
 }
 
 // Shows the breakdown of a day span (its magnitude) in the group "Time between dates".
-void ShowBreakdown(Tfrm_ZavuzirEza& window, int32_t days) {
-  const DaySpanParts parts = SplitDaySpan(days);
-  window.ed_bty->setText(QString::number(parts.years));
-  window.ed_btm->setText(QString::number(parts.months));
-  window.ed_btd->setText(QString::number(parts.days));
+void ShowBreakdown(QLineEdit* years, QLineEdit* months, QLineEdit* days, int32_t span) {
+  const DaySpanParts parts = SplitDaySpan(span);
+  years->setText(QString::number(parts.years));
+  months->setText(QString::number(parts.months));
+  days->setText(QString::number(parts.days));
 }
 
 // A date moved by a day count must stay within the years a date field can hold (1 to 9999);
@@ -79,13 +77,13 @@ void Tfrm_ZavuzirEza::BuildDatePage(QWidget* page) {
   sb_date = MakeButton(ts_OneDate, "sb_date", QStringLiteral("Date"), {13, 24, 105, 19});
   de_date = makeDateEdit(ts_OneDate, "de_date", {120, 24, 128, 18});
   ed_doy = MakeEdit(ts_OneDate, "ed_doy", {120, 56, 121, 18}, true);
-  LabelBefore(*this, ts_OneDate, QStringLiteral("Day of year:"), ed_doy);
+  PlaceBefore(MakeLabel(ts_OneDate, QStringLiteral("Day of year:"), 0, 0), ed_doy);
   ed_wofy = MakeEdit(ts_OneDate, "ed_wofy", {120, 80, 121, 18}, true);
-  LabelBefore(*this, ts_OneDate, QStringLiteral("Week of year:"), ed_wofy);
+  PlaceBefore(MakeLabel(ts_OneDate, QStringLiteral("Week of year:"), 0, 0), ed_wofy);
   ed_dinm = MakeEdit(ts_OneDate, "ed_dinm", {120, 104, 121, 18}, true);
-  LabelBefore(*this, ts_OneDate, QStringLiteral("Days in month:"), ed_dinm);
+  PlaceBefore(MakeLabel(ts_OneDate, QStringLiteral("Days in month:"), 0, 0), ed_dinm);
   ed_leapy = MakeEdit(ts_OneDate, "ed_leapy", {120, 128, 121, 18}, true);
-  LabelBefore(*this, ts_OneDate, QStringLiteral("Leap year:"), ed_leapy);
+  PlaceBefore(MakeLabel(ts_OneDate, QStringLiteral("Leap year:"), 0, 0), ed_leapy);
   SetTabOrder({sb_date, de_date, ed_doy, ed_wofy, ed_dinm, ed_leapy});
 
   // Two Dates
@@ -121,20 +119,12 @@ void Tfrm_ZavuzirEza::BuildDatePage(QWidget* page) {
 
   pc_dates->setCurrentIndex(0);
 
-  const struct {
-    QPushButton* button;
-    void (Tfrm_ZavuzirEza::*handler)();
-  } handlers[] = {
+  ConnectClicks({
       {sb_date, &Tfrm_ZavuzirEza::sb_dateClick},
       {sb_bdate, &Tfrm_ZavuzirEza::sb_bdateClick},
       {sb_edate, &Tfrm_ZavuzirEza::sb_edateClick},
       {sb_dbdate, &Tfrm_ZavuzirEza::sb_dbdateClick},
-  };
-  for (const auto& entry : handlers) {
-    const auto handler = entry.handler;
-    connect(entry.button, &QPushButton::clicked, this,
-            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
-  }
+  });
 }
 
 void Tfrm_ZavuzirEza::sb_dateClick() {
@@ -151,7 +141,7 @@ void Tfrm_ZavuzirEza::sb_bdateClick() {
   const double beginning = de_end->dateValue() - days;
   if (!DateInRange(*this, beginning)) return;
   de_begin->setDateValue(beginning);
-  ShowBreakdown(*this, static_cast<int32_t>(days));
+  ShowBreakdown(ed_bty, ed_btm, ed_btd, static_cast<int32_t>(days));
 }
 
 void Tfrm_ZavuzirEza::sb_edateClick() {
@@ -159,14 +149,14 @@ void Tfrm_ZavuzirEza::sb_edateClick() {
   const double ending = de_begin->dateValue() + days;
   if (!DateInRange(*this, ending)) return;
   de_end->setDateValue(ending);
-  ShowBreakdown(*this, static_cast<int32_t>(days));
+  ShowBreakdown(ed_bty, ed_btm, ed_btd, static_cast<int32_t>(days));
 }
 
 void Tfrm_ZavuzirEza::sb_dbdateClick() {
   // With a fraction when just one of the two dates still has its time of day from the start;
   // the field shows the count rounded, the breakdown takes it truncated.
   ne_bd->setValue(de_end->dateValue() - de_begin->dateValue());
-  ShowBreakdown(*this, static_cast<int32_t>(std::trunc(ne_bd->value())));
+  ShowBreakdown(ed_bty, ed_btm, ed_btd, static_cast<int32_t>(std::trunc(ne_bd->value())));
 }
 
 }  // namespace quarrant

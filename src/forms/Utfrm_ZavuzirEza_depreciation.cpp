@@ -17,9 +17,9 @@
 #include "engine/depreciation.h"
 #include "engine/number_format.h"
 #include "forms/Utfrm_ZavuzirEza.h"
-#include "support/error_report.h"
 #include "forms/page_labels.h"
 #include "forms/page_models.h"
+#include "support/error_report.h"
 #include "support/regional.h"
 
 namespace quarrant {
@@ -69,9 +69,10 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
 
   SetTabOrder({ed_cb, ed_sv, ed_el, ed_fact, cb_method, sb_calc, sb_cleard, lv_pery});
 
-  connect(sb_calc, &QPushButton::clicked, this, [this] { Guarded([this] { sb_calcClick(); }); });
-  connect(sb_cleard, &QPushButton::clicked, this,
-          [this] { Guarded([this] { sb_cleardClick(); }); });
+  ConnectClicks({
+      {sb_calc, &Tfrm_ZavuzirEza::sb_calcClick},
+      {sb_cleard, &Tfrm_ZavuzirEza::sb_cleardClick},
+  });
 }
 
 void Tfrm_ZavuzirEza::sb_calcClick() {

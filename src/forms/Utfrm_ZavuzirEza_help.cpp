@@ -2,8 +2,8 @@
 #include <memory>
 
 #include "forms/Utfrm_ZavuzirEza.h"
-#include "support/error_report.h"
 #include "help/helpsystem.h"
+#include "support/error_report.h"
 
 namespace quarrant {
 

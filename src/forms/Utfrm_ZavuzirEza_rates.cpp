@@ -10,6 +10,7 @@
 #include "engine/checked_math.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "support/error_report.h"
+#include "support/payment_frequency.h"
 
 namespace quarrant {
 
@@ -24,10 +25,7 @@ void Tfrm_ZavuzirEza::BuildRatesPage(QWidget* page) {
   ed_PIR = MakeValueField(page, "ed_PIR", {145, 66, 186, 18});
   lb_PIRpercent = MakeLabel(page, QStringLiteral("%"), 332, 69, "lb_PIRpercent");
 
-  rg_PMTFi = new RadioGroup(QStringLiteral("Payment frequency"),
-                            {QStringLiteral("Monthly"), QStringLiteral("Quarterly"),
-                             QStringLiteral("Semi-annually"), QStringLiteral("Annually")},
-                            page);
+  rg_PMTFi = new RadioGroup(QStringLiteral("Payment frequency"), PaymentFrequencyItems(), page);
   rg_PMTFi->setObjectName(QStringLiteral("rg_PMTFi"));
   rg_PMTFi->setGeometry(14, 93, 185, 100);
   rg_PMTFi->setItemIndex(0);
@@ -36,20 +34,12 @@ void Tfrm_ZavuzirEza::BuildRatesPage(QWidget* page) {
 
   SetTabOrder({sb_NAR, ed_NAR, sb_EAR, ed_EAR, sb_PIR, ed_PIR, rg_PMTFi, sb_clearcf});
 
-  const struct {
-    QPushButton* button;
-    void (Tfrm_ZavuzirEza::*handler)();
-  } handlers[] = {
+  ConnectClicks({
       {sb_NAR, &Tfrm_ZavuzirEza::sb_NARClick},
       {sb_EAR, &Tfrm_ZavuzirEza::sb_EARClick},
       {sb_PIR, &Tfrm_ZavuzirEza::sb_PIRClick},
       {sb_clearcf, &Tfrm_ZavuzirEza::sb_clearcfClick},
-  };
-  for (const auto& entry : handlers) {
-    const auto handler = entry.handler;
-    connect(entry.button, &QPushButton::clicked, this,
-            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
-  }
+  });
 }
 
 void Tfrm_ZavuzirEza::sb_NARClick() {

@@ -14,18 +14,9 @@
 #include "engine/time_value.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "support/error_report.h"
+#include "support/payment_frequency.h"
 
 namespace quarrant {
-
-namespace {
-
-const QStringList& FrequencyItems() {
-  static const QStringList items{QStringLiteral("Monthly"), QStringLiteral("Quarterly"),
-                                 QStringLiteral("Semi-annually"), QStringLiteral("Annually")};
-  return items;
-}
-
-}  // namespace
 
 void Tfrm_ZavuzirEza::BuildTvmPage(QWidget* page) {
   sb_N = MakeButton(page, "sb_N", QStringLiteral("Number of Periods(N):"), {14, 8, 129, 25});
@@ -42,7 +33,7 @@ void Tfrm_ZavuzirEza::BuildTvmPage(QWidget* page) {
   sb_FV = MakeButton(page, "sb_FV", QStringLiteral("Future Value(FV):"), {14, 120, 129, 25});
   ed_FV = MakeValueField(page, "ed_FV", {145, 121, 186, 18});
 
-  rg_PMTF = new RadioGroup(QStringLiteral("Payment frequency"), FrequencyItems(), page);
+  rg_PMTF = new RadioGroup(QStringLiteral("Payment frequency"), PaymentFrequencyItems(), page);
   rg_PMTF->setObjectName(QStringLiteral("rg_PMTF"));
   rg_PMTF->setGeometry(14, 149, 161, 100);
   rg_PMTF->setItemIndex(0);
@@ -60,10 +51,7 @@ void Tfrm_ZavuzirEza::BuildTvmPage(QWidget* page) {
   SetTabOrder({ed_FV, ed_I, Ed_N, ed_PMT, ed_PV, sb_PV, sb_PMT, sb_N, sb_i, sb_FV, rg_PMTF, rb_pmtt,
                sb_Amortization, sb_clear});
 
-  const struct {
-    QPushButton* button;
-    void (Tfrm_ZavuzirEza::*handler)();
-  } handlers[] = {
+  ConnectClicks({
       {sb_N, &Tfrm_ZavuzirEza::sb_NClick},
       {sb_i, &Tfrm_ZavuzirEza::sb_iClick},
       {sb_PV, &Tfrm_ZavuzirEza::sb_PVClick},
@@ -71,41 +59,92 @@ void Tfrm_ZavuzirEza::BuildTvmPage(QWidget* page) {
       {sb_FV, &Tfrm_ZavuzirEza::sb_FVClick},
       {sb_clear, &Tfrm_ZavuzirEza::sb_clearClick},
       {sb_Amortization, &Tfrm_ZavuzirEza::sb_AmortizationClick},
-  };
-  for (const auto& entry : handlers) {
-    const auto handler = entry.handler;
-    connect(entry.button, &QPushButton::clicked, this,
-            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
-  }
+  });
 }
 
 namespace {
 
-PaymentTiming TimingOf(bool atBeginning) {
-  return atBeginning ? PaymentTiming::StartOfPeriod : PaymentTiming::EndOfPeriod;
-}
+// The quantities of the page, as the solvers take them.
+struct TvmValues {
+  Extended rate = 0;  // periodic rate
+  int32_t periods = 0;
+  Extended pv = 0;
+  Extended pmt = 0;
+  Extended fv = 0;
+};
 
-// The period count the solvers take: the value truncated toward zero, which must fit the
-// solvers' 32-bit count.
-int32_t TruncatedPeriods(Extended value) {
-  const Extended whole = std::trunc(value);
-  if (!(whole >= static_cast<Extended>(INT32_MIN) && whole <= static_cast<Extended>(INT32_MAX)))
-    throw std::out_of_range("number of periods outside the 32-bit range");
-  return static_cast<int32_t>(whole);
-}
+enum class TvmInput { Rate, Periods, PresentValue, Payment, FutureValue };
 
 }  // namespace
 
-// Runs one solve button: any failure between reading the fields and showing the result ends
-// in "Arguments Error!" and leaves the target field as it was.
-template <class Solve>
-static void SolveInto(Tfrm_ZavuzirEza* window, QLineEdit* target, Solve solve) {
+// One solve button: the fields it reads, in the order it reads them (an error box from one
+// field comes before the next field is read), and the solver it calls.
+struct Tfrm_ZavuzirEza::TvmSolver {
+  TvmInput reads[4];
+  Extended (*solve)(const TvmValues& v, PaymentTiming timing);
+};
+
+namespace {
+
+constexpr Tfrm_ZavuzirEza::TvmSolver kSolveN{
+    {TvmInput::Rate, TvmInput::Payment, TvmInput::PresentValue, TvmInput::FutureValue},
+    [](const TvmValues& v, PaymentTiming t) {
+      return NumberOfPeriods(v.rate, v.pmt, v.pv, v.fv, t);
+    }};
+// Gives the periodic rate; the handler writes it as an annual percentage.
+constexpr Tfrm_ZavuzirEza::TvmSolver kSolveRate{
+    {TvmInput::Payment, TvmInput::PresentValue, TvmInput::FutureValue, TvmInput::Periods},
+    [](const TvmValues& v, PaymentTiming t) {
+      return InterestRate(v.periods, v.pmt, v.pv, v.fv, t);
+    }};
+constexpr Tfrm_ZavuzirEza::TvmSolver kSolvePV{
+    {TvmInput::Rate, TvmInput::Payment, TvmInput::FutureValue, TvmInput::Periods},
+    [](const TvmValues& v, PaymentTiming t) {
+      return PresentValue(v.rate, v.periods, v.pmt, v.fv, t);
+    }};
+constexpr Tfrm_ZavuzirEza::TvmSolver kSolvePMT{
+    {TvmInput::Rate, TvmInput::PresentValue, TvmInput::FutureValue, TvmInput::Periods},
+    [](const TvmValues& v, PaymentTiming t) { return Payment(v.rate, v.periods, v.pv, v.fv, t); }};
+constexpr Tfrm_ZavuzirEza::TvmSolver kSolveFV{
+    {TvmInput::Rate, TvmInput::Payment, TvmInput::PresentValue, TvmInput::Periods},
+    [](const TvmValues& v, PaymentTiming t) {
+      return FutureValue(v.rate, v.periods, v.pmt, v.pv, t);
+    }};
+
+}  // namespace
+
+// Reads the fields in the solver's order and solves; any failure between reading the fields
+// and showing the result ends in "Arguments Error!" and leaves the target field as it was.
+void Tfrm_ZavuzirEza::SolveTvm(const TvmSolver& solver, QLineEdit* target, bool givesRate) {
   QString text;
   try {
-    text = window->FormatValue(solve());
+    TvmValues values;
+    for (const TvmInput input : solver.reads) {
+      switch (input) {
+        case TvmInput::Rate:
+          values.rate = PeriodicRate();
+          break;
+        case TvmInput::Periods:
+          values.periods = WholePeriods(EvaluateText(Ed_N->text()));
+          break;
+        case TvmInput::PresentValue:
+          values.pv = EvaluateText(ed_PV->text());
+          break;
+        case TvmInput::Payment:
+          values.pmt = EvaluateText(ed_PMT->text());
+          break;
+        case TvmInput::FutureValue:
+          values.fv = EvaluateText(ed_FV->text());
+          break;
+      }
+    }
+    const PaymentTiming timing =
+        PaymentAtBeginning() ? PaymentTiming::StartOfPeriod : PaymentTiming::EndOfPeriod;
+    const Extended result = solver.solve(values, timing);
+    text = FormatValue(givesRate ? AnnualRatePercent(result) : result);
   } catch (...) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
-                    QStringLiteral("Arguments Error!"), QMessageBox::Ok, window);
+                    QStringLiteral("Arguments Error!"), QMessageBox::Ok, this);
     box.exec();
     return;
   }
@@ -113,53 +152,23 @@ static void SolveInto(Tfrm_ZavuzirEza* window, QLineEdit* target, Solve solve) {
 }
 
 void Tfrm_ZavuzirEza::sb_NClick() {
-  SolveInto(this, Ed_N, [this] {
-    const Extended rate = PeriodicRate();
-    const Extended pmt = EvaluateText(ed_PMT->text());
-    const Extended pv = EvaluateText(ed_PV->text());
-    const Extended fv = EvaluateText(ed_FV->text());
-    return NumberOfPeriods(rate, pmt, pv, fv, TimingOf(PaymentAtBeginning()));
-  });
+  SolveTvm(kSolveN, Ed_N, false);
 }
 
 void Tfrm_ZavuzirEza::sb_iClick() {
-  SolveInto(this, ed_I, [this] {
-    const Extended pmt = EvaluateText(ed_PMT->text());
-    const Extended pv = EvaluateText(ed_PV->text());
-    const Extended fv = EvaluateText(ed_FV->text());
-    const int32_t n = TruncatedPeriods(EvaluateText(Ed_N->text()));
-    return AnnualRatePercent(InterestRate(n, pmt, pv, fv, TimingOf(PaymentAtBeginning())));
-  });
+  SolveTvm(kSolveRate, ed_I, true);
 }
 
 void Tfrm_ZavuzirEza::sb_PVClick() {
-  SolveInto(this, ed_PV, [this] {
-    const Extended rate = PeriodicRate();
-    const Extended pmt = EvaluateText(ed_PMT->text());
-    const Extended fv = EvaluateText(ed_FV->text());
-    const int32_t n = TruncatedPeriods(EvaluateText(Ed_N->text()));
-    return PresentValue(rate, n, pmt, fv, TimingOf(PaymentAtBeginning()));
-  });
+  SolveTvm(kSolvePV, ed_PV, false);
 }
 
 void Tfrm_ZavuzirEza::sb_PMTClick() {
-  SolveInto(this, ed_PMT, [this] {
-    const Extended rate = PeriodicRate();
-    const Extended pv = EvaluateText(ed_PV->text());
-    const Extended fv = EvaluateText(ed_FV->text());
-    const int32_t n = TruncatedPeriods(EvaluateText(Ed_N->text()));
-    return Payment(rate, n, pv, fv, TimingOf(PaymentAtBeginning()));
-  });
+  SolveTvm(kSolvePMT, ed_PMT, false);
 }
 
 void Tfrm_ZavuzirEza::sb_FVClick() {
-  SolveInto(this, ed_FV, [this] {
-    const Extended rate = PeriodicRate();
-    const Extended pmt = EvaluateText(ed_PMT->text());
-    const Extended pv = EvaluateText(ed_PV->text());
-    const int32_t n = TruncatedPeriods(EvaluateText(Ed_N->text()));
-    return FutureValue(rate, n, pmt, pv, TimingOf(PaymentAtBeginning()));
-  });
+  SolveTvm(kSolveFV, ed_FV, false);
 }
 
 void Tfrm_ZavuzirEza::sb_clearClick() {

@@ -53,9 +53,7 @@ THookHelpSystem::~THookHelpSystem() {
       }
     }
   }
-  live.erase(
-      std::remove(live.begin(), live.end(), this),
-      live.end());
+  live.erase(std::remove(live.begin(), live.end(), this), live.end());
   DebugLog(QStringLiteral("THookHelpSystem.Destroy"));
 }
 

@@ -168,7 +168,7 @@ TEST_F(WindowTest, CaptionSizeAndPages) {
   EXPECT_LE((window().frameGeometry().center() - screen.center()).manhattanLength(), 40)
       << "centred on the desktop";
   EXPECT_EQ(window().minimumSize(), window().maximumSize()) << "fixed size";
-  PageControl* pages = window().pc_main;
+  PageControl* pages = find<PageControl>("pc_main");
   EXPECT_EQ(pages->objectName(), QStringLiteral("pc_main"));
   EXPECT_EQ(pages->geometry(), QRect(9, 4, 353, 326));
   EXPECT_EQ(pages->font().pixelSize(), 14);
@@ -185,7 +185,7 @@ TEST_F(WindowTest, CaptionSizeAndPages) {
 
 // Every control of every page lies inside its page, whichever page is active.
 TEST_F(WindowTest, ControlsFitTheirPages) {
-  PageControl* pages = window().pc_main;
+  PageControl* pages = find<PageControl>("pc_main");
   for (int p = 0; p < pages->count(); ++p) {
     pages->setCurrentIndex(p);
     QWidget* page = pages->widget(p);
@@ -199,7 +199,7 @@ TEST_F(WindowTest, ControlsFitTheirPages) {
 }
 
 TEST_F(WindowTest, AllTabCaptionsReadableAtOnce) {
-  PageControl* pages = window().pc_main;
+  PageControl* pages = find<PageControl>("pc_main");
   PageTabBar* bar = pages->tabBar();
   for (int active = 0; active < pages->count(); ++active) {
     pages->setCurrentIndex(active);
@@ -216,7 +216,7 @@ TEST_F(WindowTest, AllTabCaptionsReadableAtOnce) {
 }
 
 TEST_F(WindowTest, ClickingATabShowsItsPage) {
-  PageControl* pages = window().pc_main;
+  PageControl* pages = find<PageControl>("pc_main");
   for (int i : {3, 1, 4, 0, 2}) {
     const QRect r = pages->tabBar()->tabRect(i);
     QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, r.center());

@@ -27,7 +27,7 @@ class DatePageTest : public PageTest {
     showPage("ts_datecalc");
   }
   void showInner(const char* pageName) {
-    window().pc_dates->setCurrentWidget(find<QWidget>(pageName));
+    find<PageControl>("pc_dates")->setCurrentWidget(find<QWidget>(pageName));
     QApplication::processEvents();
   }
   // Types a date through the field's mask.

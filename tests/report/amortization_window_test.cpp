@@ -14,6 +14,7 @@
 #include "engine/cmpEvaluator.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "report_test_support.h"
+#include "support/find_child.h"
 
 namespace quarrant::testing {
 namespace {
@@ -78,7 +79,7 @@ OpenedState OpenFromMainWindow(Tfrm_ZavuzirEza& main, MessageCatcher& catcher) {
     state.centre = window->frameGeometry().center();
     window->sb_close->click();
   });
-  main.sb_Amortization->click();
+  Child<QPushButton>(main, "sb_Amortization")->click();
   // A window that was never shown leaves the waiting timer behind; let it see no window.
   QApplication::processEvents();
   (void)catcher;
@@ -90,12 +91,12 @@ TEST_P(OpeningTest, HandsOverThePageValues) {
   Tfrm_report report;
   Tfrm_ZavuzirEza main;
   main.show();
-  main.Ed_N->setText(QString::fromLatin1(c.edN));
-  main.ed_I->setText(QString::fromLatin1(c.edI));
-  main.ed_PV->setText(QString::fromLatin1(c.edPV));
-  main.ed_FV->setText(QStringLiteral("777"));  // never handed over
-  main.rb_pmtt->setItemIndex(c.paymentTime);
-  main.rg_PMTF->setItemIndex(c.paymentFrequency);
+  Child<QLineEdit>(main, "Ed_N")->setText(QString::fromLatin1(c.edN));
+  Child<QLineEdit>(main, "ed_I")->setText(QString::fromLatin1(c.edI));
+  Child<QLineEdit>(main, "ed_PV")->setText(QString::fromLatin1(c.edPV));
+  Child<QLineEdit>(main, "ed_FV")->setText(QStringLiteral("777"));  // never handed over
+  Child<RadioGroup>(main, "rb_pmtt")->setItemIndex(c.paymentTime);
+  Child<RadioGroup>(main, "rg_PMTF")->setItemIndex(c.paymentFrequency);
   MessageCatcher catcher;
   const OpenedState state = OpenFromMainWindow(main, catcher);
 
@@ -158,9 +159,9 @@ TEST_P(FailedOpeningTest, ReportsAndDoesNotShowTheWindow) {
   Tfrm_report report;
   Tfrm_ZavuzirEza main;
   main.show();
-  main.Ed_N->setText(QString::fromLatin1(c.edN));
-  main.ed_I->setText(QString::fromLatin1(c.edI));
-  main.ed_PV->setText(QStringLiteral("1000"));
+  Child<QLineEdit>(main, "Ed_N")->setText(QString::fromLatin1(c.edN));
+  Child<QLineEdit>(main, "ed_I")->setText(QString::fromLatin1(c.edI));
+  Child<QLineEdit>(main, "ed_PV")->setText(QStringLiteral("1000"));
   MessageCatcher catcher;
   bool shown = false;
   QTimer watch;
@@ -171,7 +172,7 @@ TEST_P(FailedOpeningTest, ReportsAndDoesNotShowTheWindow) {
     }
   });
   watch.start(5);
-  main.sb_Amortization->click();
+  Child<QPushButton>(main, "sb_Amortization")->click();
   EXPECT_FALSE(shown);
   ASSERT_EQ(catcher.texts.size(), 1);
   EXPECT_EQ(catcher.texts.front(), QString::fromLatin1(c.message));

@@ -1,8 +1,8 @@
 // Entry point of the GUI test suites: one QApplication for the whole run, on the
 // offscreen platform unless the environment chooses another, and the Linux platform layer
 // handed to the help system as the program's own start-up does.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include "help/helpsystem.h"
 #include "platform/linux_platform.h"

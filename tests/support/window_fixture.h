@@ -20,6 +20,7 @@
 #include "controls/radio_group.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "support/error_report.h"
+#include "support/find_child.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -92,13 +93,11 @@ class WindowTest : public ::testing::Test {
 
   template <class T = QWidget>
   T* find(const char* name) {
-    T* widget = window_->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+    return Child<T>(*window_, name);
   }
 
   void showPage(const char* pageName) {
-    window_->pc_main->setCurrentWidget(find<QWidget>(pageName));
+    find<PageControl>("pc_main")->setCurrentWidget(find<QWidget>(pageName));
     QApplication::processEvents();
   }
 
