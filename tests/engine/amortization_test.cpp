@@ -14,6 +14,7 @@
 #include "engine/engine_errors.h"
 #include "engine/number_format.h"
 #include "expect_error.h"
+#include "support/print_case.h"
 
 namespace quarrant {
 namespace {
@@ -41,6 +42,8 @@ RowText Written(const ScheduleRow& row) {
           FormatScheduleAmount(row.TotalInterest),
           FormatScheduleAmount(row.Balance)};
 }
+
+using ::quarrant::test_support::PrintTo;
 
 struct ScheduleCase {
   const char* name;

@@ -11,6 +11,7 @@
 #include "engine/engine_errors.h"
 #include "engine/time_value.h"
 #include "expect_error.h"
+#include "support/print_case.h"
 
 namespace quarrant {
 namespace {
@@ -20,6 +21,8 @@ using testing_support::kInvalidOperation;
 using testing_support::kOverflow;
 
 constexpr Extended kUnitRoundoff = 0x1p-64L;  // of the extended format
+
+using ::quarrant::test_support::PrintTo;
 
 struct MeasureCase {
   const char* name;

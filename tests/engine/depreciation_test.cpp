@@ -10,6 +10,7 @@
 #include "engine/depreciation.h"
 #include "engine/engine_errors.h"
 #include "expect_error.h"
+#include "support/print_case.h"
 
 namespace quarrant {
 namespace {
@@ -32,6 +33,8 @@ Extended Depreciate(Method method, Extended cost, Extended salvage, int32_t life
   }
   return 0;
 }
+
+using ::quarrant::test_support::PrintTo;
 
 struct ScheduleCase {
   const char* name;

@@ -10,6 +10,7 @@
 
 #include "engine/cmpEvaluator.h"
 #include "engine/engine_errors.h"
+#include "support/print_case.h"
 
 namespace quarrant {
 namespace {
@@ -43,6 +44,8 @@ std::string Unexpected(int position) {
 std::string TooDeep(int position) {
   return "Expression   nested   too   deeply   at   position   " + std::to_string(position);
 }
+
+using ::quarrant::test_support::PrintTo;
 
 struct ValueCase {
   const char* name;

@@ -9,9 +9,12 @@
 
 #include "engine/cmpEvaluator.h"
 #include "engine/number_format.h"
+#include "support/print_case.h"
 
 namespace quarrant {
 namespace {
+
+using ::quarrant::test_support::PrintTo;
 
 struct FormatCase {
   const char* name;

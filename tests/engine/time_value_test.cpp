@@ -12,6 +12,7 @@
 #include "engine/engine_errors.h"
 #include "engine/time_value.h"
 #include "engine/time_value_detail.h"
+#include "support/print_case.h"
 
 namespace quarrant {
 namespace {
@@ -19,6 +20,8 @@ namespace {
 constexpr PaymentTiming kEnd = PaymentTiming::EndOfPeriod;
 constexpr PaymentTiming kStart = PaymentTiming::StartOfPeriod;
 const Extended kNaN = std::numeric_limits<Extended>::quiet_NaN();
+
+using ::quarrant::test_support::PrintTo;
 
 struct ValueCase {
   const char* name;

@@ -1,10 +1,13 @@
 // Each page's Clear button resets that page only.
 #include <QComboBox>
 
+#include "support/print_case.h"
 #include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
 namespace {
+
+using ::quarrant::test_support::PrintTo;
 
 struct ClearCase {
   const char* name;

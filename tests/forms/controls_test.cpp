@@ -2,10 +2,13 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include "support/print_case.h"
 #include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
 namespace {
+
+using ::quarrant::test_support::PrintTo;
 
 struct RadioCase {
   const char* name;

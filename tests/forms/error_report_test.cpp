@@ -1,15 +1,21 @@
 // The program-wide error report: its caption, the full-stop rule, and Guarded().
 #include <stdexcept>
 
+#include "support/print_case.h"
 #include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
 namespace {
 
+using ::quarrant::test_support::PrintTo;
+
 struct TitleCase {
   const char* file;
   const char* title;
 };
+inline void PrintTo(const TitleCase& c, std::ostream* out) {
+  *out << c.file;
+}
 
 class TitleTest : public ::testing::TestWithParam<TitleCase> {};
 
@@ -29,6 +35,9 @@ struct StopCase {
   const char* message;
   const char* shown;
 };
+inline void PrintTo(const StopCase& c, std::ostream* out) {
+  *out << c.message;
+}
 
 class FullStopTest : public ::testing::TestWithParam<StopCase> {};
 

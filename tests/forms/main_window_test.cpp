@@ -8,13 +8,16 @@
 #include <QScreen>
 
 #include "controls/skin.h"
-#include "version.h"
+#include "support/print_case.h"
 #include "support/window_fixture.h"
+#include "version.h"
 
 namespace quarrant::window_tests {
 namespace {
 
 enum class Kind { Button, ValueField, ReadOnlyEdit, Label, Radio, Combo };
+
+using ::quarrant::test_support::PrintTo;
 
 struct InventoryRow {
   const char* name;

@@ -1,11 +1,14 @@
 // The interest rate conversion page: each button reads its own field and writes the other
 // two; arithmetic errors reach the program-wide error report.
+#include "support/print_case.h"
 #include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
 namespace {
 
 constexpr int kMonthly = 0, kQuarterly = 1, kSemiAnnually = 2, kAnnually = 3;
+
+using ::quarrant::test_support::PrintTo;
 
 struct ConversionCase {
   const char* name;

@@ -1,5 +1,6 @@
 // The time value of money page: the five solve buttons (read order, truncation of N, error
 // handling that leaves the target alone) and Clear.
+#include "support/print_case.h"
 #include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
@@ -9,6 +10,8 @@ constexpr const char* kFields[] = {"ed_I", "Ed_N", "ed_PV", "ed_PMT", "ed_FV"};
 constexpr int kMonthly = 0, kQuarterly = 1, kAnnually = 3;
 constexpr int kBeginning = 0, kEnd = 1;
 const char* const kArgumentsError = "Arguments Error!";
+
+using ::quarrant::test_support::PrintTo;
 
 struct SolveCase {
   const char* name;
@@ -239,6 +242,9 @@ struct ReadOrderCase {
   const char* button;
   std::vector<const char*> reads;
 };
+inline void PrintTo(const ReadOrderCase& c, std::ostream* out) {
+  *out << c.button;
+}
 
 class ReadOrderTest : public WindowTest, public ::testing::WithParamInterface<ReadOrderCase> {};
 

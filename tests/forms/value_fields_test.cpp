@@ -2,6 +2,7 @@
 // writing a result (FormatValue) through the decimal places selector.
 #include <QComboBox>
 
+#include "support/print_case.h"
 #include "support/window_fixture.h"
 
 namespace quarrant::window_tests {
@@ -9,6 +10,8 @@ namespace {
 
 constexpr int kGeneral = 0;
 constexpr int kDefault = 3;  // "2"
+
+using ::quarrant::test_support::PrintTo;
 
 struct PreviewCase {
   const char* name;
@@ -139,6 +142,9 @@ struct FrequencyCase {
   int index;
   int periods;
 };
+inline void PrintTo(const FrequencyCase& c, std::ostream* out) {
+  *out << "item " << c.index;
+}
 
 class FrequencyTest : public WindowTest, public ::testing::WithParamInterface<FrequencyCase> {};
 

@@ -24,8 +24,8 @@
 #include <QThread>
 
 #include "forms/Utfrm_ZavuzirEza.h"
-#include "platform/chm_viewer.h"
 #include "help/helpsystem.h"
+#include "platform/chm_viewer.h"
 #include "platform/linux_platform.h"
 
 namespace quarrant::testing {

@@ -10,12 +10,15 @@
 #include <QWidget>
 
 #include "help_fixture.h"
+#include "support/print_case.h"
 
 namespace quarrant::testing {
 namespace {
 
 const QString kTime = QStringLiteral("14:07:09   ");
 const QString kChm = QStringLiteral("/opt/Rare/Rare.chm");
+
+using ::quarrant::test_support::PrintTo;
 
 struct AddressCase {
   const char* name;

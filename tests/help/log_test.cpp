@@ -10,6 +10,7 @@
 #include "help_fixture.h"
 #include "platform/linux_platform.h"
 #include "platform/posix_files.h"
+#include "support/print_case.h"
 
 namespace quarrant::testing {
 namespace {
@@ -85,6 +86,8 @@ TEST_F(LogTest, HeaderWithoutHelpControlOrBrowserSaysNo) {
   EXPECT_EQ(lines[23].toStdString(), "_ieInstalled =      \tNO");
   EXPECT_EQ(lines[25].toStdString(), "_ieFriendlyVerStr = \t");
 }
+
+using ::quarrant::test_support::PrintTo;
 
 struct LineCase {
   const char* name;

@@ -14,6 +14,7 @@
 #include <set>
 
 #include "platform/chm_viewer.h"
+#include "support/print_case.h"
 
 namespace quarrant::testing {
 namespace {
@@ -92,6 +93,8 @@ TEST_F(HelpFileTest, EveryLinkAndPictureIsInTheFile) {
     EXPECT_GT(links, 0) << topic;
   }
 }
+
+using ::quarrant::test_support::PrintTo;
 
 struct AddressCase {
   const char* name;

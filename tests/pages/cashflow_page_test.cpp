@@ -4,8 +4,9 @@
 
 #include "controls/numeric_edit.h"
 #include "controls/spin_edit.h"
-#include "support/error_report.h"
 #include "page_fixture.h"
+#include "support/error_report.h"
+#include "support/print_case.h"
 
 namespace quarrant {
 namespace {
@@ -52,6 +53,8 @@ class CashFlowPageTest : public PageTest {
   NumericEdit* amount_ = nullptr;
   SpinEdit* times_ = nullptr;
 };
+
+using ::quarrant::test_support::PrintTo;
 
 struct MeasureCase {
   const char* name;

@@ -14,6 +14,7 @@
 #include "controls/numeric_edit.h"
 #include "controls/spin_edit.h"
 #include "engine/calendar.h"
+#include "support/print_case.h"
 #include "support/window_fixture.h"
 
 namespace quarrant {
@@ -45,6 +46,8 @@ class Host {
   QWidget* control_;
   QLineEdit* other_ = nullptr;
 };
+
+using ::quarrant::test_support::PrintTo;
 
 struct DecimalCase {
   const char* name;

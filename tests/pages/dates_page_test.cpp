@@ -7,6 +7,7 @@
 #include "controls/numeric_edit.h"
 #include "engine/calendar.h"
 #include "page_fixture.h"
+#include "support/print_case.h"
 
 namespace quarrant {
 namespace {
@@ -37,6 +38,8 @@ class DatePageTest : public PageTest {
   double dateOf(const char* fieldName) { return find<DateEdit>(fieldName)->dateValue(); }
   QStringList breakdown() { return {text("ed_bty"), text("ed_btm"), text("ed_btd")}; }
 };
+
+using ::quarrant::test_support::PrintTo;
 
 struct OneDateCase {
   const char* name;

@@ -3,9 +3,10 @@
 #include <QComboBox>
 #include <QTableView>
 
-#include "support/error_report.h"
 #include "forms/page_models.h"
 #include "page_fixture.h"
+#include "support/error_report.h"
+#include "support/print_case.h"
 
 namespace quarrant {
 namespace {
@@ -35,6 +36,8 @@ class DepreciationPageTest : public PageTest {
   }
   QTableView* table_ = nullptr;
 };
+
+using ::quarrant::test_support::PrintTo;
 
 struct TableCase {
   const char* name;

@@ -2,11 +2,14 @@
 #include <QSet>
 
 #include "page_fixture.h"
+#include "support/print_case.h"
 
 namespace quarrant {
 namespace {
 
 using testing_support::PageTest;
+
+using ::quarrant::test_support::PrintTo;
 
 struct TabOrderCase {
   const char* name;

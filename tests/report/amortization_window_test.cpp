@@ -15,6 +15,7 @@
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "report_test_support.h"
 #include "support/find_child.h"
+#include "support/print_case.h"
 
 namespace quarrant::testing {
 namespace {
@@ -38,6 +39,8 @@ QString EvaluatorMessage(const std::string& text) {
 }
 
 // ---- Opening from the main window --------------------------------------------------------
+
+using ::quarrant::test_support::PrintTo;
 
 struct OpeningCase {
   const char* name;

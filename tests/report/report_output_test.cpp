@@ -12,10 +12,11 @@
 #include <QToolButton>
 #include <atomic>
 
-#include "support/error_report.h"
 #include "report/export_filters.h"
 #include "report/report_preview.h"
 #include "report_test_support.h"
+#include "support/error_report.h"
+#include "support/print_case.h"
 
 namespace quarrant::testing {
 namespace {
@@ -57,6 +58,8 @@ class ReportFixture {
 // ---- Exports ------------------------------------------------------------------------------
 
 enum class Format { Text, Csv, Html };
+
+using ::quarrant::test_support::PrintTo;
 
 struct ExportCase {
   const char* name;
