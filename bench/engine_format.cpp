@@ -16,12 +16,14 @@ using quarrant::Extended;
 
 constexpr int32_t kPeriods = 1000000;
 
-// Rate 0.005 (6 % a year, monthly): interest near 500 and principal parts that start far
-// below a cent; rate 0.00004: every amount of the row carries cents.
-std::vector<Extended> ScheduleAmounts(Extended rate) {
+// 250,000 over a million periods. Rate 0.005 (6 % a year, monthly): interest 1,250 a period
+// and principal parts far below a cent for most of the term; rate 0.0001: principal parts
+// from below a cent to 25, so most amounts carry cents.
+std::vector<Extended> ScheduleAmounts(int64_t rateCase) {
   std::vector<Extended> amounts;
   amounts.reserve(5 * static_cast<std::size_t>(kPeriods));
-  quarrant::AmortizationSchedule(kPeriods, rate, 250000, 0, quarrant::PaymentTiming::EndOfPeriod,
+  quarrant::AmortizationSchedule(kPeriods, rateCase == 0 ? 0.005L : 0.0001L, 250000, 0,
+                                 quarrant::PaymentTiming::EndOfPeriod,
                                  [&](const quarrant::ScheduleRow& row) {
                                    amounts.push_back(row.Principal);
                                    amounts.push_back(row.Interest);
@@ -32,31 +34,34 @@ std::vector<Extended> ScheduleAmounts(Extended rate) {
   return amounts;
 }
 
-void BM_FormatScheduleAmounts(benchmark::State& state) {
-  const std::vector<Extended> amounts = ScheduleAmounts(state.range(0) == 0 ? 0.005L : 0.00004L);
+template <typename Format>
+void FormatAll(benchmark::State& state, Format format) {
+  const std::vector<Extended> amounts = ScheduleAmounts(state.range(0));
   std::size_t characters = 0;
   for (auto _ : state) {
     characters = 0;
-    for (const Extended amount : amounts) {
-      const std::string text = quarrant::FormatScheduleAmount(amount);
-      characters += text.size();
-    }
+    for (const Extended amount : amounts) characters += format(amount).size();
     benchmark::DoNotOptimize(characters);
   }
   state.counters["amounts"] = static_cast<double>(amounts.size());
   state.counters["characters"] = static_cast<double>(characters);
 }
+
+void BM_FormatScheduleAmounts(benchmark::State& state) {
+  FormatAll(state, [](Extended amount) { return quarrant::FormatScheduleAmount(amount); });
+}
 BENCHMARK(BM_FormatScheduleAmounts)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// The value fields' fixed format with four decimals on the same amounts.
-void BM_FormatFixedFourDecimals(benchmark::State& state) {
-  const std::vector<Extended> amounts = ScheduleAmounts(0.00004L);
-  for (auto _ : state) {
-    std::size_t characters = 0;
-    for (const Extended amount : amounts) characters += quarrant::FormatFixed(amount, 4).size();
-    benchmark::DoNotOptimize(characters);
-  }
+// The same amounts through the exact digit-string routine alone, for comparison.
+void BM_FormatScheduleAmountsExact(benchmark::State& state) {
+  FormatAll(state, [](Extended amount) { return quarrant::detail::FormatFixedExact(amount, 2); });
 }
-BENCHMARK(BM_FormatFixedFourDecimals)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormatScheduleAmountsExact)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The value fields' fixed format with four decimals.
+void BM_FormatFixedFourDecimals(benchmark::State& state) {
+  FormatAll(state, [](Extended amount) { return quarrant::FormatFixed(amount, 4); });
+}
+BENCHMARK(BM_FormatFixedFourDecimals)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
