@@ -1,6 +1,8 @@
 // Number to text. A value is taken once to 18 significant decimal digits (exact decimal
 // conversion by printf); every format then rounds that digit string half away from zero at
 // the last digit it shows, so the general, fixed and schedule formats agree digit for digit.
+// The fixed formats first try whole units of the last decimal (fast_fixed.cpp), which give
+// the same text for every value not close to a rounding tie, without the decimal conversion.
 #include "engine/number_format.h"
 
 #include <algorithm>
@@ -8,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "engine/fast_fixed.h"
 
 namespace quarrant {
 
@@ -132,6 +136,13 @@ std::string FormatGeneral(Extended value, char decimalSeparator) {
 }
 
 std::string FormatFixed(Extended value, int decimals, char decimalSeparator) {
+  decimals = std::clamp(decimals, 0, kMaxDecimals);
+  std::string text;
+  if (detail::TryFormatFixedFast(value, decimals, decimalSeparator, text)) return text;
+  return detail::FormatFixedExact(value, decimals, decimalSeparator);
+}
+
+std::string detail::FormatFixedExact(Extended value, int decimals, char decimalSeparator) {
   if (!std::isfinite(value)) return NotANumberText(value);
   decimals = std::clamp(decimals, 0, kMaxDecimals);
   Decimal d = ToDecimal(value);

@@ -26,4 +26,10 @@ std::string FormatScheduleAmount(Extended Amount, char decimalSeparator = '.');
 // 1E15 -> "1000000000000000", 5E-5 -> "0.00005".
 std::string FormatGeneralPlain(Extended value, char decimalSeparator = '.');
 
+namespace detail {
+// FormatFixed by the digit string alone, without the integer fast path that FormatFixed tries
+// first (engine/fast_fixed.h); both write the same text, which the tests check.
+std::string FormatFixedExact(Extended value, int decimals, char decimalSeparator = '.');
+}  // namespace detail
+
 }  // namespace quarrant
