@@ -23,13 +23,15 @@ chmod 1777 "$work/tmp"
 
 run_as=
 if [ "$(id -u)" -eq 0 ]; then run_as="setpriv --reuid=nobody --regid=nogroup --clear-groups --"; fi
+mkdir -m 700 "$work/run"
+if [ -n "$run_as" ]; then chown nobody:nogroup "$work/run"; fi
 programdir=$work/root$prefix/lib/quarrant
 if $run_as sh -c 'touch "$1/probe"' sh "$programdir" 2>/dev/null; then
   echo "the program's folder is writable for the user running the program"; exit 1
 fi
 
 cd "$work/tmp"
-env -i PATH=/usr/bin:/bin HOME="$work/tmp" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/tmp" \
+env -i PATH=/usr/bin:/bin HOME="$work/tmp" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/run" \
   QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 \
   $run_as "$work/root$prefix/bin/quarrant" -debug >"$work/output.txt" 2>&1 &
 pid=$!
@@ -59,4 +61,5 @@ expect "THookHelpSystem.Create(\"$programdir/Rare.chm\""
 [ -f "$programdir/Rare.chm" ] || { echo "no Rare.chm beside the program"; status=1; }
 [ ! -e "$programdir/HHDebug.txt" ] || { echo "log written in the read-only folder"; status=1; }
 [ $status -eq 0 ] || cat "$log"
+[ -z "${SHOW_LOG:-}" ] || cat "$log" "$work/output.txt"
 exit $status
