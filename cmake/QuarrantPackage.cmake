@@ -22,13 +22,13 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/quarrant/quarrant)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The Qt platform plugins are loaded at run time, so dpkg-shlibdeps cannot see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "desktop financial calculator\n\
- Quarrant is a financial calculator in one window with five pages: time\n\
- value of money with an amortization schedule that can be printed, previewed\n\
- and exported, interest rate conversions, depreciation tables, cash-flow\n\
- measures (IRR, NPV, NFV) and a date calculator. Numeric fields accept\n\
- arithmetic expressions, and every list copies into a spreadsheet.")
+# The long description; CPack puts the summary above it as the synopsis.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quarrant is a financial calculator in one window with five pages: time\n\
+value of money with an amortization schedule that can be printed, previewed\n\
+and exported, interest rate conversions, depreciation tables, cash-flow\n\
+measures (IRR, NPV, NFV) and a date calculator. Numeric fields accept\n\
+arithmetic expressions, and every list copies into a spreadsheet.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QTableView>
+#include <QVariant>
 #include <algorithm>
 #include <numeric>
 
@@ -24,10 +25,18 @@ void AppendCell(QString& out, const QString& text) {
   }
 }
 
+// A display value as text; a text value is read in place rather than converted to a copy.
+void AppendValue(QString& out, const QVariant& value) {
+  if (value.metaType().id() == QMetaType::QString)
+    AppendCell(out, *static_cast<const QString*>(value.constData()));
+  else if (value.isValid())
+    AppendCell(out, value.toString());
+}
+
 void AppendLine(QString& out, const QAbstractItemModel& model, int row, int columns) {
   for (int column = 0; column < columns; ++column) {
     if (column > 0) out += QLatin1Char('\t');
-    AppendCell(out, model.data(model.index(row, column), Qt::DisplayRole).toString());
+    AppendValue(out, model.data(model.index(row, column), Qt::DisplayRole));
   }
   out += QLatin1Char('\n');
 }
@@ -40,7 +49,7 @@ QString TabSeparatedRows(const QAbstractItemModel& model, const std::vector<int>
   QString out;
   for (int column = 0; column < columns; ++column) {
     if (column > 0) out += QLatin1Char('\t');
-    AppendCell(out, model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+    AppendValue(out, model.headerData(column, Qt::Horizontal, Qt::DisplayRole));
   }
   out += QLatin1Char('\n');
 
