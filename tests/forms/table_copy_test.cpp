@@ -9,6 +9,7 @@
 #include <QTest>
 #include <memory>
 #include <numeric>
+#include <ostream>
 
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_ZavuzirEza.h"
@@ -56,6 +57,10 @@ struct CopyCase {
   int selectedRow;  // -1: none
   bool byMenu;      // the context menu's action instead of Ctrl+C
 };
+
+void PrintTo(const CopyCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class TableCopyTest : public ::testing::TestWithParam<CopyCase> {};
 
