@@ -13,6 +13,8 @@
 namespace quarrant {
 namespace {
 
+constexpr size_t kRowsWithoutWaitCursor = 50'000;
+
 // Appends a text with tabs and line breaks replaced, so that it fills exactly one cell.
 void AppendCell(QString& out, const QString& text) {
   const qsizetype start = out.size();
@@ -89,7 +91,12 @@ void EnableRowCopy(QTableView* view) {
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   QObject::connect(copy, &QAction::triggered, view, [view] {
     if (view->model() == nullptr) return;
-    QGuiApplication::clipboard()->setText(TabSeparatedRows(*view->model(), RowsToCopy(*view)));
+    const std::vector<int> rows = RowsToCopy(*view);
+    // A long list takes a moment: show that the program is busy meanwhile.
+    const bool busy = rows.size() > kRowsWithoutWaitCursor;
+    if (busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::clipboard()->setText(TabSeparatedRows(*view->model(), rows));
+    if (busy) QGuiApplication::restoreOverrideCursor();
   });
   view->addAction(copy);
   view->setContextMenuPolicy(Qt::ActionsContextMenu);
