@@ -10,7 +10,7 @@ CMAKE_GEN    := -G Ninja
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build run test test-unit test-asan fuzz-smoke bench fuzz clean format
+.PHONY: all deps build run test test-unit test-asan fuzz-smoke bench fuzz clean format package
 
 all: build
 
@@ -46,6 +46,11 @@ bench: deps
 	@set -e; for b in $(BENCH_BUILD)/bench/bench_*; do \
 	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b"; fi; \
 	done
+
+# The Debian package quarrant_<version>_<arch>.deb in $(BUILD)/package/.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/package/quarrant_*.deb
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

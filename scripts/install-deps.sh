@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation2
   xvfb xauth poppler-utils
+  librsvg2-bin desktop-file-utils appstream man-db groff-base dpkg-dev lintian openbox xdotool scrot x11-utils
 )
 
 missing=()

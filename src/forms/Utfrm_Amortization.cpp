@@ -20,6 +20,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "controls/table_copy.h"
 #include "engine/amortization.h"
 #include "engine/number_format.h"
 #include "forms/Utfrm_ZavuzirEza.h"
@@ -301,6 +302,7 @@ void Tfrm_Amortization::BuildControls() {
   lv_as->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lv_as->setWordWrap(false);
   lv_as->setCornerButtonEnabled(false);
+  EnableRowCopy(lv_as);
   lv_as->verticalHeader()->hide();
   lv_as->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   lv_as->verticalHeader()->setDefaultSectionSize(QFontMetrics(EditFont()).height() + 3);

@@ -15,6 +15,7 @@
 
 #include "controls/numeric_edit.h"
 #include "controls/spin_edit.h"
+#include "controls/table_copy.h"
 #include "engine/UtFunctionImp.h"
 #include "engine/cash_flow.h"
 #include "engine/checked_math.h"
@@ -113,6 +114,7 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   lv_cashfllow->setObjectName(QStringLiteral("lv_cashfllow"));
   layout->addWidget(lv_cashfllow);
   SetUpReportView(lv_cashfllow, new CashFlowListModel(lv_cashfllow), {80, 140, 100});
+  EnableRowCopy(lv_cashfllow);
 
   sb_calculate = MakeButton(page, "sb_calculate", QStringLiteral("Calculate"), {16, 191, 75, 25});
   QLabel* irrLabel = MakeLabel(page, QStringLiteral("Internal Rate of Return (IRR%): "), 16, 214);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "controls/table_copy.h"
 #include "engine/UtFunctionImp.h"
 #include "engine/checked_math.h"
 #include "engine/depreciation.h"
@@ -66,6 +67,7 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
   lv_pery->setObjectName(QStringLiteral("lv_pery"));
   layout->addWidget(lv_pery);
   SetUpReportView(lv_pery, new DepreciationTableModel(lv_pery), {40, 100, 100, 100});
+  EnableRowCopy(lv_pery);
 
   SetTabOrder({ed_cb, ed_sv, ed_el, ed_fact, cb_method, sb_calc, sb_cleard, lv_pery});
 

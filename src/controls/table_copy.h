@@ -1,0 +1,24 @@
+#pragma once
+// Copying the rows of a list as tab-separated text, the form a spreadsheet pastes one cell per
+// value: the column headers first, then one line per row with the texts the list shows.
+#include <QString>
+#include <vector>
+
+class QAbstractItemModel;
+class QTableView;
+
+namespace quarrant {
+
+// The header line and the given rows of the model (display texts, every column), each line
+// ended by a line feed. Tabs and line breaks inside a text become spaces so that every value
+// stays one cell. Rows outside the model are skipped.
+QString TabSeparatedRows(const QAbstractItemModel& model, const std::vector<int>& rows);
+
+// The rows of the view's selection in ascending order, or every row when none is selected.
+std::vector<int> RowsToCopy(const QTableView& view);
+
+// Gives the view a "Copy" action, on Ctrl+C and in its context menu, that puts
+// TabSeparatedRows of RowsToCopy on the clipboard.
+void EnableRowCopy(QTableView* view);
+
+}  // namespace quarrant
