@@ -14,6 +14,7 @@
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
+#include "support/find_child.h"
 
 namespace quarrant {
 namespace {
@@ -117,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(Lists, TableCopyTest,
 // The main window's two lists offer the same copy.
 TEST(TableCopy, MainWindowListsCopyTheirHeaders) {
   Tfrm_ZavuzirEza window;
-  for (QTableView* list : {window.lv_pery, window.lv_cashfllow}) {
+  for (QTableView* list :
+       {Child<QTableView>(window, "lv_pery"), Child<QTableView>(window, "lv_cashfllow")}) {
     QAction* copy = CopyAction(*list);
     ASSERT_NE(copy, nullptr) << list->objectName().toStdString();
     copy->trigger();
