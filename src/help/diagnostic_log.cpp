@@ -160,15 +160,7 @@ void TDLogFile::WriteLine(const QString& format, const LogArgs& args) const {
                                         platform.Locale().longTimeFormat) +
              QStringLiteral("   ");
   }
-  QString text = args.empty() ? format : FormatText(format, args);
-  if (text == QLatin1String("-")) text = QString(80, QLatin1Char('-'));
-  if (text == QLatin1String("=")) text = QString(80, QLatin1Char('='));
-  if (!text.isEmpty() && (text.at(0) == QLatin1Char('!') || text.at(0) == QLatin1Char('-') ||
-                          text.at(0) == QLatin1Char('='))) {
-    text.remove(0, 1);
-  } else {
-    text.prepend(prefix);
-  }
+  QString text = ComposeLogLine(prefix, format, args);
   text += QLatin1Char('\n');
   platform.AppendToFile(LogPath, text.toUtf8());
 }

@@ -61,6 +61,15 @@ using LogArgs = std::vector<LogArg>;
 // number given for %s is written in decimal and a text given for %d as it is. Never fails.
 QString FormatText(const QString& format, const LogArgs& args);
 
+// One line of the log as written, without its line end: the format filled; "-" and "=" alone
+// widened to rules of 80; a leading "!", "-" or "=" taken off (such a line has no time
+// stamp), otherwise the stamp put first; control characters escaped.
+QString ComposeLogLine(const QString& stamp, const QString& format, const LogArgs& args);
+
+// The text with every control character written visibly ("\n", "\r", "\x00", "\u2028"), so
+// that whatever a message carries, one event stays one line of the log. Tabs stay as they are.
+QString EscapeControlCharacters(const QString& text);
+
 // ---------------------------------------------------------------------------------------------
 // Diagnostic log
 

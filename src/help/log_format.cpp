@@ -67,4 +67,39 @@ QString FormatText(const QString& format, const LogArgs& args) {
   return out;
 }
 
+QString ComposeLogLine(const QString& stamp, const QString& format, const LogArgs& args) {
+  QString text = args.empty() ? format : FormatText(format, args);
+  if (text == QLatin1String("-")) text = QString(80, QLatin1Char('-'));
+  if (text == QLatin1String("=")) text = QString(80, QLatin1Char('='));
+  if (!text.isEmpty() && (text.at(0) == QLatin1Char('!') || text.at(0) == QLatin1Char('-') ||
+                          text.at(0) == QLatin1Char('='))) {
+    text.remove(0, 1);
+  } else {
+    text.prepend(stamp);
+  }
+  return EscapeControlCharacters(text);
+}
+
+QString EscapeControlCharacters(const QString& text) {
+  QString out;
+  out.reserve(text.size());
+  for (const QChar c : text) {
+    const char16_t code = c.unicode();
+    const bool breaks =
+        code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x2028 || code == 0x2029;
+    if (!breaks || code == u'\t') {
+      out += c;
+    } else if (code == u'\n') {
+      out += QLatin1String("\\n");
+    } else if (code == u'\r') {
+      out += QLatin1String("\\r");
+    } else if (code <= 0xFF) {
+      out += QStringLiteral("\\x%1").arg(code, 2, 16, QLatin1Char('0'));
+    } else {
+      out += QStringLiteral("\\u%1").arg(code, 4, 16, QLatin1Char('0'));
+    }
+  }
+  return out;
+}
+
 }  // namespace quarrant

@@ -123,16 +123,32 @@ uint32_t WindowsLcid(const QLocale& locale) {
 }
 
 QString LongTimeFormat(const QLocale& locale) {
-  QString format = locale.timeFormat(QLocale::LongFormat);
-  // Drop the time-zone field ("t", outside quotes) and the blanks around it.
+  const QString format = locale.timeFormat(QLocale::LongFormat);
+  // Drop the time-zone field ("t", outside quotes), the brackets that held only it (many
+  // locales write "(t)" or "[t]") and the blanks around it.
+  static const QRegularExpression emptyBrackets(
+      QStringLiteral("[(\\[\\x{FF08}]\\s*[)\\]\\x{FF09}]"));
   QString result;
+  QString unquoted;
   bool quoted = false;
-  for (qsizetype i = 0; i < format.size(); ++i) {
-    const QChar c = format.at(i);
-    if (c == QLatin1Char('\'')) quoted = !quoted;
-    if (!quoted && c == QLatin1Char('t')) continue;
-    result += c;
+  auto flushUnquoted = [&] {
+    unquoted.remove(QLatin1Char('t'));
+    unquoted.remove(emptyBrackets);
+    result += unquoted;
+    unquoted.clear();
+  };
+  for (const QChar c : format) {
+    if (c == QLatin1Char('\'')) {
+      if (!quoted) flushUnquoted();
+      quoted = !quoted;
+      result += c;
+    } else if (quoted) {
+      result += c;
+    } else {
+      unquoted += c;
+    }
   }
+  flushUnquoted();
   return result.simplified();
 }
 

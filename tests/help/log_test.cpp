@@ -390,6 +390,26 @@ TEST(LastErrorTextTest, LinuxShellReportsMissingFilesAndFolders) {
   EXPECT_EQ(LastErrorText(platform.LastError()), "[Error:3] Path Not Found");
 }
 
+// Control characters in a parameter, a folder name or a message are written visibly: a line
+// break cannot start a forged trace line, and every event stays one line.
+TEST_F(LogTest, ControlCharactersCannotSplitOrForgeLines) {
+  fake.parameters = {QStringLiteral("-debug"), QString("x\n14:07:09   THookHelpSystem.Destroy"),
+                     QString("a\rb") + QChar(0) + "c" + QChar(0x2028) + "d"};
+  fake.commandLineProgramPath = ProgramDir() + QStringLiteral("/new\nline/quarrant");
+  InitializeDiagnosticLog();
+  DebugLog(QStringLiteral("Topic %s"), {QString("one\ntwo\x1b[31m")});
+
+  const QStringList lines = ReadLines(LogPath());
+  ASSERT_EQ(lines.size(), kHeaderLines + 1) << ReadText(LogPath()).toStdString();
+  EXPECT_TRUE(
+      lines.filter("Cmdline Param(s)")
+          .value(0)
+          .endsWith("-debug | x\\n14:07:09   THookHelpSystem.Destroy | a\\rb\\x00c\\u2028d"))
+      << lines.filter("Cmdline").value(0).toStdString();
+  EXPECT_TRUE(lines.filter("EXE Path").value(0).endsWith("/new\\nline/quarrant"));
+  EXPECT_EQ(lines.last(), kTime + "Topic one\\ntwo\\x1b[31m");
+}
+
 TEST_F(LogTest, FailedShellOpenIsReportedAndLogged) {
   StartWithLogging();
   fake.shellResult = 2;
@@ -400,7 +420,8 @@ TEST_F(LogTest, FailedShellOpenIsReportedAndLogged) {
   ASSERT_EQ(fake.messages.size(), 1u);
   EXPECT_EQ(fake.messages[0].text, message);
   EXPECT_EQ(fake.messages[0].icon, MessageIcon::Warning);
-  EXPECT_EQ(TraceLines(), QStringList{kTime + message});
+  // The box breaks the line at the carriage return; the log keeps the event on one line.
+  EXPECT_EQ(TraceLines(), QStringList{kTime + QString(message).replace("\r", "\\r")});
 
   fake.shellResult = 33;
   EXPECT_TRUE(ShellOpen("/docs/readme.txt", ""));
