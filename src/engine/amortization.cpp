@@ -1,7 +1,9 @@
 #include "engine/amortization.h"
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <stdexcept>
 
 #include "engine/checked_math.h"
 #include "engine/engine_errors.h"
@@ -117,6 +119,14 @@ Extended SchedulePeriodicRate(Extended AnnualRatePercent, int32_t frequencyIndex
   Extended rate = AnnualRatePercent;
   if (perYear != 1) rate = checked::Div(rate, static_cast<Extended>(perYear));
   return checked::Div(rate, 100.0L);
+}
+
+int32_t TruncatedPeriodCount(Extended value) {
+  const Extended whole = std::trunc(value);
+  if (!(whole >= static_cast<Extended>(std::numeric_limits<int32_t>::min()) &&
+        whole <= static_cast<Extended>(std::numeric_limits<int32_t>::max())))
+    throw std::out_of_range("Number of periods out of range");
+  return static_cast<int32_t>(whole);
 }
 
 }  // namespace quarrant

@@ -34,6 +34,11 @@ void AmortizationSchedule(int32_t NPeriods, Extended Rate, Extended PresentValue
 // Payments per year of a frequency index: 0 Monthly 12, 1 Quarterly 4, 2 Semi-annually 2,
 // anything else 1.
 int32_t PaymentsPerYear(int32_t frequencyIndex);
+
+// A number of periods as the schedule and the solvers take it: the value truncated toward
+// zero. Raises std::out_of_range "Number of periods out of range" when that leaves the 32-bit
+// range (a not-a-number included).
+int32_t TruncatedPeriodCount(Extended value);
 Extended SchedulePeriodicRate(Extended AnnualRatePercent, int32_t frequencyIndex);
 
 }  // namespace quarrant

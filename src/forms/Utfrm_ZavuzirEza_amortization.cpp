@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "controls/radio_group.h"
+#include "engine/amortization.h"
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 
@@ -15,7 +16,7 @@ namespace quarrant {
 // destroyed when it closes.
 void Tfrm_ZavuzirEza::sb_AmortizationClick() {
   auto window = std::make_unique<Tfrm_Amortization>(this);
-  window->SetPeriods(Tfrm_Amortization::PeriodsFromValue(EvaluateText(Ed_N->text())));
+  window->SetPeriods(TruncatedPeriodCount(EvaluateText(Ed_N->text())));
   window->SetAnnualRate(EvaluateText(ed_I->text()));
   window->SetPresentValue(EvaluateText(ed_PV->text()));
   window->SetPaymentTime(rb_pmtt->itemIndex());
