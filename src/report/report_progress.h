@@ -38,7 +38,7 @@ class ReportProgress {
   QProgressDialog* Dialog() const { return dialog_; }
 
  private:
-  static constexpr int kRowsPerCheck = 512;
+  static constexpr int kRowsPerCheck = 16;
   static constexpr int kUpdateEveryMs = 50;
   bool Check(int64_t rows);
   void Show();

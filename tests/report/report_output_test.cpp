@@ -1,14 +1,18 @@
 // What the amortization report produces: the exported files, printed (PDF) pages and the
 // preview, read back and compared with the window's list.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QToolBar>
 #include <QToolButton>
 #include <atomic>
 
@@ -649,6 +653,158 @@ TEST(ReportBinding, WindowLeavesTheReportUnboundWhenDestroyed) {
   }
   EXPECT_FALSE(static_cast<bool>(report.rep_schedule->OnNeedData));
   EXPECT_FALSE(static_cast<bool>(report.rep_schedule->OnBeforeGenerate));
+}
+
+}  // namespace
+}  // namespace quarrant::testing
+
+namespace quarrant::testing {
+namespace {
+
+// ---- Long runs: progress window, Cancel, pages shown while the rest are made ---------------
+
+// Rows that take a while each, so that a short schedule runs long enough for the progress
+// window; counts how many rows were asked for.
+struct SlowRows {
+  SlowRows(BandedReport& report, int microseconds) : rows(report.OnNeedData) {
+    report.OnNeedData = [this, microseconds](QObject* sender, bool& more) {
+      ++asked;
+      QThread::usleep(static_cast<unsigned long>(microseconds));
+      rows(sender, more);
+    };
+  }
+  BandedReport::NeedDataHandler rows;
+  std::atomic<int> asked{0};
+};
+
+// Cancel in the progress window of an export and of a PDF print: generation stops at once,
+// the old file stays as it was and no temporary file is left behind.
+TEST(ReportProgress, CancelStopsAndLeavesThePreviousFile) {
+  for (const bool print : {false, true}) {
+    SCOPED_TRACE(print ? "print" : "export");
+    ReportFixture fixture(QStringLiteral("360"));
+    SlowRows slow(fixture.Report(), 4000);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(print ? QStringLiteral("s.pdf") : QStringLiteral("s.csv"));
+    {
+      QFile old(path);
+      ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+      old.write("previous");
+    }
+    QString label;
+    OnModal<QProgressDialog>([&](QProgressDialog* progress) {
+      // The window shows mid-run (the work runs on this thread: it waits while we look).
+      label = progress->labelText();
+      progress->cancel();
+    });
+    const bool done = print ? WriteReportPdf(fixture.Report(), path, &fixture.window)
+                            : CsvExportFilter(path).Export(fixture.Report(), &fixture.window);
+    EXPECT_FALSE(done);
+    EXPECT_LT(slow.asked.load(), 361) << "generation went on after Cancel";
+    EXPECT_TRUE(label.contains(QStringLiteral("of 360"))) << label.toStdString();
+    EXPECT_EQ(ReadText(path), QStringLiteral("previous"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QFileInfo(path).fileName()});
+  }
+}
+
+// The preview shows its first page while later pages are still being made; "Last" then goes
+// to the final page once it exists.
+TEST(ReportPreview, FirstPageShowsBeforeTheLastIsMade) {
+  ReportFixture fixture(QStringLiteral("360"));
+  SlowRows slow(fixture.Report(), 2000);
+  bool firstBeforeDone = false;
+  int current = -1, pages = -1;
+  QString status;
+  OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
+    WaitFor([preview] { return preview->PageCount() > 0; });
+    QApplication::processEvents();
+    firstBeforeDone = !preview->IsGenerated();
+    status = preview->findChild<QLabel*>(QStringLiteral("lb_status"))->text();
+    preview->findChild<QToolBar*>()->actions().at(6)->trigger();  // "Last"
+    WaitFor([preview] { return preview->IsGenerated(); });
+    current = preview->CurrentPage();
+    pages = preview->PageCount();
+    preview->reject();
+  });
+  fixture.window.sb_preview->click();
+  EXPECT_TRUE(firstBeforeDone);
+  EXPECT_TRUE(status.startsWith(QStringLiteral(" Page 1 of "))) << status.toStdString();
+  EXPECT_EQ(pages, 9);
+  EXPECT_EQ(current, 8);
+}
+
+// ---- Texts holding control characters ------------------------------------------------------
+
+QString Visible(QString text) {
+  for (QChar& c : text)
+    if (c.unicode() < 0x20) c = QChar(0x2400 + c.unicode());
+  return text;
+}
+
+// A NUL and a newline in every header value and in every text of a row reach each format
+// whole: as typed in CSV (inside quotes), as visible symbols in text and HTML; no other text
+// moves and the text columns stay in line.
+TEST(ReportExport, ControlCharactersStayInsideTheirTexts) {
+  const QString odd = QStringLiteral("a") + QChar(0) + QStringLiteral("b\nc");
+  for (const Format format : {Format::Csv, Format::Html, Format::Text}) {
+    ReportFixture fixture(QStringLiteral("3"));
+    for (QLineEdit* field :
+         {fixture.window.se_NPer, fixture.window.se_i, fixture.window.se_pv, fixture.window.se_fv})
+      field->setText(odd + field->objectName());
+    std::vector<QStringList> expected = fixture.ExpectedLines();
+    expected[1][1] = odd + QStringLiteral("se_NPer");
+    expected[1][3] = odd + QStringLiteral("se_pv");
+    expected[2][1] = odd + QStringLiteral("se_i");
+    expected[2][3] = odd + QStringLiteral("se_fv");
+    expected[6] = QStringList();  // the second row: odd texts in every column
+    for (int c = 0; c < 6; ++c) expected[6].append(odd + QString::number(c));
+    auto rows = fixture.Report().OnNeedData;
+    int row = 0;
+    fixture.Report().OnNeedData = [&](QObject* sender, bool& more) {
+      rows(sender, more);
+      if (++row == 2)
+        for (int c = 0; c < 6; ++c)
+          fixture.Report().Band(BandKind::Detail)->Labels()[c]->SetText(odd + QString::number(c));
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("odd"));
+    ASSERT_TRUE(MakeFilter(format, path)->Export(fixture.Report()));
+    const QString text = ReadText(path);
+    if (format == Format::Csv) {
+      EXPECT_EQ(ParseCsv(text), expected);
+      continue;
+    }
+    for (QStringList& line : expected)
+      for (QString& t : line) t = Visible(t);
+    if (format == Format::Html) {
+      QString error;
+      EXPECT_EQ(ParseHtmlTable(text, &error), expected);
+      EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    } else {
+      EXPECT_EQ(text.count(QLatin1Char('\n')), 9);  // 8 lines and the rule
+      ExpectTextColumns(text, expected);
+    }
+  }
+}
+
+// A write that fails says why, in the system's words.
+TEST(ReportExport, FailedWriteNamesTheReason) {
+  ReportFixture fixture(QStringLiteral("360"));
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("big.htm"));
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit small = old;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  MessageCatcher catcher;
+  Guarded([&] { HtmlExportFilter(path).Export(fixture.Report()); });
+  setrlimit(RLIMIT_FSIZE, &old);
+  ASSERT_EQ(catcher.texts.size(), 1);
+  EXPECT_EQ(catcher.texts.front(),
+            QStringLiteral("Cannot write file \"%1\": File too large.").arg(path));
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 }  // namespace
