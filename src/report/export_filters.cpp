@@ -327,6 +327,7 @@ void HtmlExportFilter::WriteBegin(const BandedReport& report) {
       "table { border-collapse: collapse; }\n"
       "th, td { padding: 1px 8px; white-space: pre; }\n"
       "table.head th { text-align: left; }\n"
+      "table.rows { margin-top: 0.8em; }\n"
       "table.rows thead th { border-bottom: 1px solid black; }\n";
   if (const ReportBand* title = report.Band(BandKind::Title))
     for (const auto& label : title->Labels())
