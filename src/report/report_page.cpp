@@ -5,7 +5,7 @@
 namespace quarrant {
 
 void ReportPage::Append(const ReportBand& band, double topMm) {
-  bands.push_back({&band, topMm, texts.size()});
+  bands.push_back({&band, static_cast<float>(topMm), static_cast<uint32_t>(texts.size())});
   for (const auto& label : band.Labels()) {
     const std::string& text = label->Utf8();
     size_t length = text.size();

@@ -5,6 +5,7 @@
 // preview stays small.
 #include <QStringList>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,8 +16,8 @@ namespace quarrant {
 
 struct PlacedBand {
   const ReportBand* band = nullptr;
-  double topMm = 0;       // from the top edge of the printed area
-  size_t textOffset = 0;  // where the texts of its labels start in the page's buffer
+  float topMm = 0;          // from the top edge of the printed area
+  uint32_t textOffset = 0;  // where the texts of its labels start in the page's buffer
 };
 
 struct ReportPage {
@@ -39,7 +40,12 @@ class PageCollector : public ReportSink {
     index_ = pageIndex;
   }
   void Band(const ReportBand& band, double topMm) override { page_.Append(band, topMm); }
-  void EndPage() override { onPage_(std::move(page_), index_); }
+  void EndPage() override {
+    // Kept pages hold no spare room: a long preview keeps tens of thousands of them.
+    page_.bands.shrink_to_fit();
+    page_.texts.shrink_to_fit();
+    onPage_(std::move(page_), index_);
+  }
 
  private:
   PageHandler onPage_;

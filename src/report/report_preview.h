@@ -5,6 +5,7 @@
 // as it is made and the page count grows as the worker goes on. The window can print the
 // report and save it as a PDF file.
 #include <QDialog>
+#include <QElapsedTimer>
 #include <atomic>
 #include <deque>
 #include <exception>
@@ -72,6 +73,8 @@ class ReportPreviewWindow : public QDialog {
   std::deque<ReportPage> pages_;
   std::atomic<int> pageCount_{0};
   std::atomic<bool> notifyPending_{false};
+  static constexpr int kNoticeEveryMs = 100;
+  QElapsedTimer sinceNotice_;  // worker only
 
   ReportPageView* view_ = nullptr;
   QScrollArea* scroll_ = nullptr;
