@@ -106,7 +106,7 @@ void BM_PreviewPages360(benchmark::State& state) {
     for (int p = 0; p < pages; ++p) {
       image.fill(Qt::white);
       QPainter painter(&image);
-      RenderPage(painter, preview.Document(), p, pxPerMm);
+      RenderPage(painter, *preview.Page(p), report.rep_schedule->Page(), pxPerMm);
     }
   }
   state.counters["pages"] = pages;

@@ -23,10 +23,16 @@
 #include "controls/table_copy.h"
 #include "engine/amortization.h"
 #include "engine/number_format.h"
+#include "engine/time_value.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
+#include "forms/page_models.h"
 #include "report/export_filters.h"
+#include "report/report_preview.h"
+#include "report/report_print.h"
+#include "support/blank_text.h"
 #include "support/error_report.h"
+#include "support/payment_frequency.h"
 #include "support/regional.h"
 
 // The toolbar pictures live in a resource of the static UI library; referencing its
@@ -40,7 +46,20 @@ namespace quarrant {
 // ---------------------------------------------------------------------------------------------
 // ScheduleListModel
 
-ScheduleListModel::ScheduleListModel(QObject* parent) : QAbstractTableModel(parent) {}
+namespace {
+
+std::string CellText(int32_t period, const unsigned char (&amounts)[5][10], int column,
+                     char separator) {
+  if (column == 0) return std::to_string(period);
+  Extended amount = 0;
+  std::memcpy(&amount, amounts[column - 1], 10);
+  return FormatScheduleAmount(amount, separator);
+}
+
+}  // namespace
+
+ScheduleListModel::ScheduleListModel(QObject* parent)
+    : QAbstractTableModel(parent), rows_(std::make_shared<std::vector<PackedRow>>()) {}
 
 int ScheduleListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : RowCount();
@@ -66,47 +85,39 @@ QVariant ScheduleListModel::headerData(int section, Qt::Orientation orientation,
   return QVariant();
 }
 
-int ScheduleListModel::RowCount() const {
-  QReadLocker lock(&lock_);
-  return static_cast<int>(rows_.size());
-}
-
-QString ScheduleListModel::TextLocked(int row, int column) const {
-  if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0 || column >= kColumns)
-    return QString();
-  const PackedRow& packed = rows_[static_cast<size_t>(row)];
-  if (column == 0) return QString::number(packed.period);
-  Extended amount = 0;
-  std::memcpy(&amount, packed.amounts[column - 1], kAmountBytes);
-  return QString::fromStdString(FormatScheduleAmount(amount, separator_));
+std::string ScheduleListModel::Snapshot::Text(int row, int column) const {
+  if (row < 0 || row >= RowCount() || column < 0 || column >= kColumns) return std::string();
+  const PackedRow& packed = (*rows_)[static_cast<size_t>(row)];
+  return CellText(packed.period, packed.amounts, column, separator_);
 }
 
 QString ScheduleListModel::Text(int row, int column) const {
-  QReadLocker lock(&lock_);
-  return TextLocked(row, column);
+  if (row < 0 || row >= RowCount() || column < 0 || column >= kColumns) return QString();
+  const PackedRow& packed = (*rows_)[static_cast<size_t>(row)];
+  return QString::fromStdString(CellText(packed.period, packed.amounts, column, separator_));
 }
 
-ScheduleListModel::RowTexts ScheduleListModel::Row(int row) const {
-  QReadLocker lock(&lock_);
-  RowTexts texts;
-  for (int c = 0; c < kColumns; ++c) texts[static_cast<size_t>(c)] = TextLocked(row, c);
-  return texts;
+ScheduleListModel::Snapshot ScheduleListModel::TakeSnapshot() const {
+  Snapshot snapshot;
+  snapshot.rows_ = rows_;
+  snapshot.separator_ = separator_;
+  return snapshot;
+}
+
+std::vector<ScheduleListModel::PackedRow>& ScheduleListModel::OwnRows() {
+  if (rows_.use_count() > 1) rows_ = std::make_shared<std::vector<PackedRow>>(*rows_);
+  return *rows_;
 }
 
 void ScheduleListModel::Clear(char decimalSeparator) {
   if (updateDepth_ == 0) beginResetModel();
-  {
-    QWriteLocker lock(&lock_);
-    std::vector<PackedRow>().swap(rows_);
-    separator_ = decimalSeparator;
-  }
+  rows_ = std::make_shared<std::vector<PackedRow>>();
+  separator_ = decimalSeparator;
   if (updateDepth_ == 0) endResetModel();
 }
 
 void ScheduleListModel::Reserve(int rows) {
-  if (rows <= 0) return;
-  QWriteLocker lock(&lock_);
-  rows_.reserve(static_cast<size_t>(rows));
+  if (rows > 0) OwnRows().reserve(static_cast<size_t>(rows));
 }
 
 void ScheduleListModel::AppendRow(const ScheduleRow& row) {
@@ -116,12 +127,10 @@ void ScheduleListModel::AppendRow(const ScheduleRow& row) {
   const Extended amounts[5] = {row.Principal, row.Interest, row.TotalPrincipal, row.TotalInterest,
                                row.Balance};
   for (int i = 0; i < 5; ++i) std::memcpy(packed.amounts[i], &amounts[i], kAmountBytes);
-  const int index = static_cast<int>(rows_.size());
+  std::vector<PackedRow>& rows = OwnRows();
+  const int index = static_cast<int>(rows.size());
   if (updateDepth_ == 0) beginInsertRows(QModelIndex(), index, index);
-  {
-    QWriteLocker lock(&lock_);
-    rows_.push_back(packed);
-  }
+  rows.push_back(packed);
   if (updateDepth_ == 0) endInsertRows();
 }
 
@@ -163,13 +172,6 @@ QFont EditFont() {
   return Tfrm_ZavuzirEza::ArialFont();
 }
 
-// True when the text holds a character other than blanks and control characters.
-bool HasContent(const QString& text) {
-  for (QChar c : text)
-    if (c.unicode() > 32) return true;
-  return false;
-}
-
 }  // namespace
 
 Tfrm_Amortization::Tfrm_Amortization(QWidget* parent) : QDialog(parent) {
@@ -197,7 +199,20 @@ void Tfrm_Amortization::BuildControls() {
   pn_inputs = new QWidget(this);
   pn_inputs->setObjectName(QStringLiteral("pn_inputs"));
   pn_inputs->setFixedHeight(113);
+  BuildToolbar();
+  BuildInputs();
+  BuildList();
 
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(pn_inputs);
+  layout->addWidget(pn_list, 1);
+  ConnectHandlers();
+}
+
+// The toolbar tb_report: save as, print and preview pictures, then "&Close".
+void Tfrm_Amortization::BuildToolbar() {
   il_toolbar = {QIcon(QStringLiteral(":/report/saveas.xpm")),
                 QIcon(QStringLiteral(":/report/print.xpm")),
                 QIcon(QStringLiteral(":/report/preview.xpm"))};
@@ -233,7 +248,10 @@ void Tfrm_Amortization::BuildControls() {
   sb_close->setAutoRaise(true);
   sb_close->setFixedSize(62, 25);
   tb_report->addWidget(sb_close);
+}
 
+// The input fields with their labels, the two choice lists and "&Calculate", in tab order.
+void Tfrm_Amortization::BuildInputs() {
   auto label = [this](const char* name, const char* text, int x, int y) {
     auto* l = new QLabel(QString::fromLatin1(text), pn_inputs);
     l->setObjectName(QString::fromLatin1(name));
@@ -279,56 +297,30 @@ void Tfrm_Amortization::BuildControls() {
   sb_Calc->setGeometry(434, 36, 121, 61);
   sb_Calc->setAutoDefault(false);
   lb_pmtf = label("lb_pmtf", "Payment frequency:", 16, 87);
-  cb_pmtf = combo("cb_pmtf", 114, 84, 100, 20,
-                  {QStringLiteral("Monthly"), QStringLiteral("Quarterly"),
-                   QStringLiteral("Semi-annually"), QStringLiteral("Annually")},
-                  0);
-  // Tab order as the inputs are listed.
+  cb_pmtf = combo("cb_pmtf", 114, 84, 100, 20, PaymentFrequencyItems(), 0);
   QWidget* order[] = {sb_saveas, sb_print, sb_preview, sb_close, se_NPer, se_i,
                       se_pv,     se_fv,    cb_pt,      sb_Calc,  cb_pmtf};
   for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+}
 
+// The framed panel pn_list with the schedule list lv_as in report style.
+void Tfrm_Amortization::BuildList() {
   pn_list = new QFrame(this);
   pn_list->setObjectName(QStringLiteral("pn_list"));
   pn_list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   model_ = new ScheduleListModel(this);
   lv_as = new QTableView(pn_list);
   lv_as->setObjectName(QStringLiteral("lv_as"));
-  lv_as->setModel(model_);
   lv_as->setFont(EditFont());
-  lv_as->setShowGrid(true);
-  lv_as->setSelectionBehavior(QAbstractItemView::SelectRows);
-  lv_as->setSelectionMode(QAbstractItemView::SingleSelection);
-  lv_as->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lv_as->setWordWrap(false);
-  lv_as->setCornerButtonEnabled(false);
+  SetUpReportView(lv_as, model_, {50, 100, 100, 100, 100, 100});
   EnableRowCopy(lv_as);
-  lv_as->verticalHeader()->hide();
-  lv_as->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  lv_as->verticalHeader()->setDefaultSectionSize(QFontMetrics(EditFont()).height() + 3);
-  lv_as->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  lv_as->horizontalHeader()->setHighlightSections(false);
-  lv_as->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  lv_as->setColumnWidth(0, 50);
-  for (int c = 1; c < ScheduleListModel::kColumns; ++c) lv_as->setColumnWidth(c, 100);
-  // The selection stays visible when the list does not have the focus.
-  QPalette palette = lv_as->palette();
-  palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                   palette.color(QPalette::Active, QPalette::Highlight));
-  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                   palette.color(QPalette::Active, QPalette::HighlightedText));
-  lv_as->setPalette(palette);
   auto* listLayout = new QVBoxLayout(pn_list);
   listLayout->setContentsMargins(1, 1, 1, 1);
   listLayout->addWidget(lv_as);
   setTabOrder(cb_pmtf, lv_as);
+}
 
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(pn_inputs);
-  layout->addWidget(pn_list, 1);
-
+void Tfrm_Amortization::ConnectHandlers() {
   connect(sb_Calc, &QPushButton::clicked, this, [this] { Guarded([this] { sb_CalcClick(); }); });
   connect(sb_close, &QToolButton::clicked, this, [this] { Guarded([this] { sb_closeClick(); }); });
   connect(sb_saveas, &QToolButton::clicked, this,
@@ -336,12 +328,6 @@ void Tfrm_Amortization::BuildControls() {
   connect(sb_print, &QToolButton::clicked, this, [this] { Guarded([this] { sb_printClick(); }); });
   connect(sb_preview, &QToolButton::clicked, this,
           [this] { Guarded([this] { sb_previewClick(); }); });
-
-  for (QLineEdit* field : {se_NPer, se_i, se_pv, se_fv})
-    connect(field, &QLineEdit::textChanged, this, [this] { UpdateHeaderTexts(); });
-  for (QComboBox* choice : {cb_pt, cb_pmtf})
-    connect(choice, &QComboBox::currentIndexChanged, this, [this] { UpdateHeaderTexts(); });
-  UpdateHeaderTexts();
 }
 
 void Tfrm_Amortization::FormCreate() {
@@ -396,18 +382,10 @@ void Tfrm_Amortization::SetPaymentFrequency(int32_t itemIndex) {
   cb_pmtf->setCurrentIndex(itemIndex >= 0 && itemIndex < cb_pmtf->count() ? itemIndex : -1);
 }
 
-int32_t Tfrm_Amortization::PeriodsFromValue(Extended value) {
-  const Extended whole = std::trunc(value);
-  if (!(whole >= static_cast<Extended>(std::numeric_limits<int32_t>::min()) &&
-        whole <= static_cast<Extended>(std::numeric_limits<int32_t>::max())))
-    throw std::out_of_range("Number of periods out of range");
-  return static_cast<int32_t>(whole);
-}
-
 // ---- Reading the inputs ----
 
 Extended Tfrm_Amortization::ReadField(const QString& text) {
-  evaluator_->Expression = HasContent(text) ? text.toStdString() : std::string("0");
+  evaluator_->Expression = IsBlank(text) ? std::string("0") : text.toStdString();
   return evaluator_->Evaluate();
 }
 
@@ -419,7 +397,7 @@ Extended Tfrm_Amortization::ReadPeriodicRate() {
 void Tfrm_Amortization::CalculateSchedule() {
   const Extended rate = ReadPeriodicRate();
   const Extended presentValue = ReadField(se_pv->text());
-  const int32_t periods = PeriodsFromValue(ReadField(se_NPer->text()));
+  const int32_t periods = WholePeriods(ReadField(se_NPer->text()));
   if (periods > kMaxListedPeriods)
     throw std::length_error("Too many periods: the schedule lists at most " +
                             std::to_string(kMaxListedPeriods) + " periods");
@@ -451,11 +429,11 @@ Tfrm_report* Tfrm_Amortization::RequireReport() {
 }
 
 void Tfrm_Amortization::sb_printClick() {
-  RequireReport()->rep_schedule->PrintOnDefaultPrinter(this);
+  PrintOnDefaultPrinter(*RequireReport()->rep_schedule, this);
 }
 
 void Tfrm_Amortization::sb_previewClick() {
-  RequireReport()->rep_schedule->Preview(this);
+  PreviewReport(*RequireReport()->rep_schedule, this);
 }
 
 const QStringList& Tfrm_Amortization::SaveFilters() {
@@ -538,54 +516,43 @@ void Tfrm_Amortization::sb_saveasClick() {
       return;
   }
   lastSavedFile_ = fileName;
-  filter->Export(*RequireReport()->rep_schedule);
+  filter->Export(*RequireReport()->rep_schedule, this);
 }
 
 // ---- Report callbacks ----
 
-void Tfrm_Amortization::UpdateHeaderTexts() {
-  QMutexLocker lock(&headerMutex_);
-  headerTexts_.nper = se_NPer->text();
-  headerTexts_.pv = se_pv->text();
-  headerTexts_.i = se_i->text();
-  headerTexts_.fv = se_fv->text();
-  headerTexts_.pmtf = cb_pmtf->currentText();
-  headerTexts_.pmtt = cb_pt->currentText();
-}
-
 void Tfrm_Amortization::FillReportHeader(BandedReport& report, bool& /*cancel*/) {
   reportRow_ = 0;
-  HeaderTexts texts;
-  {
-    QMutexLocker lock(&headerMutex_);
-    texts = headerTexts_;
-  }
+  // The rows as they stand now; a preview's worker reads them while the window is blocked.
+  reportRows_ = model_->TakeSnapshot();
+  report.SetExpectedRows(reportRows_.RowCount());
+  static const char* const kLabels[ScheduleListModel::kColumns] = {
+      "lb_Period",         "lb_Principal",     "lb_Interest",
+      "lb_TotalPrincipal", "lb_TotalInterest", "lb_Balance"};
+  const ReportBand* detail = report.Band(BandKind::Detail);
+  for (int c = 0; c < ScheduleListModel::kColumns; ++c)
+    reportLabels_[static_cast<size_t>(c)] =
+        detail ? detail->Label(QString::fromLatin1(kLabels[c])) : nullptr;
+
   auto set = [&report](const char* name, const QString& text) {
     if (ReportLabel* label = report.Label(QString::fromLatin1(name))) label->SetText(text);
   };
-  set("lb_nper", texts.nper);
-  set("lb_pv", texts.pv);
-  set("lb_i", texts.i);
-  set("lb_pmtf", texts.pmtf);
-  set("lb_pmtt", texts.pmtt);
-  set("lb_fv", texts.fv);
+  set("lb_nper", se_NPer->text());
+  set("lb_pv", se_pv->text());
+  set("lb_i", se_i->text());
+  set("lb_pmtf", cb_pmtf->currentText());
+  set("lb_pmtt", cb_pt->currentText());
+  set("lb_fv", se_fv->text());
 }
 
-void Tfrm_Amortization::NextReportRow(QObject* sender, bool& moreRows) {
-  moreRows = reportRow_ < model_->RowCount();
+void Tfrm_Amortization::NextReportRow(QObject* /*sender*/, bool& moreRows) {
+  moreRows = reportRow_ < reportRows_.RowCount();
   if (moreRows) {
-    const ScheduleListModel::RowTexts row = model_->Row(reportRow_);
-    auto* report = qobject_cast<BandedReport*>(sender);
-    if (!report && boundReport_) report = boundReport_->rep_schedule;
-    if (report) {
-      static const char* const kLabels[ScheduleListModel::kColumns] = {
-          "lb_Period",         "lb_Principal",     "lb_Interest",
-          "lb_TotalPrincipal", "lb_TotalInterest", "lb_Balance"};
-      const ReportBand* detail = report->Band(BandKind::Detail);
-      for (int c = 0; c < ScheduleListModel::kColumns; ++c)
-        if (ReportLabel* label = detail ? detail->Label(QString::fromLatin1(kLabels[c])) : nullptr)
-          label->SetText(row[static_cast<size_t>(c)]);
-    }
+    for (int c = 0; c < ScheduleListModel::kColumns; ++c)
+      if (ReportLabel* label = reportLabels_[static_cast<size_t>(c)])
+        label->SetUtf8(reportRows_.Text(reportRow_, c));
+  } else {
+    reportRows_ = ScheduleListModel::Snapshot();  // the report has every row: let them go
   }
   ++reportRow_;
 }

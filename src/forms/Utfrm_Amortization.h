@@ -6,12 +6,11 @@
 #include <QDialog>
 #include <QIcon>
 #include <QList>
-#include <QMutex>
 #include <QPointer>
-#include <QReadWriteLock>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/amortization.h"
@@ -31,6 +30,7 @@ class QToolButton;
 namespace quarrant {
 
 class BandedReport;
+class ReportLabel;
 class Tfrm_report;
 
 // The rows of the schedule list. Each row is kept as the schedule handed it over (the period
@@ -38,14 +38,33 @@ class Tfrm_report;
 // ones the window writes: the period as a decimal integer and each amount through
 // FormatScheduleAmount with the separator of the calculation. Writing a text when it is
 // asked for, not up front, keeps a million-row schedule quick to list and small.
-// Rows are appended on the user-interface thread; the report reads them from its worker
-// thread while the preview is open, so reads and writes are locked.
+// The rows are shared with snapshots: a snapshot keeps the rows as they stood when it was
+// taken (a new calculation starts a new set of rows), so the report reads a snapshot from any
+// thread without locks.
 class ScheduleListModel : public QAbstractTableModel {
   Q_OBJECT
 
+  static constexpr size_t kAmountBytes = 10;  // significant bytes of an 80-bit number
+  struct PackedRow {
+    int32_t period;
+    unsigned char amounts[5][kAmountBytes];
+  };
+
  public:
   static constexpr int kColumns = 6;
-  using RowTexts = std::array<QString, kColumns>;
+
+  // The rows as they stood when it was taken, with the texts the list shows.
+  class Snapshot {
+   public:
+    int RowCount() const { return rows_ ? static_cast<int>(rows_->size()) : 0; }
+    // The UTF-8 text of a cell; empty outside the rows.
+    std::string Text(int row, int column) const;
+
+   private:
+    friend class ScheduleListModel;
+    std::shared_ptr<const std::vector<PackedRow>> rows_;
+    char separator_ = '.';
+  };
 
   explicit ScheduleListModel(QObject* parent = nullptr);
 
@@ -55,10 +74,9 @@ class ScheduleListModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role = Qt::DisplayRole) const override;
 
-  // Safe from any thread.
-  int RowCount() const;
-  RowTexts Row(int row) const;
+  int RowCount() const { return static_cast<int>(rows_->size()); }
   QString Text(int row, int column) const;
+  Snapshot TakeSnapshot() const;
 
   // Empties the list; the texts of rows appended afterwards use this decimal separator.
   void Clear(char decimalSeparator = '.');
@@ -70,15 +88,10 @@ class ScheduleListModel : public QAbstractTableModel {
   void EndUpdate();
 
  private:
-  static constexpr size_t kAmountBytes = 10;  // significant bytes of an 80-bit number
-  struct PackedRow {
-    int32_t period;
-    unsigned char amounts[5][kAmountBytes];
-  };
-  QString TextLocked(int row, int column) const;
+  // The rows this model may change: its own, not shared with a snapshot.
+  std::vector<PackedRow>& OwnRows();
 
-  mutable QReadWriteLock lock_;
-  std::vector<PackedRow> rows_;
+  std::shared_ptr<std::vector<PackedRow>> rows_;
   char separator_ = '.';
   int updateDepth_ = 0;
 };
@@ -104,9 +117,6 @@ class Tfrm_Amortization : public QDialog {
   // Places the window centred over another window.
   void CenterOver(const QWidget* other);
 
-  // A number of periods truncated toward zero; raises an error outside the 32-bit range.
-  static int32_t PeriodsFromValue(Extended value);
-
   // ---- Event handlers ----
   void FormCreate();
   void FormShow();
@@ -116,7 +126,9 @@ class Tfrm_Amortization : public QDialog {
   void sb_printClick();
   void sb_previewClick();
 
-  // ---- Report callbacks (run on the report's worker thread during a preview) ----
+  // ---- Report callbacks ----
+  // FillReportHeader runs on the user-interface thread and takes a snapshot of the rows;
+  // NextReportRow reads only that snapshot (on the preview's worker thread, during a preview).
   void FillReportHeader(BandedReport& report, bool& cancel);
   void NextReportRow(QObject* sender, bool& moreRows);
 
@@ -163,21 +175,21 @@ class Tfrm_Amortization : public QDialog {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  // Texts of the input fields as the report header shows them, kept current on the
-  // user-interface thread so that the report can read them from its worker thread.
-  struct HeaderTexts {
-    QString nper, pv, i, fv, pmtf, pmtt;
-  };
   void BuildControls();
-  void UpdateHeaderTexts();
+  void BuildToolbar();
+  void BuildInputs();
+  void BuildList();
+  void ConnectHandlers();
   Tfrm_report* RequireReport();
 
   std::unique_ptr<TExpressionEvaluator> evaluator_;
   int32_t reportRow_ = 0;  // the report row cursor: next list row the report takes
   ScheduleListModel* model_ = nullptr;
 
-  mutable QMutex headerMutex_;
-  HeaderTexts headerTexts_;
+  // What the report generation under way reads: the rows as they stood at its start and the
+  // detail labels the rows go to.
+  ScheduleListModel::Snapshot reportRows_;
+  std::array<ReportLabel*, ScheduleListModel::kColumns> reportLabels_{};
 
   QPointer<Tfrm_report> boundReport_;
   QFileDialog* saveDialog_ = nullptr;

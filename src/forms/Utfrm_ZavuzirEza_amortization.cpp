@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "controls/radio_group.h"
+#include "engine/amortization.h"
+#include "engine/time_value.h"
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 
@@ -15,7 +17,7 @@ namespace quarrant {
 // destroyed when it closes.
 void Tfrm_ZavuzirEza::sb_AmortizationClick() {
   auto window = std::make_unique<Tfrm_Amortization>(this);
-  window->SetPeriods(Tfrm_Amortization::PeriodsFromValue(EvaluateText(Ed_N->text())));
+  window->SetPeriods(WholePeriods(EvaluateText(Ed_N->text())));
   window->SetAnnualRate(EvaluateText(ed_I->text()));
   window->SetPresentValue(EvaluateText(ed_PV->text()));
   window->SetPaymentTime(rb_pmtt->itemIndex());

@@ -86,6 +86,9 @@ Tfrm_report::Tfrm_report(QWidget* parent) : QWidget(parent) {
                               QRectF(c.headerLeft, 2.1, c.width, 4.5), align, false);
     *details[i] = band_detail->AddLabel(QString::fromLatin1(c.detail), QString(), Regular(),
                                         QRectF(c.detailLeft, 0.8, c.width, 4.5), align, false);
+    // Room a text export keeps for a row's texts: the period (the list holds at most a
+    // million rows) and amounts of 15 integer digits with sign and two decimals.
+    (*details[i])->SetMaxChars(i == 0 ? 7 : 19);
   }
 }
 

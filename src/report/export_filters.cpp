@@ -1,192 +1,428 @@
 #include "report/export_filters.h"
 
-#include <QDir>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
+#include <map>
+
+#include "report/atomic_file.h"
+#include "report/report_progress.h"
 
 namespace quarrant {
 namespace {
 
-// Labels whose tops lie closer than this share one printed line.
+// Labels whose tops lie closer than this share one printed line; anchors closer than this
+// share one text column.
 constexpr double kSameLineMm = 1.0;
-constexpr qsizetype kFlushBytes = 1 << 16;
+constexpr double kSameAnchorMm = 1.0;
 
-std::string Describe(const QString& fileName, const QString& reason) {
-  return ("Cannot write file \"" + QDir::toNativeSeparators(fileName) + "\": " + reason)
-      .toStdString();
+enum class Anchor { Left, Right, Centre };
+
+Anchor AnchorOf(const ReportLabel& label) {
+  const Qt::Alignment align = label.Alignment();
+  if (label.AutoSize() || (align & Qt::AlignLeft)) return Anchor::Left;
+  if (align & Qt::AlignRight) return Anchor::Right;
+  return Anchor::Centre;
+}
+
+double AnchorMm(const ReportLabel& label) {
+  const QRectF& bounds = label.BoundsMm();
+  switch (AnchorOf(label)) {
+    case Anchor::Left:
+      return bounds.left();
+    case Anchor::Right:
+      return bounds.right();
+    case Anchor::Centre:
+      break;
+  }
+  return bounds.center().x();
+}
+
+// Characters left and right of the anchor that a text of length characters takes.
+int ExtentLeft(Anchor anchor, int length) {
+  return anchor == Anchor::Left ? 0 : anchor == Anchor::Right ? length : length / 2;
+}
+int ExtentRight(Anchor anchor, int length) {
+  return length - ExtentLeft(anchor, length);
+}
+
+void AppendHtml(std::string& out, const std::string& text) {
+  size_t plain = 0;
+  auto flush = [&](size_t i) {
+    out.append(text, plain, i - plain);
+    plain = i + 1;
+  };
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c > '>' && c != 0x7F) continue;
+    switch (c) {
+      case '&':
+        flush(i);
+        out += "&amp;";
+        break;
+      case '<':
+        flush(i);
+        out += "&lt;";
+        break;
+      case '>':
+        flush(i);
+        out += "&gt;";
+        break;
+      case '"':
+        flush(i);
+        out += "&quot;";
+        break;
+      default:
+        if (c < 0x20 || c == 0x7F) {
+          flush(i);
+          AppendVisible(out, std::string(1, static_cast<char>(c)));
+        }
+    }
+  }
+  flush(text.size());
+}
+
+void AppendCsv(std::string& out, const std::string& text) {
+  out.push_back('"');
+  if (text.find('"') == std::string::npos) {
+    out += text;
+  } else {
+    for (char c : text) {
+      if (c == '"') out.push_back('"');
+      out.push_back(c);
+    }
+  }
+  out.push_back('"');
 }
 
 }  // namespace
 
+int Utf8Length(const std::string& text) {
+  int length = 0;
+  for (char c : text)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++length;
+  return length;
+}
+
+void AppendVisible(std::string& out, const std::string& text) {
+  for (char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x20) {  // U+2400 + c: E2 90 80+c
+      out += "\xE2\x90";
+      out.push_back(static_cast<char>(0x80 + c));
+    } else if (c == 0x7F) {
+      out += "\xE2\x90\xA1";  // U+2421 symbol for delete
+    } else {
+      out.push_back(ch);
+    }
+  }
+}
+
+// ---- ExportFilter ----------------------------------------------------------------------------
+
 ExportFilter::ExportFilter(QString fileName) : fileName_(std::move(fileName)) {}
 ExportFilter::~ExportFilter() = default;
 
-bool ExportFilter::Export(BandedReport& report) {
-  QSaveFile file(fileName_);
-  // The new text goes to a temporary file beside the target and replaces it only on commit.
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) throw EInOutError(Describe(fileName_, file.errorString()));
+template <class Generate>
+bool ExportFilter::Run(BandedReport& report, Generate&& generate) {
+  AtomicFile file(fileName_);
   file_ = &file;
-  buffer_.clear();
+  report_ = &report;
+  lines_.clear();
   struct Reset {
     ExportFilter* self;
     ~Reset() { self->file_ = nullptr; }
   } reset{this};
-
+  if (!report.BeginGeneration()) {
+    file.Cancel();
+    return false;
+  }
   WriteBegin(report);
-  if (!report.Generate(*this, false)) {
-    file.cancelWriting();
+  if (!generate()) {
+    file.Cancel();
     return false;
   }
   WriteEnd();
-  Flush();
-  if (!file.commit()) throw EInOutError(Describe(fileName_, file.errorString()));
+  file.Commit();
   return true;
 }
 
-void ExportFilter::Write(const QByteArray& bytes) {
-  buffer_.append(bytes);
-  if (buffer_.size() >= kFlushBytes) Flush();
+bool ExportFilter::Export(BandedReport& report, QWidget* progressParent) {
+  std::unique_ptr<ReportProgress> progress;
+  return Run(report, [&] {
+    progress = std::make_unique<ReportProgress>(progressParent, QStringLiteral("Export"),
+                                                QStringLiteral("Writing"), report.ExpectedRows());
+    return report.ContinueGeneration(*this, false,
+                                     [&](int64_t rows) { return progress->Step(rows); });
+  });
 }
 
-void ExportFilter::Flush() {
-  if (buffer_.isEmpty() || !file_) return;
-  if (file_->write(buffer_) != buffer_.size())
-    throw EInOutError(Describe(fileName_, file_->errorString()));
-  buffer_.clear();
+bool ExportFilter::Export(BandedReport& report, const BandedReport::ProgressHandler& progress) {
+  return Run(report, [&] { return report.ContinueGeneration(*this, false, progress); });
 }
 
-const std::vector<std::vector<int>>& ExportFilter::LineGroups(const ReportBand& band) {
-  auto found = groups_.find(&band);
-  if (found != groups_.end()) return found->second;
-  std::vector<int> order(band.Labels().size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+const ExportFilter::Lines& ExportFilter::LinesOf(const ReportBand& band) {
+  for (const auto& [known, lines] : lines_)
+    if (known == &band) return lines;
   const auto& labels = band.Labels();
+  std::vector<int> order(labels.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
     return labels[a]->BoundsMm().top() < labels[b]->BoundsMm().top();
   });
-  std::vector<std::vector<int>> groups;
-  double groupTop = 0;
+  Lines lines;
+  double lineTop = 0;
   for (int index : order) {
     const double top = labels[index]->BoundsMm().top();
-    if (groups.empty() || top - groupTop >= kSameLineMm) {
-      groups.emplace_back();
-      groupTop = top;
+    if (lines.empty() || top - lineTop >= kSameLineMm) {
+      lines.emplace_back();
+      lineTop = top;
     }
-    groups.back().push_back(index);
+    lines.back().push_back(index);
   }
-  for (auto& group : groups)
-    std::stable_sort(group.begin(), group.end(), [&](int a, int b) {
+  for (auto& line : lines)
+    std::stable_sort(line.begin(), line.end(), [&](int a, int b) {
       return labels[a]->BoundsMm().left() < labels[b]->BoundsMm().left();
     });
-  return groups_.emplace(&band, std::move(groups)).first->second;
+  lines_.emplace_back(&band, std::move(lines));
+  return lines_.back().second;
 }
 
-void ExportFilter::Band(const PlacedBand& placed) {
-  const ReportBand& band = *placed.band;
-  const QStringList texts = placed.Texts();
-  const auto& groups = LineGroups(band);
-  for (size_t g = 0; g < groups.size(); ++g) {
-    ExportLine line;
-    line.kind = band.Kind();
-    line.ruleBelow = band.BottomLine() && g + 1 == groups.size();
-    for (int index : groups[g])
-      line.cells.push_back({texts.value(index), band.Labels()[static_cast<size_t>(index)].get()});
-    WriteLine(line);
+void ExportFilter::Band(const ReportBand& band, double /*topMm*/) {
+  WriteBand(band, LinesOf(band));
+  file_->MaybeFlush();
+}
+
+// ---- Plain text ------------------------------------------------------------------------------
+
+// Places every label's anchor on a character column: at its natural column (position / 2 mm)
+// or further right, so that on every line each text keeps one blank from the one before it
+// with the longest text either label may hold. Anchors within a millimetre share a column.
+void TextExportFilter::LayOut() {
+  struct Item {
+    const ReportLabel* label;
+    Anchor anchor;
+    int length;
+    int column = 0;  // index into the anchor columns
+  };
+  std::vector<Item> items;
+  std::vector<double> anchorsMm;
+  for (const auto& band : Report().Bands())
+    for (const auto& label : band->Labels()) {
+      const int length = std::max(label->MaxChars(), Utf8Length(label->Utf8()));
+      items.push_back({label.get(), AnchorOf(*label), length});
+      anchorsMm.push_back(AnchorMm(*label));
+    }
+  std::vector<double> columnsMm = anchorsMm;
+  std::sort(columnsMm.begin(), columnsMm.end());
+  std::vector<double> starts;  // first position of each column of anchors
+  for (double mm : columnsMm)
+    if (starts.empty() || mm - starts.back() >= kSameAnchorMm) starts.push_back(mm);
+  for (size_t i = 0; i < items.size(); ++i)
+    items[i].column = static_cast<int>(
+        std::upper_bound(starts.begin(), starts.end(), anchorsMm[i]) - starts.begin() - 1);
+
+  std::vector<int> position(starts.size());
+  for (size_t c = 0; c < starts.size(); ++c)
+    position[c] = static_cast<int>(std::lround(starts[c] / kMmPerColumn));
+  // Each pair of neighbours on a line asks for room between their columns.
+  struct Gap {
+    int from, to, room;
+  };
+  std::vector<Gap> gaps;
+  std::map<const ReportLabel*, const Item*> itemOf;
+  for (const Item& item : items) itemOf[item.label] = &item;
+  for (const auto& band : Report().Bands())
+    for (const auto& line : LinesOf(*band)) {
+      for (size_t k = 0; k < line.size(); ++k) {
+        const Item& right = *itemOf[band->Labels()[static_cast<size_t>(line[k])].get()];
+        if (k == 0) {
+          gaps.push_back({-1, right.column, ExtentLeft(right.anchor, right.length)});
+          continue;
+        }
+        const Item& left = *itemOf[band->Labels()[static_cast<size_t>(line[k - 1])].get()];
+        if (left.column < right.column)
+          gaps.push_back(
+              {left.column, right.column,
+               ExtentRight(left.anchor, left.length) + 1 + ExtentLeft(right.anchor, right.length)});
+      }
+    }
+  width_ = 0;
+  for (size_t c = 0; c < starts.size(); ++c) {
+    for (const Gap& gap : gaps)
+      if (gap.to == static_cast<int>(c))
+        position[c] = std::max(position[c], (gap.from < 0 ? 0 : position[gap.from]) + gap.room);
   }
-  if (groups.empty() && band.BottomLine()) {
-    ExportLine line;
-    line.kind = band.Kind();
-    line.ruleBelow = true;
-    WriteLine(line);
+  anchors_.clear();
+  for (const auto& band : Report().Bands()) {
+    std::vector<int> anchors;
+    for (const auto& label : band->Labels()) {
+      const Item& item = *itemOf[label.get()];
+      anchors.push_back(position[item.column]);
+      width_ = std::max(width_, position[item.column] + ExtentRight(item.anchor, item.length));
+    }
+    anchors_.emplace_back(band.get(), std::move(anchors));
+  }
+  laidOut_ = true;
+}
+
+void TextExportFilter::WriteBand(const ReportBand& band, const Lines& lines) {
+  if (!laidOut_) LayOut();
+  const std::vector<int>* anchors = nullptr;
+  for (const auto& [known, columns] : anchors_)
+    if (known == &band) anchors = &columns;
+  if (!anchors) return;
+  std::string& out = Out().Buffer();
+  for (const auto& line : lines) {
+    int column = 0;
+    bool any = false;
+    for (int index : line) {
+      const ReportLabel& label = *band.Labels()[static_cast<size_t>(index)];
+      const std::string& text = label.Utf8();
+      if (text.empty()) continue;
+      const int anchor = (*anchors)[static_cast<size_t>(index)];
+      const int length = Utf8Length(text);
+      int start = anchor - ExtentLeft(AnchorOf(label), length);
+      // A text longer than its column allows still keeps a blank before it.
+      start = std::max(start, any ? column + 1 : column);
+      out.append(static_cast<size_t>(start - column), ' ');
+      AppendVisible(out, text);
+      column = start + length;
+      any = true;
+    }
+    out.push_back('\n');
+  }
+  if (band.BottomLine()) {
+    out.append(static_cast<size_t>(width_), '-');
+    out.push_back('\n');
   }
 }
 
-QString LayOutTextLine(const ExportLine& line, double mmPerColumn) {
-  QString out;
-  for (const ExportCell& cell : line.cells) {
-    if (cell.text.isEmpty()) continue;
-    const QRectF bounds = cell.label->BoundsMm();
-    const auto length = static_cast<int>(cell.text.size());
-    int start;
-    const Qt::Alignment align = cell.label->Alignment();
-    if (cell.label->AutoSize() || (align & Qt::AlignLeft))
-      start = static_cast<int>(std::lround(bounds.left() / mmPerColumn));
-    else if (align & Qt::AlignRight)
-      start = static_cast<int>(std::lround(bounds.right() / mmPerColumn)) - length;
-    else
-      start = static_cast<int>(std::lround(bounds.center().x() / mmPerColumn - length / 2.0));
-    // Texts never run into each other: at least one blank between them.
-    const int earliest = out.isEmpty() ? 0 : static_cast<int>(out.size()) + 1;
-    start = std::max(start, earliest);
-    out += QString(start - out.size(), QLatin1Char(' '));
-    out += cell.text;
+// ---- Comma-separated values ------------------------------------------------------------------
+
+void CsvExportFilter::WriteBand(const ReportBand& band, const Lines& lines) {
+  std::string& out = Out().Buffer();
+  for (const auto& line : lines) {
+    bool first = true;
+    for (int index : line) {
+      if (!first) out.push_back(',');
+      first = false;
+      AppendCsv(out, band.Labels()[static_cast<size_t>(index)]->Utf8());
+    }
+    out += "\r\n";
   }
-  return out;
 }
 
-void TextExportFilter::WriteBegin(const BandedReport& report) {
-  width_ = static_cast<int>(std::lround(report.Page().PrintableWidthMm() / kMmPerColumn));
-}
-
-void TextExportFilter::WriteLine(const ExportLine& line) {
-  if (!line.cells.empty()) Write(LayOutTextLine(line, kMmPerColumn) + QLatin1Char('\n'));
-  if (line.ruleBelow) Write(QString(width_, QLatin1Char('-')) + QLatin1Char('\n'));
-}
-
-void CsvExportFilter::WriteLine(const ExportLine& line) {
-  if (line.cells.empty()) return;
-  QString out;
-  for (size_t i = 0; i < line.cells.size(); ++i) {
-    if (i > 0) out += QLatin1Char(',');
-    QString text = line.cells[i].text;
-    text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    out += QLatin1Char('"') + text + QLatin1Char('"');
-  }
-  out += QStringLiteral("\r\n");
-  Write(out);
-}
+// ---- HTML ------------------------------------------------------------------------------------
 
 void HtmlExportFilter::WriteBegin(const BandedReport& report) {
-  Write(
-      QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>") +
-      report.Title().toHtmlEscaped() +
-      QStringLiteral(
-          "</title>\n<style>\n"
-          "table { border-collapse: collapse; font-family: Arial, sans-serif; font-size: 10pt; }\n"
-          "td, th { padding: 1px 8px; white-space: nowrap; }\n"
-          "tr.rule th, tr.rule td { border-bottom: 1px solid black; }\n"
-          "</style>\n</head>\n<body>\n<table>\n"));
+  std::string& out = Out().Buffer();
+  out +=
+      "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\"/>\n"
+      "<meta name=\"viewport\" content=\"width=device-width\"/>\n<title>";
+  AppendHtml(out, report.Title().toStdString());
+  out +=
+      "</title>\n<style>\n"
+      "body { font-family: Arial, Helvetica, sans-serif; font-size: 10pt; }\n"
+      "h1 { font-weight: normal; }\n"
+      "table { border-collapse: collapse; }\n"
+      "th, td { padding: 1px 8px; white-space: pre; }\n"
+      "table.head th { text-align: left; }\n"
+      "table.rows { margin-top: 0.8em; }\n"
+      "table.rows thead th { border-bottom: 1px solid black; }\n";
+  if (const ReportBand* title = report.Band(BandKind::Title))
+    for (const auto& label : title->Labels())
+      if (label->Font().pointSize > 10.0) {
+        out += "h1 { font-size: " + std::to_string(static_cast<int>(label->Font().pointSize)) +
+               "pt; }\n";
+        break;
+      }
+  // Column alignment as the detail labels have it, left to right.
+  if (const ReportBand* detail = report.Band(BandKind::Detail)) {
+    std::vector<const ReportLabel*> labels;
+    for (const auto& label : detail->Labels()) labels.push_back(label.get());
+    std::stable_sort(labels.begin(), labels.end(), [](const ReportLabel* a, const ReportLabel* b) {
+      return a->BoundsMm().left() < b->BoundsMm().left();
+    });
+    for (size_t i = 0; i < labels.size(); ++i) {
+      const Anchor anchor = AnchorOf(*labels[i]);
+      out += "table.rows tr > :nth-child(" + std::to_string(i + 1) + ") { text-align: " +
+             (anchor == Anchor::Left    ? "left"
+              : anchor == Anchor::Right ? "right"
+                                        : "center") +
+             "; }\n";
+    }
+  }
+  out += "</style>\n</head>\n<body>\n";
 }
 
-void HtmlExportFilter::WriteLine(const ExportLine& line) {
-  if (line.cells.empty()) return;
-  const bool header = line.kind == BandKind::ColumnHeader;
-  const QString cellTag = header ? QStringLiteral("th") : QStringLiteral("td");
-  QString out = line.ruleBelow ? QStringLiteral("<tr class=\"rule\">") : QStringLiteral("<tr>");
-  for (const ExportCell& cell : line.cells) {
-    const FontSpec& font = cell.label->Font();
-    QString style;
-    const Qt::Alignment align = cell.label->Alignment();
-    if (align & Qt::AlignRight)
-      style += QStringLiteral("text-align: right;");
-    else if (align & Qt::AlignHCenter)
-      style += QStringLiteral("text-align: center;");
-    else
-      style += QStringLiteral("text-align: left;");
-    style +=
-        font.bold ? QStringLiteral(" font-weight: bold;") : QStringLiteral(" font-weight: normal;");
-    if (font.pointSize != 10.0) style += QStringLiteral(" font-size: %1pt;").arg(font.pointSize);
-    out +=
-        QStringLiteral("<%1 style=\"%2\">%3</%1>").arg(cellTag, style, cell.text.toHtmlEscaped());
+void HtmlExportFilter::Close() {
+  std::string& out = Out().Buffer();
+  if (open_ == Open::Header) out += "</table>\n";
+  if (open_ == Open::Rows) out += "</tbody>\n</table>\n";
+  open_ = Open::None;
+}
+
+void HtmlExportFilter::WriteBand(const ReportBand& band, const Lines& lines) {
+  std::string& out = Out().Buffer();
+  const auto& labels = band.Labels();
+  auto cells = [&](const std::vector<int>& line, bool header) {
+    for (int index : line) {
+      const ReportLabel& label = *labels[static_cast<size_t>(index)];
+      const bool th = header || label.Font().bold;
+      out += th ? "<th>" : "<td>";
+      AppendHtml(out, label.Utf8());
+      out += th ? "</th>" : "</td>";
+    }
+  };
+  switch (band.Kind()) {
+    case BandKind::Title:
+      for (const auto& line : lines) {
+        if (line.size() == 1 && labels[static_cast<size_t>(line[0])]->Font().pointSize > 10.0) {
+          Close();
+          out += "<h1>";
+          AppendHtml(out, labels[static_cast<size_t>(line[0])]->Utf8());
+          out += "</h1>\n";
+          continue;
+        }
+        if (open_ != Open::Header) {
+          Close();
+          out += "<table class=\"head\">\n";
+          open_ = Open::Header;
+        }
+        out += "<tr>";
+        cells(line, false);
+        out += "</tr>\n";
+      }
+      break;
+    case BandKind::ColumnHeader:
+      Close();
+      out += "<table class=\"rows\">\n<thead>\n";
+      for (const auto& line : lines) {
+        out += "<tr>";
+        cells(line, true);
+        out += "</tr>\n";
+      }
+      out += "</thead>\n<tbody>\n";
+      open_ = Open::Rows;
+      break;
+    case BandKind::Detail:
+      if (open_ != Open::Rows) {
+        Close();
+        out += "<table class=\"rows\">\n<tbody>\n";
+        open_ = Open::Rows;
+      }
+      for (const auto& line : lines) {
+        out += "<tr>";
+        cells(line, false);
+        out += "</tr>\n";
+      }
+      break;
   }
-  out += QStringLiteral("</tr>\n");
-  Write(out);
 }
 
 void HtmlExportFilter::WriteEnd() {
-  Write(QStringLiteral("</table>\n</body>\n</html>\n"));
+  Close();
+  Out().Buffer() += "</body>\n</html>\n";
 }
 
 }  // namespace quarrant

@@ -1,31 +1,22 @@
 #pragma once
 // Export filters: generate a report into a named file as plain text, comma-separated values or
-// an HTML document. The report is written line by line as it is generated (one endless page:
-// the title, the column headers once, then every row). An existing file is replaced only once
-// the new one is complete; a failed export leaves the old file as it was and no partial file.
-#include <QByteArray>
+// an HTML document. Bands go straight from the labels to the file as they are generated (one
+// endless page: the title, the column headers once, then every row), through a buffer;
+// nothing is kept per row. The file replaces an existing one only once it is complete; a
+// failed or cancelled export leaves the old file as it was and no partial file.
 #include <QString>
-#include <map>
+#include <deque>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "report/report_engine.h"
 
-class QSaveFile;
+class QWidget;
 
 namespace quarrant {
 
-// One printed line of the report: the labels of one band that share a top position.
-struct ExportCell {
-  QString text;
-  const ReportLabel* label = nullptr;
-};
-
-struct ExportLine {
-  BandKind kind = BandKind::Detail;
-  std::vector<ExportCell> cells;  // left to right
-  bool ruleBelow = false;         // the band's bottom line follows this line
-};
+class AtomicFile;
 
 class ExportFilter : public ReportSink {
  public:
@@ -34,64 +25,90 @@ class ExportFilter : public ReportSink {
 
   const QString& FileName() const { return fileName_; }
 
-  // Generates report into the file. Raises EInOutError when the file cannot be created or
-  // written; returns false (and writes nothing) when the report's generation was cancelled.
-  bool Export(BandedReport& report);
+  // Generates report into the file. An export that takes longer than a moment shows a
+  // progress window over progressParent whose Cancel ends it. Raises EInOutError when the
+  // file cannot be created or written; returns false (and leaves no file) when the
+  // generation was cancelled.
+  bool Export(BandedReport& report, QWidget* progressParent = nullptr);
+  // The same with a progress handler of the caller's own (false cancels).
+  bool Export(BandedReport& report, const BandedReport::ProgressHandler& progress);
 
-  void Band(const PlacedBand& band) final;
+  void Band(const ReportBand& band, double topMm) final;
 
  protected:
+  // The labels of a band grouped into printed lines (labels whose tops lie close), each line
+  // left to right, as label indices.
+  using Lines = std::vector<std::vector<int>>;
+
   virtual void WriteBegin(const BandedReport& /*report*/) {}
-  virtual void WriteLine(const ExportLine& line) = 0;
+  virtual void WriteBand(const ReportBand& band, const Lines& lines) = 0;
   virtual void WriteEnd() {}
-  void Write(const QByteArray& bytes);
-  void Write(const QString& text) { Write(text.toUtf8()); }
+  AtomicFile& Out() { return *file_; }
+  const BandedReport& Report() const { return *report_; }
+  const Lines& LinesOf(const ReportBand& band);
 
  private:
-  void Flush();
-  const std::vector<std::vector<int>>& LineGroups(const ReportBand& band);
+  template <class Generate>
+  bool Run(BandedReport& report, Generate&& generate);
 
   QString fileName_;
-  QSaveFile* file_ = nullptr;
-  QByteArray buffer_;
-  std::map<const ReportBand*, std::vector<std::vector<int>>> groups_;
+  AtomicFile* file_ = nullptr;
+  const BandedReport* report_ = nullptr;
+  std::deque<std::pair<const ReportBand*, Lines>> lines_;  // elements never move
 };
 
-// Plain text laid out from the labels' positions: 2 mm per character column.
+// Plain text on a character grid derived from the labels' positions (2 mm per column): every
+// label anchored at one position (its left edge when left-aligned, its right edge when
+// right-aligned, its centre when centred) writes there on every line, and each column is
+// wide enough for the longest text the labels anchored there hold or expect.
 class TextExportFilter : public ExportFilter {
  public:
   using ExportFilter::ExportFilter;
   static constexpr double kMmPerColumn = 2.0;
 
  protected:
-  void WriteBegin(const BandedReport& report) override;
-  void WriteLine(const ExportLine& line) override;
+  void WriteBand(const ReportBand& band, const Lines& lines) override;
 
  private:
-  int width_ = 95;
+  void LayOut();
+  // Per band, the character column of each label's anchor, in label order.
+  std::vector<std::pair<const ReportBand*, std::vector<int>>> anchors_;
+  int width_ = 0;
+  bool laidOut_ = false;
 };
 
-// One line per printed line, each text double-quoted, separated by commas.
+// One line per printed line, each text double-quoted (quotes doubled), separated by commas.
 class CsvExportFilter : public ExportFilter {
  public:
   using ExportFilter::ExportFilter;
 
  protected:
-  void WriteLine(const ExportLine& line) override;
+  void WriteBand(const ReportBand& band, const Lines& lines) override;
 };
 
-// An HTML document holding the report's lines as one table.
+// An HTML document: the title as a heading, the header captions and values as a table of
+// their own, then the column headers and the rows as one table whose columns take the
+// alignment of the report's labels. Every text is escaped; the markup is also well-formed
+// XML.
 class HtmlExportFilter : public ExportFilter {
  public:
   using ExportFilter::ExportFilter;
 
  protected:
   void WriteBegin(const BandedReport& report) override;
-  void WriteLine(const ExportLine& line) override;
+  void WriteBand(const ReportBand& band, const Lines& lines) override;
   void WriteEnd() override;
+
+ private:
+  enum class Open { None, Header, Rows };
+  void Close();
+  Open open_ = Open::None;
 };
 
-// Lays out one line of text from label positions (the text filter's rule), width columns.
-QString LayOutTextLine(const ExportLine& line, double mmPerColumn);
+// Number of characters of a UTF-8 text.
+int Utf8Length(const std::string& text);
+// Appends text to out, each control character written as its visible symbol (U+2400...), so
+// that one text stays on one line and every character takes one column.
+void AppendVisible(std::string& out, const std::string& text);
 
 }  // namespace quarrant

@@ -7,7 +7,7 @@ namespace quarrant {
 ReportLabel::ReportLabel(QString name, QString text, FontSpec font, QRectF boundsMm,
                          Qt::Alignment alignment, bool autoSize)
     : name_(std::move(name)),
-      text_(std::move(text)),
+      text_(text.toStdString()),
       font_(std::move(font)),
       bounds_(boundsMm),
       alignment_(alignment),
@@ -26,32 +26,6 @@ ReportLabel* ReportBand::Label(const QString& name) const {
   for (const auto& label : labels_)
     if (label->Name() == name) return label.get();
   return nullptr;
-}
-
-QStringList PlacedBand::Texts() const {
-  QStringList result;
-  if (!band) return result;
-  const qsizetype count = static_cast<qsizetype>(band->Labels().size());
-  result.reserve(count);
-  qsizetype start = 0;
-  for (qsizetype i = 0; i < count; ++i) {
-    qsizetype end = texts.indexOf('\0', start);
-    if (end < 0) end = texts.size();
-    result.append(QString::fromUtf8(texts.constData() + start, end - start));
-    start = end + 1;
-  }
-  return result;
-}
-
-QByteArray PackTexts(const ReportBand& band) {
-  QByteArray packed;
-  bool first = true;
-  for (const auto& label : band.Labels()) {
-    if (!first) packed.append('\0');
-    first = false;
-    packed.append(label->Text().toUtf8());
-  }
-  return packed;
 }
 
 BandedReport::BandedReport(QObject* parent) : QObject(parent) {}
@@ -75,11 +49,19 @@ ReportLabel* BandedReport::Label(const QString& name) const {
   return nullptr;
 }
 
-bool BandedReport::Generate(ReportSink& sink, bool paginate, const std::atomic<bool>* stop) {
+bool BandedReport::Generate(ReportSink& sink, bool paginate, const ProgressHandler& progress) {
+  return BeginGeneration() && ContinueGeneration(sink, paginate, progress);
+}
+
+bool BandedReport::BeginGeneration() {
+  expectedRows_ = -1;
   bool cancel = false;
   if (OnBeforeGenerate) OnBeforeGenerate(*this, cancel);
-  if (cancel) return false;
+  return !cancel;
+}
 
+bool BandedReport::ContinueGeneration(ReportSink& sink, bool paginate,
+                                      const ProgressHandler& progress) {
   const ReportBand* title = Band(BandKind::Title);
   const ReportBand* header = Band(BandKind::ColumnHeader);
   const ReportBand* detail = Band(BandKind::Detail);
@@ -90,11 +72,7 @@ bool BandedReport::Generate(ReportSink& sink, bool paginate, const std::atomic<b
   int pageIndex = 0;
   double y = 0;
   auto place = [&](const ReportBand* band) {
-    PlacedBand placed;
-    placed.band = band;
-    placed.topMm = y;
-    placed.texts = PackTexts(*band);
-    sink.Band(placed);
+    sink.Band(*band, y);
     y += band->HeightMm();
   };
 
@@ -102,8 +80,8 @@ bool BandedReport::Generate(ReportSink& sink, bool paginate, const std::atomic<b
   if (title) place(title);
   if (header) place(header);
   if (detail && OnNeedData) {
-    for (;;) {
-      if (stop && stop->load(std::memory_order_relaxed)) return false;
+    for (int64_t rows = 0;; ++rows) {
+      if (progress && !progress(rows)) return false;
       bool moreRows = false;
       OnNeedData(this, moreRows);
       if (!moreRows) break;
@@ -119,31 +97,6 @@ bool BandedReport::Generate(ReportSink& sink, bool paginate, const std::atomic<b
     }
   }
   sink.EndPage();
-  return true;
-}
-
-namespace {
-
-class DocumentBuilder : public ReportSink {
- public:
-  explicit DocumentBuilder(ReportDocument& document) : document_(document) {}
-  void BeginPage(int) override { document_.pages.emplace_back(); }
-  void Band(const PlacedBand& band) override { document_.pages.back().bands.push_back(band); }
-
- private:
-  ReportDocument& document_;
-};
-
-}  // namespace
-
-bool BandedReport::GenerateDocument(ReportDocument& document, const std::atomic<bool>* stop) {
-  ReportDocument result;
-  result.pageWidthMm = page_.widthMm;
-  result.pageHeightMm = page_.heightMm;
-  result.marginMm = page_.marginMm;
-  DocumentBuilder builder(result);
-  if (!Generate(builder, true, stop)) return false;
-  document = std::move(result);
   return true;
 }
 

@@ -1,21 +1,17 @@
 #pragma once
 // A small banded report engine: a report is a list of bands (title, column header, detail),
 // each holding text labels placed in millimetres. Generating the report pulls its header
-// values and its rows through two callbacks and lays the bands out on pages; the result is
-// printed, previewed or exported through a filter.
-#include <QByteArray>
+// values and its rows through two callbacks and hands the bands, one at a time, to a sink:
+// an export filter, the printer or the preview. Nothing is kept per row here.
 #include <QObject>
 #include <QRectF>
 #include <QString>
-#include <QStringList>
-#include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <vector>
-
-class QPrinter;
-class QWidget;
 
 namespace quarrant {
 
@@ -25,7 +21,7 @@ class EReportError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// An input/output error while writing an exported file.
+// An input/output error while writing an output file.
 class EInOutError : public EReportError {
  public:
   using EReportError::EReportError;
@@ -38,28 +34,37 @@ struct FontSpec {
   bool bold = false;
 };
 
+// A text label. Its text is kept as UTF-8, the form every output writes, so that a row's
+// texts reach a file without conversions.
 class ReportLabel {
  public:
   ReportLabel(QString name, QString text, FontSpec font, QRectF boundsMm, Qt::Alignment alignment,
               bool autoSize);
 
   const QString& Name() const { return name_; }
-  const QString& Text() const { return text_; }
-  void SetText(const QString& text) { text_ = text; }
+  QString Text() const { return QString::fromStdString(text_); }
+  void SetText(const QString& text) { text_ = text.toStdString(); }
+  const std::string& Utf8() const { return text_; }
+  void SetUtf8(std::string text) { text_ = std::move(text); }
   const FontSpec& Font() const { return font_; }
   // Left, top, width, height in millimetres within the band. An auto-sized label has the
   // width of its text; its width here is only a hint.
   const QRectF& BoundsMm() const { return bounds_; }
   Qt::Alignment Alignment() const { return alignment_; }
   bool AutoSize() const { return autoSize_; }
+  // The longest text, in characters, the label is expected to hold (0: its current text);
+  // the plain-text export reserves that much room for the label's column.
+  int MaxChars() const { return maxChars_; }
+  void SetMaxChars(int chars) { maxChars_ = chars; }
 
  private:
   QString name_;
-  QString text_;
+  std::string text_;
   FontSpec font_;
   QRectF bounds_;
   Qt::Alignment alignment_;
   bool autoSize_;
+  int maxChars_ = 0;
 };
 
 enum class BandKind { Title, ColumnHeader, Detail };
@@ -86,35 +91,14 @@ class ReportBand {
   std::vector<std::unique_ptr<ReportLabel>> labels_;
 };
 
-// One band as generated: which band, where on its page, and the texts its labels had at that
-// moment (packed into one buffer, NUL-separated, to keep long reports small).
-struct PlacedBand {
-  const ReportBand* band = nullptr;
-  double topMm = 0;  // from the top edge of the printed area
-  QByteArray texts;
-
-  QStringList Texts() const;
-};
-
-struct ReportPage {
-  std::vector<PlacedBand> bands;
-};
-
-// Receives the generated bands in report order.
+// Receives the generated bands in report order. While Band runs, the band's labels hold the
+// texts of that band.
 class ReportSink {
  public:
   virtual ~ReportSink() = default;
   virtual void BeginPage(int /*pageIndex*/) {}
-  virtual void Band(const PlacedBand& band) = 0;
+  virtual void Band(const ReportBand& band, double topMm) = 0;
   virtual void EndPage() {}
-};
-
-// A generated report kept whole: what the preview shows and the printer prints.
-struct ReportDocument {
-  std::vector<ReportPage> pages;
-  double pageWidthMm = 210;
-  double pageHeightMm = 297;
-  double marginMm = 10;
 };
 
 struct PageSetup {
@@ -133,6 +117,8 @@ class BandedReport : public QObject {
   using BeforeGenerateHandler = std::function<void(BandedReport& report, bool& cancel)>;
   // Called before each detail band until it answers that no row follows.
   using NeedDataHandler = std::function<void(QObject* sender, bool& moreRows)>;
+  // Called after each detail band with the number of rows so far; false stops the generation.
+  using ProgressHandler = std::function<bool(int64_t rows)>;
 
   explicit BandedReport(QObject* parent = nullptr);
   ~BandedReport() override;
@@ -147,36 +133,31 @@ class BandedReport : public QObject {
   const QString& Title() const { return title_; }
   void SetTitle(const QString& title) { title_ = title; }
 
+  // How many rows the generation under way will hold, when the row source knows (else -1);
+  // progress windows show it. The before-generation handler may set it.
+  int64_t ExpectedRows() const { return expectedRows_; }
+  void SetExpectedRows(int64_t rows) { expectedRows_ = rows; }
+
   BeforeGenerateHandler OnBeforeGenerate;
   NeedDataHandler OnNeedData;
 
-  // Generates the report into sink. paginate = false lays everything out on one endless page
-  // (the form the export filters use). stop, when given, is polled between bands; a set flag
-  // ends the generation early and the function returns false. Returns false as well when
-  // the before-generation handler cancels. Errors of the callbacks propagate.
-  bool Generate(ReportSink& sink, bool paginate, const std::atomic<bool>* stop = nullptr);
+  // Generates the report into sink: paginated on pages of the page setup, or (paginate =
+  // false) on one endless page, the form the export filters use. Returns false when the
+  // before-generation handler cancels or progress answers false. Errors of the callbacks
+  // and of the sink propagate.
+  bool Generate(ReportSink& sink, bool paginate, const ProgressHandler& progress = {});
 
-  // Generates and keeps the whole document (paginated).
-  bool GenerateDocument(ReportDocument& document, const std::atomic<bool>* stop = nullptr);
-
-  // Generates the report and prints it on printer, with a progress display. Used for the
-  // default printer and for PDF output alike.
-  void Print(QPrinter& printer, QWidget* progressParent = nullptr);
-
-  // Prints on the system's default printer without asking; raises EReportError when there
-  // is no printer.
-  void PrintOnDefaultPrinter(QWidget* progressParent = nullptr);
-
-  // Shows the modal preview window; its pages are generated on a worker thread.
-  void Preview(QWidget* parent = nullptr);
+  // Generation in two steps, for a caller that fills the header on one thread and lays out
+  // the bands on another: Begin runs the before-generation handler (false: cancelled);
+  // Continue generates the bands with the header as Begin left it.
+  bool BeginGeneration();
+  bool ContinueGeneration(ReportSink& sink, bool paginate, const ProgressHandler& progress = {});
 
  private:
   std::vector<std::unique_ptr<ReportBand>> bands_;
   PageSetup page_;
   QString title_;
+  int64_t expectedRows_ = -1;
 };
-
-// Packs the current texts of a band's labels.
-QByteArray PackTexts(const ReportBand& band);
 
 }  // namespace quarrant

@@ -1,9 +1,7 @@
 #include "report/report_preview.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
@@ -13,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "report/report_print.h"
 #include "support/error_report.h"
 #include "report/report_render.h"
 
@@ -21,8 +20,8 @@ namespace quarrant {
 // One page on its sheet of paper, painted at the zoom of the preview.
 class ReportPageView : public QWidget {
  public:
-  explicit ReportPageView(const ReportDocument& document, QWidget* parent)
-      : QWidget(parent), document_(document) {
+  ReportPageView(const ReportPreviewWindow& window, const PageSetup& setup, QWidget* parent)
+      : QWidget(parent), window_(window), setup_(setup) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     UpdateSize();
   }
@@ -49,18 +48,20 @@ class ReportPageView : public QWidget {
     painter.fillRect(paper, Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    RenderPage(painter, document_, page_, PxPerMm(), paper.topLeft());
+    if (const ReportPage* page = window_.Page(page_))
+      RenderPage(painter, *page, setup_, PxPerMm(), paper.topLeft());
   }
 
  private:
   static constexpr int kGap = 12;
   double PxPerMm() const { return zoom_ * logicalDpiX() / 25.4; }
   QSize PaperSize() const {
-    return QSize(static_cast<int>(std::lround(document_.pageWidthMm * PxPerMm())),
-                 static_cast<int>(std::lround(document_.pageHeightMm * PxPerMm())));
+    return QSize(static_cast<int>(std::lround(setup_.widthMm * PxPerMm())),
+                 static_cast<int>(std::lround(setup_.heightMm * PxPerMm())));
   }
 
-  const ReportDocument& document_;
+  const ReportPreviewWindow& window_;
+  const PageSetup setup_;
   int page_ = 0;
   double zoom_ = 1.0;
 };
@@ -71,9 +72,6 @@ ReportPreviewWindow::ReportPreviewWindow(BandedReport& report, QWidget* parent)
   setWindowTitle(QStringLiteral("Print Preview"));
   setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
   setModal(true);
-  document_.pageWidthMm = report.Page().widthMm;
-  document_.pageHeightMm = report.Page().heightMm;
-  document_.marginMm = report.Page().marginMm;
 
   auto* toolbar = new QToolBar(this);
   toolbar->setObjectName(QStringLiteral("tb_preview"));
@@ -82,6 +80,8 @@ ReportPreviewWindow::ReportPreviewWindow(BandedReport& report, QWidget* parent)
   printAction_ =
       toolbar->addAction(QIcon(QStringLiteral(":/report/print.xpm")), QStringLiteral("&Print"));
   printAction_->setObjectName(QStringLiteral("act_print"));
+  pdfAction_ = toolbar->addAction(QStringLiteral("Save as PDF"));
+  pdfAction_->setObjectName(QStringLiteral("act_pdf"));
   toolbar->addSeparator();
   firstAction_ =
       toolbar->addAction(st->standardIcon(QStyle::SP_MediaSkipBackward), QStringLiteral("First"));
@@ -98,7 +98,7 @@ ReportPreviewWindow::ReportPreviewWindow(BandedReport& report, QWidget* parent)
   QAction* closeAction = toolbar->addAction(QStringLiteral("&Close"));
   closeAction->setObjectName(QStringLiteral("act_close"));
 
-  view_ = new ReportPageView(document_, this);
+  view_ = new ReportPageView(*this, report.Page(), this);
   scroll_ = new QScrollArea(this);
   scroll_->setWidget(view_);
   scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -116,11 +116,17 @@ ReportPreviewWindow::ReportPreviewWindow(BandedReport& report, QWidget* parent)
   resize(860, 720);
 
   connect(printAction_, &QAction::triggered, this,
-          [this] { Guarded([this] { report_.PrintOnDefaultPrinter(this); }); });
+          [this] { Guarded([this] { PrintOnDefaultPrinter(report_, this); }); });
+  connect(pdfAction_, &QAction::triggered, this,
+          [this] { Guarded([this] { SaveReportAsPdf(report_, this); }); });
   connect(firstAction_, &QAction::triggered, this, [this] { ShowPage(0); });
   connect(previousAction_, &QAction::triggered, this, [this] { ShowPage(CurrentPage() - 1); });
   connect(nextAction_, &QAction::triggered, this, [this] { ShowPage(CurrentPage() + 1); });
-  connect(lastAction_, &QAction::triggered, this, [this] { ShowPage(PageCount() - 1); });
+  connect(lastAction_, &QAction::triggered, this, [this] {
+    // The last page may not be made yet: go there as soon as it is.
+    if (!generated_) toLastWhenDone_ = true;
+    ShowPage(PageCount() - 1);
+  });
   connect(zoomIn, &QAction::triggered, this, [this] { SetZoom(Zoom() * 1.25); });
   connect(zoomOut, &QAction::triggered, this, [this] { SetZoom(Zoom() / 1.25); });
   connect(closeAction, &QAction::triggered, this, &QDialog::reject);
@@ -138,6 +144,12 @@ ReportPreviewWindow::~ReportPreviewWindow() {
 void ReportPreviewWindow::StopWorker() {
   stop_ = true;
   if (worker_.joinable()) worker_.join();
+}
+
+const ReportPage* ReportPreviewWindow::Page(int pageIndex) const {
+  if (pageIndex < 0 || pageIndex >= PageCount()) return nullptr;
+  std::lock_guard lock(pagesMutex_);
+  return &pages_[static_cast<size_t>(pageIndex)];
 }
 
 int ReportPreviewWindow::CurrentPage() const {
@@ -164,42 +176,64 @@ void ReportPreviewWindow::showEvent(QShowEvent* event) {
   StartGeneration();
 }
 
+void ReportPreviewWindow::AddPage(ReportPage&& page) {
+  {
+    std::lock_guard lock(pagesMutex_);
+    pages_.push_back(std::move(page));
+  }
+  pageCount_.fetch_add(1, std::memory_order_release);
+  // One notice at a time is waiting for the user-interface thread; it reads the count then.
+  if (!notifyPending_.exchange(true))
+    QMetaObject::invokeMethod(
+        this, [this] { OnPagesAdded(); }, Qt::QueuedConnection);
+}
+
 void ReportPreviewWindow::StartGeneration() {
-  if (worker_.joinable() || generated_) return;
-  // The callbacks run on the worker; the modal preview keeps their data unchanged meanwhile.
+  if (started_) return;
+  started_ = true;
+  // The header and the row snapshot are taken here, on the user-interface thread; the worker
+  // then only lays out bands.
+  std::exception_ptr error;
+  bool begun = false;
+  try {
+    begun = report_.BeginGeneration();
+  } catch (...) {
+    error = std::current_exception();
+  }
+  if (!begun) {
+    QMetaObject::invokeMethod(
+        this, [this, error] { OnGenerated(error); }, Qt::QueuedConnection);
+    return;
+  }
   worker_ = std::thread([this] {
-    auto document = std::make_unique<ReportDocument>();
-    std::exception_ptr error;
-    bool complete = false;
+    std::exception_ptr failure;
     try {
-      complete = report_.GenerateDocument(*document, &stop_);
+      PageCollector collector([this](ReportPage&& page, int) { AddPage(std::move(page)); });
+      report_.ContinueGeneration(collector, true, [this](int64_t) { return !stop_.load(); });
     } catch (...) {
-      error = std::current_exception();
+      failure = std::current_exception();
     }
     if (stop_) return;
-    {
-      std::lock_guard lock(resultMutex_);
-      pending_ = complete ? std::move(document) : std::make_unique<ReportDocument>();
-      pendingError_ = error;
-    }
     QMetaObject::invokeMethod(
-        this, [this] { OnGenerated(); }, Qt::QueuedConnection);
+        this, [this, failure] { OnGenerated(failure); }, Qt::QueuedConnection);
   });
   UpdateStatus();
 }
 
-void ReportPreviewWindow::OnGenerated() {
+void ReportPreviewWindow::OnPagesAdded() {
+  notifyPending_ = false;
+  const int count = PageCount();
+  if (count > 0 && view_->Page() == 0) view_->update();
+  UpdateStatus();
+  emit pagesAdded(count);
+}
+
+void ReportPreviewWindow::OnGenerated(std::exception_ptr error) {
   if (worker_.joinable()) worker_.join();
-  {
-    std::lock_guard lock(resultMutex_);
-    if (pending_) {
-      document_.pages = std::move(pending_->pages);
-      pending_.reset();
-    }
-    error_ = pendingError_;
-  }
   generated_ = true;
-  view_->SetPage(0);
+  error_ = error;
+  if (toLastWhenDone_) ShowPage(PageCount() - 1);
+  view_->update();
   UpdateStatus();
   emit pagesReady();
   // A report that failed to generate has nothing to show; the error goes to the opener.
@@ -207,25 +241,27 @@ void ReportPreviewWindow::OnGenerated() {
 }
 
 void ReportPreviewWindow::UpdateStatus() {
-  const bool ready = generated_ && PageCount() > 0;
+  const int count = PageCount();
+  const int current = CurrentPage();
   printAction_->setEnabled(generated_ && !error_);
-  firstAction_->setEnabled(ready && CurrentPage() > 0);
-  previousAction_->setEnabled(ready && CurrentPage() > 0);
-  nextAction_->setEnabled(ready && CurrentPage() + 1 < PageCount());
-  lastAction_->setEnabled(ready && CurrentPage() + 1 < PageCount());
-  if (!generated_)
-    status_->setText(QStringLiteral(" Generating pages..."));
-  else if (PageCount() == 0)
-    status_->setText(QStringLiteral(" No pages"));
+  pdfAction_->setEnabled(generated_ && !error_);
+  firstAction_->setEnabled(count > 0 && current > 0);
+  previousAction_->setEnabled(count > 0 && current > 0);
+  nextAction_->setEnabled(current + 1 < count);
+  lastAction_->setEnabled(current + 1 < count || (!generated_ && count > 0));
+  if (count == 0)
+    status_->setText(generated_ ? QStringLiteral(" No pages")
+                                : QStringLiteral(" Generating pages..."));
   else
-    status_->setText(QStringLiteral(" Page %1 of %2    Zoom %3%")
-                         .arg(CurrentPage() + 1)
-                         .arg(PageCount())
+    status_->setText(QStringLiteral(" Page %1 of %2%3    Zoom %4%")
+                         .arg(current + 1)
+                         .arg(count)
+                         .arg(generated_ ? QString() : QStringLiteral(" (generating...)"))
                          .arg(static_cast<int>(std::lround(Zoom() * 100))));
 }
 
-void BandedReport::Preview(QWidget* parent) {
-  ReportPreviewWindow window(*this, parent);
+void PreviewReport(BandedReport& report, QWidget* parent) {
+  ReportPreviewWindow window(report, parent);
   window.exec();
   if (window.GenerationError()) std::rethrow_exception(window.GenerationError());
 }

@@ -1,16 +1,18 @@
 #pragma once
-// The modal preview window of a report. Its pages are generated on a worker thread while the
-// window is open (the report's callbacks run there, and must only read); the window shows a
-// page at a time and can print the report.
+// The modal preview window of a report. The header is filled on the user-interface thread
+// when the window opens; a worker thread then lays out the pages while the window is shown
+// (the report's row callback runs there, and must only read). The first page shows as soon
+// as it is made and the page count grows as the worker goes on. The window can print the
+// report and save it as a PDF file.
 #include <QDialog>
-#include <QPointer>
+#include <QElapsedTimer>
 #include <atomic>
+#include <deque>
 #include <exception>
-#include <memory>
 #include <mutex>
 #include <thread>
 
-#include "report/report_engine.h"
+#include "report/report_page.h"
 
 class QAction;
 class QLabel;
@@ -27,50 +29,65 @@ class ReportPreviewWindow : public QDialog {
   ReportPreviewWindow(BandedReport& report, QWidget* parent = nullptr);
   ~ReportPreviewWindow() override;
 
-  // True once the worker has delivered the pages.
+  // True once the worker has made every page.
   bool IsGenerated() const { return generated_; }
-  int PageCount() const { return static_cast<int>(document_.pages.size()); }
-  const ReportDocument& Document() const { return document_; }
+  // Pages made so far.
+  int PageCount() const { return pageCount_.load(std::memory_order_acquire); }
+  // A page made so far, or nullptr. Pages never move once made.
+  const ReportPage* Page(int pageIndex) const;
   int CurrentPage() const;
   void ShowPage(int pageIndex);
   double Zoom() const;
   void SetZoom(double zoom);
 
-  // Starts generating on the worker (done by the first showing as well).
+  // Starts generating (done by the first showing as well).
   void StartGeneration();
-  // The error that ended the generation, if any; rethrown by BandedReport::Preview.
+  // The error that ended the generation, if any; rethrown by PreviewReport.
   std::exception_ptr GenerationError() const { return error_; }
 
  signals:
+  // Pages were added; the window shows its first page at the first of these.
+  void pagesAdded(int pageCount);
+  // Every page is made.
   void pagesReady();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  void OnGenerated();
+  void OnPagesAdded();
+  void OnGenerated(std::exception_ptr error);
   void UpdateStatus();
   void StopWorker();
+  void AddPage(ReportPage&& page);
 
   BandedReport& report_;
-  ReportDocument document_;
+  bool started_ = false;
   bool generated_ = false;
+  bool toLastWhenDone_ = false;
   std::exception_ptr error_;
 
   std::thread worker_;
   std::atomic<bool> stop_{false};
-  std::mutex resultMutex_;
-  std::unique_ptr<ReportDocument> pending_;
-  std::exception_ptr pendingError_;
+  mutable std::mutex pagesMutex_;
+  std::deque<ReportPage> pages_;
+  std::atomic<int> pageCount_{0};
+  std::atomic<bool> notifyPending_{false};
+  static constexpr int kNoticeEveryMs = 100;
+  QElapsedTimer sinceNotice_;  // worker only
 
   ReportPageView* view_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   QLabel* status_ = nullptr;
   QAction* printAction_ = nullptr;
+  QAction* pdfAction_ = nullptr;
   QAction* firstAction_ = nullptr;
   QAction* previousAction_ = nullptr;
   QAction* nextAction_ = nullptr;
   QAction* lastAction_ = nullptr;
 };
+
+// Shows the modal preview of report; an error while generating is rethrown afterwards.
+void PreviewReport(BandedReport& report, QWidget* parent = nullptr);
 
 }  // namespace quarrant

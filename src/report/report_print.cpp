@@ -1,40 +1,59 @@
-// Printing a report: generate it, then paint page by page while a progress window shows how
-// far the printer has come; the user can cancel between pages.
-#include <QCoreApplication>
+#include "report/report_print.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProgressDialog>
 
-#include "report/report_engine.h"
+#include "support/error_report.h"
+#include "report/atomic_file.h"
+#include "report/report_page.h"
+#include "report/report_progress.h"
 #include "report/report_render.h"
 
 namespace quarrant {
 
-void BandedReport::Print(QPrinter& printer, QWidget* progressParent) {
-  ReportDocument document;
-  if (!GenerateDocument(document)) return;
+const char* const kNoPrinterQuestion =
+    "No printer is installed, so the report cannot be printed. Save it as a PDF file instead?";
 
+namespace {
+
+PrinterLookup& Lookup() {
+  static PrinterLookup lookup;
+  return lookup;
+}
+
+}  // namespace
+
+QStringList InstalledPrinters() {
+  if (Lookup()) return Lookup()();
+  QStringList names;
+  const QPrinterInfo preferred = QPrinterInfo::defaultPrinter();
+  if (!preferred.isNull()) names.append(preferred.printerName());
+  for (const QString& name : QPrinterInfo::availablePrinterNames())
+    if (!names.contains(name)) names.append(name);
+  return names;
+}
+
+void SetPrinterLookup(PrinterLookup lookup) {
+  Lookup() = std::move(lookup);
+}
+
+bool PrintReport(BandedReport& report, QPrinter& printer, QWidget* progressParent) {
   printer.setFullPage(true);
   printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                     QPageLayout::Millimeter));
   printer.setCopyCount(1);
   printer.setPrintRange(QPrinter::AllPages);
-  if (printer.docName().isEmpty()) printer.setDocName(title_);
+  if (printer.docName().isEmpty()) printer.setDocName(report.Title());
+  if (!report.BeginGeneration()) return false;
 
-  const int pageCount = static_cast<int>(document.pages.size());
-  QProgressDialog progress(progressParent);
-  progress.setWindowTitle(QStringLiteral("Printing"));
-  progress.setLabelText(QStringLiteral("Printing page 1 of %1").arg(pageCount));
-  progress.setRange(0, pageCount);
-  progress.setMinimumDuration(0);
-  progress.setWindowModality(Qt::ApplicationModal);
-  progress.setAutoClose(false);
-  progress.setAutoReset(false);
-  progress.setValue(0);
-
+  ReportProgress progress(progressParent, QStringLiteral("Printing"), QStringLiteral("Printing"),
+                          report.ExpectedRows());
+  progress.ShowNow();
   QPainter painter;
   if (!painter.begin(&printer))
     throw EReportError(printer.printerName().isEmpty()
@@ -43,31 +62,73 @@ void BandedReport::Print(QPrinter& printer, QWidget* progressParent) {
                                  "\" could not be started");
   painter.setRenderHint(QPainter::TextAntialiasing);
   const double pxPerMm = printer.resolution() / 25.4;
-  for (int i = 0; i < pageCount; ++i) {
-    progress.setLabelText(QStringLiteral("Printing page %1 of %2").arg(i + 1).arg(pageCount));
-    progress.setValue(i);
-    QCoreApplication::processEvents();
-    if (progress.wasCanceled()) {
-      printer.abort();
-      return;
-    }
-    if (i > 0 && !printer.newPage()) {
-      painter.end();
-      throw EReportError("The printer stopped at page " + std::to_string(i + 1));
-    }
-    RenderPage(painter, document, i, pxPerMm);
+  int64_t rowsDone = 0;
+  // Each page goes to the printer as soon as it is laid out, and is then forgotten.
+  PageCollector pages([&](ReportPage&& page, int index) {
+    if (index > 0 && !printer.newPage())
+      throw EReportError("The printer stopped at page " + std::to_string(index + 1));
+    RenderPage(painter, page, report.Page(), pxPerMm);
+    progress.Update(rowsDone, index);
+  });
+  bool complete = false;
+  try {
+    complete = report.ContinueGeneration(pages, true, [&](int64_t rows) {
+      rowsDone = rows;
+      return progress.Step(rows) && !progress.Canceled();
+    });
+  } catch (...) {
+    printer.abort();
+    painter.end();
+    throw;
   }
-  if (!painter.end()) throw EReportError("The printer could not finish the report");
-  progress.setValue(pageCount);
+  if (!complete) {
+    printer.abort();
+    painter.end();
+    return false;
+  }
+  if (!painter.end() || printer.printerState() == QPrinter::Error)
+    throw EReportError("The printer could not finish the report");
+  return true;
 }
 
-void BandedReport::PrintOnDefaultPrinter(QWidget* progressParent) {
-  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull())
-    throw EReportError(
-        "No printer is installed. Set up a printer in the system settings to print the report");
-  QPrinter printer(info, QPrinter::HighResolution);
-  Print(printer, progressParent);
+bool WriteReportPdf(BandedReport& report, const QString& fileName, QWidget* progressParent) {
+  AtomicFile file(fileName);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(file.TemporaryName());
+  try {
+    if (!PrintReport(report, printer, progressParent)) return false;  // file removes itself
+  } catch (const EReportError&) {
+    throw EInOutError(CannotWrite(fileName, QStringLiteral("the PDF could not be written")));
+  }
+  file.Commit();
+  return true;
+}
+
+bool SaveReportAsPdf(BandedReport& report, QWidget* parent) {
+  QFileDialog dialog(parent, QStringLiteral("Save as PDF"));
+  dialog.setObjectName(QStringLiteral("PdfSaveDialog"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters({QStringLiteral("PDF files (*.pdf)")});
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  return WriteReportPdf(report, dialog.selectedFiles().first(), parent);
+}
+
+void PrintOnDefaultPrinter(BandedReport& report, QWidget* parent) {
+  const QStringList printers = InstalledPrinters();
+  if (printers.isEmpty()) {
+    const auto answer =
+        QMessageBox::question(parent, ApplicationTitle(), QString::fromLatin1(kNoPrinterQuestion),
+                              QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes) SaveReportAsPdf(report, parent);
+    return;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPrinterName(printers.first());
+  PrintReport(report, printer, parent);
 }
 
 }  // namespace quarrant

@@ -23,26 +23,30 @@ QFont ReportFont(const FontSpec& face) {
   return font;
 }
 
-void RenderPage(QPainter& painter, const ReportDocument& document, int pageIndex, double pxPerMm,
+void RenderPage(QPainter& painter, const ReportPage& page, const PageSetup& setup, double pxPerMm,
                 QPointF originPx) {
-  if (pageIndex < 0 || pageIndex >= static_cast<int>(document.pages.size())) return;
-  const ReportPage& page = document.pages[static_cast<size_t>(pageIndex)];
-  const double printableWidth = (document.pageWidthMm - 2 * document.marginMm) * kUnitsPerMm;
+  const double printableWidth = setup.PrintableWidthMm() * kUnitsPerMm;
 
   painter.save();
   painter.translate(originPx);
   painter.scale(pxPerMm / kUnitsPerMm, pxPerMm / kUnitsPerMm);
-  painter.translate(document.marginMm * kUnitsPerMm, document.marginMm * kUnitsPerMm);
+  painter.translate(setup.marginMm * kUnitsPerMm, setup.marginMm * kUnitsPerMm);
   painter.setPen(QPen(Qt::black, 0.2 * kUnitsPerMm));
 
   for (const PlacedBand& placed : page.bands) {
     const ReportBand& band = *placed.band;
     const double top = placed.topMm * kUnitsPerMm;
-    const QStringList texts = placed.Texts();
+    const QStringList texts = page.Texts(placed);
     const auto& labels = band.Labels();
     for (size_t i = 0; i < labels.size(); ++i) {
       const ReportLabel& label = *labels[i];
-      const QString& text = texts.value(static_cast<qsizetype>(i));
+      QString text = texts.value(static_cast<qsizetype>(i));
+      // Control characters are drawn as their visible symbols, as the exports write them.
+      for (QChar& c : text)
+        if (c.unicode() < 0x20)
+          c = QChar(0x2400 + c.unicode());
+        else if (c.unicode() == 0x7F)
+          c = QChar(0x2421);
       if (text.isEmpty()) continue;
       const QRectF bounds = label.BoundsMm();
       QRectF rect(bounds.left() * kUnitsPerMm, top + bounds.top() * kUnitsPerMm,

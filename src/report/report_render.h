@@ -1,8 +1,9 @@
 #pragma once
 // Painting of generated report pages, on the printer and in the preview alike.
 #include <QFont>
+#include <QPointF>
 
-#include "report/report_engine.h"
+#include "report/report_page.h"
 
 class QPainter;
 
@@ -13,7 +14,7 @@ QFont ReportFont(const FontSpec& face);
 
 // Paints one page with its top-left paper corner at originPx, pxPerMm device pixels per
 // millimetre. The painter's state is restored afterwards.
-void RenderPage(QPainter& painter, const ReportDocument& document, int pageIndex, double pxPerMm,
+void RenderPage(QPainter& painter, const ReportPage& page, const PageSetup& setup, double pxPerMm,
                 QPointF originPx = {});
 
 }  // namespace quarrant

@@ -1,19 +1,24 @@
 // What the amortization report produces: the exported files, printed (PDF) pages and the
 // preview, read back and compared with the window's list.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QToolBar>
 #include <QToolButton>
 #include <atomic>
 
 #include "report/export_filters.h"
 #include "report/report_preview.h"
+#include "report/report_print.h"
 #include "report_test_support.h"
 #include "support/error_report.h"
 #include "support/print_case.h"
@@ -55,6 +60,16 @@ class ReportFixture {
   Tfrm_Amortization window;
 };
 
+bool WaitFor(const std::function<bool()>& condition, int milliseconds = 20000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!condition()) {
+    if (timer.elapsed() > milliseconds) return false;
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  return true;
+}
+
 // ---- Exports ------------------------------------------------------------------------------
 
 enum class Format { Text, Csv, Html };
@@ -67,6 +82,10 @@ struct ExportCase {
   const char* periods;
   int rows;
 };
+
+void PrintTo(const ExportCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ExportTest : public ::testing::TestWithParam<ExportCase> {};
 
@@ -101,6 +120,49 @@ std::unique_ptr<ExportFilter> MakeFilter(Format format, const QString& path) {
   return nullptr;
 }
 
+// Where each column of a text export ends on a line: the right edge of every right-aligned
+// text and the centre of the centred period, found from the texts the line must hold.
+std::vector<int> TextEdges(const QString& line, const QStringList& texts) {
+  std::vector<int> edges;
+  qsizetype from = 0;
+  for (qsizetype i = 0; i < texts.size(); ++i) {
+    const qsizetype at = line.indexOf(texts[i], from);
+    if (at < 0) return {};
+    edges.push_back(
+        static_cast<int>(i == 0 ? at * 2 + texts[i].size() : 2 * (at + texts[i].size())));
+    from = at + texts[i].size();
+  }
+  return edges;
+}
+
+// The plain-text grid: every column edge at one position on the header line and every row,
+// and the header values of the three caption lines starting in one column on each side.
+void ExpectTextColumns(const QString& text, const std::vector<QStringList>& expected) {
+  const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  ASSERT_GE(lines.size(), 6);
+  std::vector<int> valueStarts[2];
+  for (int i = 1; i <= 3; ++i) {
+    const QStringList& texts = expected[static_cast<size_t>(i)];
+    for (int side = 0; side < 2; ++side) {
+      const qsizetype caption = lines[i].indexOf(texts[2 * side]);
+      valueStarts[side].push_back(static_cast<int>(
+          lines[i].indexOf(texts[2 * side + 1], caption + texts[2 * side].size())));
+    }
+  }
+  for (const auto& starts : valueStarts)
+    EXPECT_TRUE(std::all_of(starts.begin(), starts.end(), [&](int s) { return s == starts[0]; }))
+        << starts[0] << " " << starts[1] << " " << starts[2];
+  const std::vector<int> headerEdges = TextEdges(lines[4], expected[4]);
+  ASSERT_EQ(headerEdges.size(), 6u) << lines[4].toStdString();
+  for (size_t row = 5; row < expected.size(); ++row) {
+    const qsizetype index = static_cast<qsizetype>(row) + 1;  // after the rule under the headers
+    std::vector<int> edges = TextEdges(lines[index], expected[row]);
+    // A centred text of odd length cannot centre on the same half column as an even one.
+    if (!edges.empty() && std::abs(edges[0] - headerEdges[0]) <= 1) edges[0] = headerEdges[0];
+    ASSERT_EQ(edges, headerEdges) << "row " << row - 5 << ": " << lines[index].toStdString();
+  }
+}
+
 TEST_P(ExportTest, HoldsHeaderAndRowsInListOrder) {
   const ExportCase& c = GetParam();
   ReportFixture fixture(QString::fromLatin1(c.periods));
@@ -109,23 +171,33 @@ TEST_P(ExportTest, HoldsHeaderAndRowsInListOrder) {
   const QString path = dir.filePath(QStringLiteral("out"));
   ASSERT_TRUE(MakeFilter(c.format, path)->Export(fixture.Report()));
 
-  std::vector<QStringList> expected = fixture.ExpectedLines();
+  const std::vector<QStringList> lines = fixture.ExpectedLines();
+  std::vector<QStringList> expected = lines;
   if (c.format == Format::Text)  // a text line holds the texts separated by blanks
     for (QStringList& line : expected) line = QStringList{line.join(QLatin1Char(' '))};
   const std::vector<QStringList> actual = ReadBack(c.format, path);
   ASSERT_EQ(actual.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(actual[i], expected[i]) << "line " << i;
+  if (c.format == Format::Text) ExpectTextColumns(ReadText(path), lines);
+  if (c.format == Format::Html) {
+    QString error;
+    ParseHtmlTable(ReadText(path), &error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Report, ExportTest,
                          ::testing::Values(ExportCase{"Text12", Format::Text, "2*6", 12},
                                            ExportCase{"Text360", Format::Text, "30*12", 360},
+                                           ExportCase{"Text100k", Format::Text, "100000", 100000},
                                            ExportCase{"TextEmpty", Format::Text, "0", 0},
                                            ExportCase{"Csv12", Format::Csv, "2*6", 12},
                                            ExportCase{"Csv360", Format::Csv, "30*12", 360},
+                                           ExportCase{"Csv100k", Format::Csv, "100000", 100000},
                                            ExportCase{"CsvEmpty", Format::Csv, "0", 0},
                                            ExportCase{"Html12", Format::Html, "2*6", 12},
                                            ExportCase{"Html360", Format::Html, "30*12", 360},
+                                           ExportCase{"Html100k", Format::Html, "100000", 100000},
                                            ExportCase{"HtmlEmpty", Format::Html, "0", 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -164,7 +236,7 @@ TEST(ReportExport, HtmlEscapesMarkup) {
   const QString path = dir.filePath(QStringLiteral("e.htm"));
   ASSERT_TRUE(HtmlExportFilter(path).Export(fixture.Report()));
   EXPECT_FALSE(ReadText(path).contains(QStringLiteral("<b>1</b>")));
-  EXPECT_EQ(ParseHtmlTable(ReadText(path))[1][3], QStringLiteral("<b>1</b>&"));
+  EXPECT_EQ(ParseHtmlTable(ReadText(path))[1][3], QStringLiteral("<b>1</b>&"));  // after the title
 }
 
 // ---- Replacing files ----------------------------------------------------------------------
@@ -396,11 +468,7 @@ struct PrintedReport {
   std::vector<QStringList> rows;  // detail lines in order, split at blanks
 };
 
-PrintedReport PrintToPdf(BandedReport& report, const QString& pdfPath) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(pdfPath);
-  report.Print(printer);
+PrintedReport ReadPdf(const QString& pdfPath) {
   PrintedReport printed;
   const QString text = PdfToText(pdfPath);
   printed.pages = text.split(QLatin1Char('\f'));
@@ -412,12 +480,56 @@ PrintedReport PrintToPdf(BandedReport& report, const QString& pdfPath) {
   return printed;
 }
 
+PrintedReport PrintToPdf(BandedReport& report, const QString& pdfPath) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdfPath);
+  PrintReport(report, printer);
+  return ReadPdf(pdfPath);
+}
+
+// Answers the next "Save as PDF" dialog with this file.
+void AnswerPdfDialog(const QString& path) {
+  OnModal<QFileDialog>([path](QFileDialog* dialog) {
+    EXPECT_EQ(dialog->nameFilters(), QStringList{"PDF files (*.pdf)"});
+    dialog->setDirectory(QFileInfo(path).absolutePath());
+    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+        ->setText(QFileInfo(path).fileName());
+    static_cast<QDialog*>(dialog)->accept();
+  });
+}
+
+// "Save as PDF" in the preview window, once its pages are made.
+PrintedReport SavePdfFromPreview(Tfrm_Amortization& window, const QString& pdfPath) {
+  OnModal<ReportPreviewWindow>([pdfPath](ReportPreviewWindow* preview) {
+    WaitFor([preview] { return preview->IsGenerated(); });
+    AnswerPdfDialog(pdfPath);
+    preview->findChild<QAction*>(QStringLiteral("act_pdf"))->trigger();
+    preview->reject();
+  });
+  window.sb_preview->click();
+  return ReadPdf(pdfPath);
+}
+
+// Replaces the system's printers with a list of names while it lives.
+struct FakePrinters {
+  explicit FakePrinters(QStringList names) {
+    SetPrinterLookup([names] { return names; });
+  }
+  ~FakePrinters() { SetPrinterLookup({}); }
+};
+
 struct PrintCase {
   const char* name;
   const char* periods;
   int rows;
   int pages;
+  bool fromPreview;  // "Save as PDF" in the preview rather than a PDF printer
 };
+
+void PrintTo(const PrintCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class PrintTest : public ::testing::TestWithParam<PrintCase> {};
 
@@ -425,8 +537,11 @@ TEST_P(PrintTest, TitleOnceHeadersOnEveryPageRowsOnceInOrder) {
   const PrintCase& c = GetParam();
   ReportFixture fixture(QString::fromLatin1(c.periods));
   QTemporaryDir dir;
-  const PrintedReport printed = PrintToPdf(fixture.Report(), dir.filePath(QStringLiteral("r.pdf")));
+  const QString path = dir.filePath(QStringLiteral("r.pdf"));
+  const PrintedReport printed =
+      c.fromPreview ? SavePdfFromPreview(fixture.window, path) : PrintToPdf(fixture.Report(), path);
   ASSERT_EQ(printed.pages.size(), c.pages) << "pdftotext output missing?";
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"r.pdf"});
   const QString all = printed.pages.join(QLatin1Char('\n'));
   EXPECT_EQ(all.count(QStringLiteral("Amortization Schedule")), 1);
   EXPECT_TRUE(printed.pages.front().simplified().contains(
@@ -441,9 +556,12 @@ TEST_P(PrintTest, TitleOnceHeadersOnEveryPageRowsOnceInOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Report, PrintTest,
-                         ::testing::Values(PrintCase{"Empty", "0", 0, 1},
-                                           PrintCase{"Twelve", "2*6", 12, 1},
-                                           PrintCase{"ThreeHundredSixty", "30*12", 360, 9}),
+                         ::testing::Values(PrintCase{"Empty", "0", 0, 1, false},
+                                           PrintCase{"Twelve", "2*6", 12, 1, false},
+                                           PrintCase{"ThreeHundredSixty", "30*12", 360, 9, false},
+                                           PrintCase{"PdfTwelve", "2*6", 12, 1, true},
+                                           PrintCase{"PdfThreeHundredSixty", "30*12", 360, 9,
+                                                     true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReportPrint, PrintingTwiceGivesTheSameRows) {
@@ -456,29 +574,41 @@ TEST(ReportPrint, PrintingTwiceGivesTheSameRows) {
   EXPECT_EQ(first.pages, second.pages);
 }
 
-TEST(ReportPrint, WithoutPrinterTheUserIsTold) {
-  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
-  ReportFixture fixture(QStringLiteral("12"));
-  MessageCatcher catcher;
-  fixture.window.sb_print->click();
-  ASSERT_EQ(catcher.texts.size(), 1);
-  EXPECT_EQ(catcher.texts.front(),
-            QStringLiteral(
-                "No printer is installed. Set up a printer in the system settings to print the "
-                "report."));
+// Without a printer, "Print" (in the window and in the preview) says so and offers a PDF:
+// No ends there, Yes saves the report through the PDF dialog.
+TEST(ReportPrint, WithoutPrinterOffersToSaveAsPdf) {
+  FakePrinters none({});
+  for (const bool fromPreview : {false, true})
+    for (const bool yes : {false, true}) {
+      SCOPED_TRACE(::testing::Message() << "preview " << fromPreview << " yes " << yes);
+      ReportFixture fixture(QStringLiteral("12"));
+      QTemporaryDir dir;
+      const QString pdf = dir.filePath(QStringLiteral("schedule.pdf"));
+      QStringList questions;
+      auto answer = [&, yes](QMessageBox* box) {
+        questions.append(box->text());
+        if (yes) AnswerPdfDialog(pdf);
+        box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+      };
+      if (fromPreview) {
+        OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
+          WaitFor([preview] { return preview->IsGenerated(); });
+          OnModal<QMessageBox>(answer);
+          preview->findChild<QAction*>(QStringLiteral("act_print"))->trigger();
+          preview->reject();
+        });
+        fixture.window.sb_preview->click();
+      } else {
+        OnModal<QMessageBox>(answer);
+        fixture.window.sb_print->click();
+      }
+      EXPECT_EQ(questions, QStringList{QString::fromLatin1(kNoPrinterQuestion)});
+      EXPECT_EQ(QFile::exists(pdf), yes);
+      if (yes) EXPECT_EQ(ReadPdf(pdf).rows, ListRows(fixture.window));
+    }
 }
 
 // ---- Preview ------------------------------------------------------------------------------
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 20000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!condition()) {
-    if (timer.elapsed() > milliseconds) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
-}
 
 TEST(ReportPreview, PagesComeFromAWorkerThreadAndMatchThePrint) {
   ReportFixture fixture(QStringLiteral("360"));
@@ -495,7 +625,8 @@ TEST(ReportPreview, PagesComeFromAWorkerThreadAndMatchThePrint) {
   OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
     generatedInTime = WaitFor([preview] { return preview->IsGenerated(); });
     pages = preview->PageCount();
-    if (pages > 0) firstPageTexts = preview->Document().pages.front().bands.front().Texts();
+    if (const ReportPage* first = preview->Page(0))
+      firstPageTexts = first->Texts(first->bands.front());
     preview->ShowPage(8);
     preview->reject();
   });
@@ -516,20 +647,6 @@ TEST(ReportPreview, ErrorWhileGeneratingReachesTheErrorReport) {
   EXPECT_EQ(catcher.texts.front(), QStringLiteral("no rows today."));
 }
 
-TEST(ReportPreview, PrintingFromThePreviewAfterItIsGenerated) {
-  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
-  ReportFixture fixture(QStringLiteral("12"));
-  MessageCatcher catcher;
-  OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
-    WaitFor([preview] { return preview->IsGenerated(); });
-    preview->findChild<QAction*>(QStringLiteral("act_print"))->trigger();
-    preview->reject();
-  });
-  fixture.window.sb_preview->click();
-  ASSERT_EQ(catcher.texts.size(), 1);
-  EXPECT_TRUE(catcher.texts.front().startsWith(QStringLiteral("No printer is installed.")));
-}
-
 TEST(ReportBinding, WindowLeavesTheReportUnboundWhenDestroyed) {
   Tfrm_report report;
   {
@@ -539,6 +656,158 @@ TEST(ReportBinding, WindowLeavesTheReportUnboundWhenDestroyed) {
   }
   EXPECT_FALSE(static_cast<bool>(report.rep_schedule->OnNeedData));
   EXPECT_FALSE(static_cast<bool>(report.rep_schedule->OnBeforeGenerate));
+}
+
+}  // namespace
+}  // namespace quarrant::testing
+
+namespace quarrant::testing {
+namespace {
+
+// ---- Long runs: progress window, Cancel, pages shown while the rest are made ---------------
+
+// Rows that take a while each, so that a short schedule runs long enough for the progress
+// window; counts how many rows were asked for.
+struct SlowRows {
+  SlowRows(BandedReport& report, int microseconds) : rows(report.OnNeedData) {
+    report.OnNeedData = [this, microseconds](QObject* sender, bool& more) {
+      ++asked;
+      QThread::usleep(static_cast<unsigned long>(microseconds));
+      rows(sender, more);
+    };
+  }
+  BandedReport::NeedDataHandler rows;
+  std::atomic<int> asked{0};
+};
+
+// Cancel in the progress window of an export and of a PDF print: generation stops at once,
+// the old file stays as it was and no temporary file is left behind.
+TEST(ReportProgress, CancelStopsAndLeavesThePreviousFile) {
+  for (const bool print : {false, true}) {
+    SCOPED_TRACE(print ? "print" : "export");
+    ReportFixture fixture(QStringLiteral("360"));
+    SlowRows slow(fixture.Report(), 4000);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(print ? QStringLiteral("s.pdf") : QStringLiteral("s.csv"));
+    {
+      QFile old(path);
+      ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+      old.write("previous");
+    }
+    QString label;
+    OnModal<QProgressDialog>([&](QProgressDialog* progress) {
+      // The window shows mid-run (the work runs on this thread: it waits while we look).
+      label = progress->labelText();
+      progress->cancel();
+    });
+    const bool done = print ? WriteReportPdf(fixture.Report(), path, &fixture.window)
+                            : CsvExportFilter(path).Export(fixture.Report(), &fixture.window);
+    EXPECT_FALSE(done);
+    EXPECT_LT(slow.asked.load(), 361) << "generation went on after Cancel";
+    EXPECT_TRUE(label.contains(QStringLiteral("of 360"))) << label.toStdString();
+    EXPECT_EQ(ReadText(path), QStringLiteral("previous"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QFileInfo(path).fileName()});
+  }
+}
+
+// The preview shows its first page while later pages are still being made; "Last" then goes
+// to the final page once it exists.
+TEST(ReportPreview, FirstPageShowsBeforeTheLastIsMade) {
+  ReportFixture fixture(QStringLiteral("360"));
+  SlowRows slow(fixture.Report(), 2000);
+  bool firstBeforeDone = false;
+  int current = -1, pages = -1;
+  QString status;
+  OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
+    WaitFor([preview] { return preview->PageCount() > 0; });
+    QApplication::processEvents();
+    firstBeforeDone = !preview->IsGenerated();
+    status = preview->findChild<QLabel*>(QStringLiteral("lb_status"))->text();
+    preview->findChild<QToolBar*>()->actions().at(6)->trigger();  // "Last"
+    WaitFor([preview] { return preview->IsGenerated(); });
+    current = preview->CurrentPage();
+    pages = preview->PageCount();
+    preview->reject();
+  });
+  fixture.window.sb_preview->click();
+  EXPECT_TRUE(firstBeforeDone);
+  EXPECT_TRUE(status.startsWith(QStringLiteral(" Page 1 of "))) << status.toStdString();
+  EXPECT_EQ(pages, 9);
+  EXPECT_EQ(current, 8);
+}
+
+// ---- Texts holding control characters ------------------------------------------------------
+
+QString Visible(QString text) {
+  for (QChar& c : text)
+    if (c.unicode() < 0x20) c = QChar(0x2400 + c.unicode());
+  return text;
+}
+
+// A NUL and a newline in every header value and in every text of a row reach each format
+// whole: as typed in CSV (inside quotes), as visible symbols in text and HTML; no other text
+// moves and the text columns stay in line.
+TEST(ReportExport, ControlCharactersStayInsideTheirTexts) {
+  const QString odd = QStringLiteral("a") + QChar(0) + QStringLiteral("b\nc");
+  for (const Format format : {Format::Csv, Format::Html, Format::Text}) {
+    ReportFixture fixture(QStringLiteral("3"));
+    for (QLineEdit* field :
+         {fixture.window.se_NPer, fixture.window.se_i, fixture.window.se_pv, fixture.window.se_fv})
+      field->setText(odd + field->objectName());
+    std::vector<QStringList> expected = fixture.ExpectedLines();
+    expected[1][1] = odd + QStringLiteral("se_NPer");
+    expected[1][3] = odd + QStringLiteral("se_pv");
+    expected[2][1] = odd + QStringLiteral("se_i");
+    expected[2][3] = odd + QStringLiteral("se_fv");
+    expected[6] = QStringList();  // the second row: odd texts in every column
+    for (int c = 0; c < 6; ++c) expected[6].append(odd + QString::number(c));
+    auto rows = fixture.Report().OnNeedData;
+    int row = 0;
+    fixture.Report().OnNeedData = [&](QObject* sender, bool& more) {
+      rows(sender, more);
+      if (++row == 2)
+        for (int c = 0; c < 6; ++c)
+          fixture.Report().Band(BandKind::Detail)->Labels()[c]->SetText(odd + QString::number(c));
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("odd"));
+    ASSERT_TRUE(MakeFilter(format, path)->Export(fixture.Report()));
+    const QString text = ReadText(path);
+    if (format == Format::Csv) {
+      EXPECT_EQ(ParseCsv(text), expected);
+      continue;
+    }
+    for (QStringList& line : expected)
+      for (QString& t : line) t = Visible(t);
+    if (format == Format::Html) {
+      QString error;
+      EXPECT_EQ(ParseHtmlTable(text, &error), expected);
+      EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    } else {
+      EXPECT_EQ(text.count(QLatin1Char('\n')), 9);  // 8 lines and the rule
+      ExpectTextColumns(text, expected);
+    }
+  }
+}
+
+// A write that fails says why, in the system's words.
+TEST(ReportExport, FailedWriteNamesTheReason) {
+  ReportFixture fixture(QStringLiteral("360"));
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("big.htm"));
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit small = old;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  MessageCatcher catcher;
+  Guarded([&] { HtmlExportFilter(path).Export(fixture.Report()); });
+  setrlimit(RLIMIT_FSIZE, &old);
+  ASSERT_EQ(catcher.texts.size(), 1);
+  EXPECT_EQ(catcher.texts.front(),
+            QStringLiteral("Cannot write file \"%1\": File too large.").arg(path));
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 }  // namespace

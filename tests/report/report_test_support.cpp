@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QTextDocumentFragment>
+#include <QXmlStreamReader>
 
 namespace quarrant::testing {
 
@@ -80,20 +80,43 @@ std::vector<QStringList> ParseCsv(const QString& text) {
   return records;
 }
 
-std::vector<QStringList> ParseHtmlTable(const QString& html) {
-  std::vector<QStringList> rows;
-  static const QRegularExpression rowPattern(QStringLiteral("<tr[^>]*>(.*?)</tr>"),
-                                             QRegularExpression::DotMatchesEverythingOption);
-  static const QRegularExpression cellPattern(QStringLiteral("<t([dh])[^>]*>(.*?)</t\\1>"),
-                                              QRegularExpression::DotMatchesEverythingOption);
-  for (auto row = rowPattern.globalMatch(html); row.hasNext();) {
-    const QString inner = row.next().captured(1);
-    QStringList cells;
-    for (auto cell = cellPattern.globalMatch(inner); cell.hasNext();)
-      cells.append(QTextDocumentFragment::fromHtml(cell.next().captured(2)).toPlainText());
-    rows.push_back(cells);
+std::vector<QStringList> ParseHtmlTable(const QString& html, QString* error) {
+  std::vector<QStringList> lines;
+  QXmlStreamReader xml(html);
+  QString* cell = nullptr;
+  QStringList current;
+  QString text;
+  int depth = 0;  // inside a heading or a table cell
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isStartElement()) {
+      const auto name = xml.name();
+      if (name == u"tr") current.clear();
+      if (name == u"h1" || name == u"td" || name == u"th") {
+        ++depth;
+        text.clear();
+        cell = &text;
+      }
+      if (name == u"br" && cell) cell->append(u'\n');
+    } else if (xml.isCharacters() && cell) {
+      cell->append(xml.text());
+    } else if (xml.isEndElement()) {
+      const auto name = xml.name();
+      if (name == u"td" || name == u"th") {
+        current.append(text);
+        cell = nullptr;
+        --depth;
+      } else if (name == u"h1") {
+        lines.push_back({text});
+        cell = nullptr;
+        --depth;
+      } else if (name == u"tr") {
+        lines.push_back(current);
+      }
+    }
   }
-  return rows;
+  if (error) *error = xml.hasError() ? xml.errorString() : QString();
+  return lines;
 }
 
 QStringList SimplifiedLines(const QString& text) {

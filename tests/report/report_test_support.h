@@ -71,8 +71,10 @@ std::vector<QStringList> ListRows(const Tfrm_Amortization& window);
 QString ReadText(const QString& path);
 // Records of a comma-separated file: double-quoted fields, doubled quotes inside.
 std::vector<QStringList> ParseCsv(const QString& text);
-// Rows of an HTML table: the texts of the cells of every <tr>, entities decoded.
-std::vector<QStringList> ParseHtmlTable(const QString& html);
+// Lines of an HTML export read with an XML parser: each heading as one text, each table row
+// as the texts of its cells, entities decoded. error (if given) receives the parser's
+// complaint, empty for well-formed markup.
+std::vector<QStringList> ParseHtmlTable(const QString& html, QString* error = nullptr);
 // The non-empty lines of a text, each with its runs of blanks made single spaces.
 QStringList SimplifiedLines(const QString& text);
 

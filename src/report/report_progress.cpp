@@ -1,0 +1,85 @@
+#include "report/report_progress.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QProgressDialog>
+
+namespace quarrant {
+
+ReportProgress::ReportProgress(QWidget* parent, QString caption, QString verb, int64_t expectedRows)
+    : parent_(parent),
+      caption_(std::move(caption)),
+      verb_(std::move(verb)),
+      expected_(expectedRows) {
+  started_.start();
+}
+
+ReportProgress::~ReportProgress() {
+  delete dialog_;
+}
+
+void ReportProgress::ShowNow() {
+  showNow_ = true;
+  Show();
+  Refresh(0);
+}
+
+bool ReportProgress::Check(int64_t rows) {
+  sinceCheck_ = 0;
+  const qint64 now = started_.elapsed();
+  if (!dialog_ && now < kShowAfterMs) return !canceled_;
+  if (now - lastUpdate_ < kUpdateEveryMs && dialog_) return !canceled_;
+  lastUpdate_ = now;
+  if (!dialog_) Show();
+  Refresh(rows);
+  return !canceled_;
+}
+
+bool ReportProgress::Update(int64_t rows, int page) {
+  page_ = page;
+  const qint64 now = started_.elapsed();
+  if (!dialog_ && now < kShowAfterMs && !showNow_) return !canceled_;
+  if (dialog_ && now - lastUpdate_ < kUpdateEveryMs) return !canceled_;
+  lastUpdate_ = now;
+  if (!dialog_) Show();
+  Refresh(rows);
+  return !canceled_;
+}
+
+void ReportProgress::Show() {
+  if (dialog_) return;
+  dialog_ = new QProgressDialog(parent_);
+  dialog_->setObjectName(QStringLiteral("frm_progress"));
+  dialog_->setWindowTitle(caption_);
+  dialog_->setCancelButtonText(QStringLiteral("Cancel"));
+  dialog_->setWindowModality(Qt::ApplicationModal);
+  dialog_->setAutoClose(false);
+  dialog_->setAutoReset(false);
+  dialog_->setMinimumDuration(0);
+  dialog_->setMinimumWidth(360);
+  if (expected_ > 0)
+    dialog_->setRange(0, 1000);
+  else
+    dialog_->setRange(0, 0);  // busy indicator: the total is unknown
+  dialog_->show();
+}
+
+void ReportProgress::Refresh(int64_t rows) {
+  if (!dialog_) return;
+  const QLocale locale;
+  QString text = verb_ + QLatin1Char(' ');
+  if (expected_ >= 0)
+    text += QStringLiteral("row %1 of %2")
+                .arg(locale.toString(static_cast<qlonglong>(rows)),
+                     locale.toString(static_cast<qlonglong>(expected_)));
+  else
+    text += QStringLiteral("row %1").arg(locale.toString(static_cast<qlonglong>(rows)));
+  if (page_ >= 0) text += QStringLiteral(", page %1").arg(page_ + 1);
+  dialog_->setLabelText(text);
+  if (expected_ > 0)
+    dialog_->setValue(static_cast<int>(std::min<int64_t>(1000, rows * 1000 / expected_)));
+  QCoreApplication::processEvents();
+  if (dialog_->wasCanceled()) canceled_ = true;
+}
+
+}  // namespace quarrant
