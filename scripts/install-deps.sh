@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation2
   xvfb xauth poppler-utils
+  openbox libx11-dev libxtst-dev
 )
 
 missing=()
