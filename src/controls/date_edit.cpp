@@ -36,6 +36,7 @@ DateEdit::DateEdit(QWidget* parent) : QLineEdit(parent) {
       addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
   dropDown->setToolTip(tr("Calendar"));
   connect(dropDown, &QAction::triggered, this, &DateEdit::showCalendar);
+  connect(this, &QLineEdit::textEdited, this, [this] { typed_ = true; });
   showDate();
 }
 
@@ -58,6 +59,7 @@ void DateEdit::setDateValue(double value) {
 }
 
 void DateEdit::showDate() {
+  typed_ = false;
   const CalendarDate date = CalendarDateOf(value_);
   if (editing_) {
     setText(QStringLiteral("%1/%2/%3")
@@ -77,7 +79,8 @@ void DateEdit::setEditing(bool editing) {
 }
 
 void DateEdit::commitTyped() {
-  if (!editing_) return;
+  if (!editing_ || !typed_) return;
+  typed_ = false;
   static const QRegularExpression complete(QStringLiteral("^(\\d{4})/(\\d{2})/(\\d{2})$"));
   const QRegularExpressionMatch match = complete.match(displayText());
   const int year = match.hasMatch() ? match.captured(1).toInt() : 0;

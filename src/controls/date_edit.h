@@ -54,6 +54,7 @@ class DateEdit : public QLineEdit {
 
   double value_ = 0;
   bool editing_ = false;
+  bool typed_ = false;  // the user has typed since the held date was last shown
   QFrame* popup_ = nullptr;
   QCalendarWidget* calendar_ = nullptr;
 };

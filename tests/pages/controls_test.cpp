@@ -203,6 +203,7 @@ class DateEditTest : public testing::Test {
     host_->focusControl();
     edit_->selectAll();
     QTest::keyClicks(edit_, QString::fromUtf8(keys));
+    host_->focusOther();  // the typed date counts once the field is left
   }
   DateEdit* edit_ = nullptr;
   std::optional<Host> host_;
