@@ -12,6 +12,7 @@ packages=(
   fonts-liberation2
   xvfb xauth poppler-utils
   librsvg2-bin desktop-file-utils appstream man-db groff-base dpkg-dev lintian openbox xdotool scrot x11-utils
+  libx11-dev libxtst-dev
 )
 
 missing=()

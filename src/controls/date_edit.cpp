@@ -36,7 +36,7 @@ DateEdit::DateEdit(QWidget* parent) : QLineEdit(parent) {
       addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
   dropDown->setToolTip(tr("Calendar"));
   connect(dropDown, &QAction::triggered, this, &DateEdit::showCalendar);
-  connect(this, &QLineEdit::textEdited, this, &DateEdit::onTextEdited);
+  connect(this, &QLineEdit::textEdited, this, [this] { typed_ = true; });
   showDate();
 }
 
@@ -59,6 +59,7 @@ void DateEdit::setDateValue(double value) {
 }
 
 void DateEdit::showDate() {
+  typed_ = false;
   const CalendarDate date = CalendarDateOf(value_);
   if (editing_) {
     setText(QStringLiteral("%1/%2/%3")
@@ -77,15 +78,19 @@ void DateEdit::setEditing(bool editing) {
   showDate();
 }
 
-void DateEdit::onTextEdited(const QString&) {
-  if (!editing_) return;
+void DateEdit::commitTyped() {
+  if (!editing_ || !typed_) return;
+  typed_ = false;
   static const QRegularExpression complete(QStringLiteral("^(\\d{4})/(\\d{2})/(\\d{2})$"));
   const QRegularExpressionMatch match = complete.match(displayText());
-  if (!match.hasMatch()) return;  // not all digits typed yet: the value stays
-  const int year = match.captured(1).toInt();
-  const int month = match.captured(2).toInt();
-  const int day = match.captured(3).toInt();
-  if (!IsValidCalendarDate(year, month, day)) return;
+  const int year = match.hasMatch() ? match.captured(1).toInt() : 0;
+  const int month = match.hasMatch() ? match.captured(2).toInt() : 0;
+  const int day = match.hasMatch() ? match.captured(3).toInt() : 0;
+  if (!IsValidCalendarDate(year, month, day)) {
+    // Not a whole valid date: the field goes back to the date it held before the typing.
+    showDate();
+    return;
+  }
   const double typed = DateValueOf(year, month, day);
   if (typed == value_) return;
   value_ = typed;
@@ -141,7 +146,10 @@ void DateEdit::focusInEvent(QFocusEvent* event) {
 void DateEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   // The drop-down calendar takes the focus only while it is open.
-  if (event->reason() != Qt::PopupFocusReason) setEditing(false);
+  if (event->reason() != Qt::PopupFocusReason) {
+    commitTyped();
+    setEditing(false);
+  }
 }
 
 void DateEdit::keyPressEvent(QKeyEvent* event) {
@@ -150,6 +158,7 @@ void DateEdit::keyPressEvent(QKeyEvent* event) {
     showCalendar();
     return;
   }
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) commitTyped();
   if (!editing_ && !isReadOnly() && !event->text().isEmpty()) {
     // Keys reaching the field before it had the focus still go through the mask.
     setEditing(true);

@@ -20,7 +20,8 @@ class DateEdit : public QLineEdit {
   explicit DateEdit(QWidget* parent = nullptr);
 
   // The value held: a date typed or picked is a whole date; a value set by the program keeps
-  // its time of day, of which only the date is shown.
+  // its time of day, of which only the date is shown. A typed date is taken when the user
+  // leaves the field or presses Enter, and only when it is a whole valid date.
   double dateValue() const { return value_; }
   // Values outside the years 1 to 9999, which no date field can show, are taken to the
   // nearer end of that range.
@@ -44,13 +45,16 @@ class DateEdit : public QLineEdit {
   void changeEvent(QEvent* event) override;
 
  private:
-  void onTextEdited(const QString& text);
+  // Takes the typed text as the new date when it is a whole valid date; otherwise shows the
+  // date held before the typing again.
+  void commitTyped();
   void setEditing(bool editing);
   void showDate();
   void pickDate(int year, int month, int day);
 
   double value_ = 0;
   bool editing_ = false;
+  bool typed_ = false;  // the user has typed since the held date was last shown
   QFrame* popup_ = nullptr;
   QCalendarWidget* calendar_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "controls/plain_text.h"
 #include "engine/number_format.h"
 #include "support/regional.h"
 
@@ -23,6 +24,28 @@ std::optional<std::string> TrimmedAscii(const QString& text) {
     if (c.unicode() >= 128) return std::nullopt;
   return trimmed.toStdString();
 }
+
+// The keystroke filter: digits, one separator and a leading minus, at most the allowed
+// integer digits, and a number whose nearest double still has no more integer digits than
+// that (a double takes 999999999999999.9999 up to 10^15). Control characters are dropped.
+class NumberValidator : public QRegularExpressionValidator {
+ public:
+  NumberValidator(const QRegularExpression& pattern, char separator, QObject* parent)
+      : QRegularExpressionValidator(pattern, parent), separator_(separator) {}
+
+  State validate(QString& input, int& pos) const override {
+    DropControlCharacters(input, &pos);
+    const State state = QRegularExpressionValidator::validate(input, pos);
+    if (state == Invalid) return Invalid;
+    const std::optional<double> number = ParseDecimal(input, separator_);
+    if (number && std::fabs(*number) >= kIntegerLimit) return Invalid;
+    return state;
+  }
+
+ private:
+  static constexpr double kIntegerLimit = 1e15;  // 10^kMaxIntegerDigits
+  char separator_;
+};
 
 }  // namespace
 
@@ -93,7 +116,8 @@ void NumericEdit::updateValidator() {
     pattern += QStringLiteral("(%1\\d{0,%2})?")
                    .arg(QRegularExpression::escape(QString(QLatin1Char(separator()))))
                    .arg(decimals_);
-  auto* validator = new QRegularExpressionValidator(QRegularExpression(pattern), this);
+  static_assert(kMaxIntegerDigits == 15, "the validator's limit is 10^15");
+  auto* validator = new NumberValidator(QRegularExpression(pattern), separator(), this);
   QValidator* old = const_cast<QValidator*>(this->validator());
   setValidator(validator);
   delete old;

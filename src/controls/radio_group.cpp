@@ -12,6 +12,7 @@ RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent), group_(new QButtonG
   group_->setExclusive(true);
   connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (!checked) return;
+    updateTabStop();
     const int index = itemIndex();
     if (index != lastIndex_) {
       lastIndex_ = index;
@@ -45,6 +46,7 @@ void RadioGroup::setItems(const QStringList& items) {
     button->show();
   }
   lastIndex_ = -1;
+  updateTabStop();
   if (hadSelection) emit itemIndexChanged(-1);
   arrangeButtons();
 }
@@ -74,7 +76,16 @@ void RadioGroup::setItemIndex(int index) {
   for (QRadioButton* button : buttons_) button->setChecked(false);
   group_->setExclusive(true);
   lastIndex_ = -1;
+  updateTabStop();
   emit itemIndexChanged(-1);
+}
+
+// The group is one stop of the Tab key, at its selected item (the first when none is
+// selected); the arrow keys move between the items. The other items still take a click.
+void RadioGroup::updateTabStop() {
+  const int stop = qMax(itemIndex(), 0);
+  for (int i = 0; i < count(); ++i)
+    buttons_.at(i)->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void RadioGroup::resizeEvent(QResizeEvent* event) {

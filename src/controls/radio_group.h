@@ -36,6 +36,7 @@ class RadioGroup : public QGroupBox {
 
  private:
   void arrangeButtons();
+  void updateTabStop();
 
   QButtonGroup* group_;
   QList<QRadioButton*> buttons_;

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "controls/plain_text.h"
+
 namespace quarrant {
 
 SpinEdit::SpinEdit(QWidget* parent) : QSpinBox(parent) {
@@ -10,7 +12,8 @@ SpinEdit::SpinEdit(QWidget* parent) : QSpinBox(parent) {
 }
 
 QValidator::State SpinEdit::validate(QString& input, int& pos) const {
-  static const QRegularExpression wholeNumber(QStringLiteral("^\\s*([-+]?)(\\d+)\\s*$"));
+  static const QRegularExpression wholeNumber(QStringLiteral("^ *([-+]?)(\\d+) *$"));
+  DropControlCharacters(input, &pos);
   const QString trimmed = input.trimmed();
   if (trimmed.isEmpty() || trimmed == QLatin1String("-") || trimmed == QLatin1String("+"))
     return QValidator::Intermediate;

@@ -156,4 +156,18 @@ DaySpanParts SplitDaySpan(int32_t days) {
   return parts;
 }
 
+double AddDays(double dateValue, int32_t days) {
+  const double day = std::trunc(dateValue);
+  const double timeOfDay = std::fabs(dateValue - day);
+  const double moved = day + static_cast<double>(days);
+  return moved < 0 ? moved - timeOfDay : moved + timeOfDay;
+}
+
+int32_t DaysBetween(double from, double to) {
+  const double span = std::trunc(to) - std::trunc(from);
+  if (!(std::fabs(span) <= static_cast<double>(kLastDay - kFirstDay)))
+    throw EInvalidArgument("DaysBetween");
+  return static_cast<int32_t>(span);
+}
+
 }  // namespace quarrant

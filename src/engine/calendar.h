@@ -32,4 +32,10 @@ int32_t MonthLength(double dateValue);
 bool DateInLeapYear(double dateValue);
 DaySpanParts SplitDaySpan(int32_t days);
 
+// Date arithmetic on whole days: the date moved by a number of days, its time of day kept,
+// and the whole days from one date to another (positive when `to` is later). Both work on the
+// day of each value, so a time of day never shifts a result across midnight or 1899-12-30.
+double AddDays(double dateValue, int32_t days);
+int32_t DaysBetween(double from, double to);
+
 }  // namespace quarrant

@@ -20,6 +20,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "controls/plain_text.h"
 #include "controls/table_copy.h"
 #include "engine/amortization.h"
 #include "engine/number_format.h"
@@ -268,6 +269,7 @@ void Tfrm_Amortization::BuildInputs() {
     palette.setColor(QPalette::Text, Qt::black);
     e->setPalette(palette);
     e->setTextMargins(0, 0, 0, 0);
+    e->setValidator(new PlainTextValidator(e));  // no control characters, typed or pasted
     return e;
   };
   auto combo = [this](const char* name, int x, int y, int w, int h, const QStringList& items,

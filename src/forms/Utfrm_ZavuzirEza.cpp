@@ -14,6 +14,8 @@
 #include <exception>
 
 #include "controls/page_control.h"
+#include "controls/plain_text.h"
+#include "controls/push_button.h"
 #include "controls/radio_group.h"
 #include "engine/amortization.h"
 #include "engine/checked_math.h"
@@ -154,10 +156,10 @@ void Tfrm_ZavuzirEza::FormCreate() {
 
 QPushButton* Tfrm_ZavuzirEza::MakeButton(QWidget* parent, const char* name, const QString& caption,
                                          const QRect& bounds) {
-  auto* button = new QPushButton(caption, parent);
+  // Return and Space press the focused button; none is the window's default button.
+  auto* button = new PushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(bounds);
-  button->setAutoDefault(false);
   return button;
 }
 
@@ -227,16 +229,17 @@ void Tfrm_ZavuzirEza::ChainTabOrder() {
 void Tfrm_ZavuzirEza::RegisterValueField(QLineEdit* field) {
   if (valueFields_.contains(field)) return;
   valueFields_.append(field);
+  field->setValidator(new PlainTextValidator(field));  // no control characters, typed or pasted
   field->installEventFilter(this);
   connect(field, &QLineEdit::textChanged, this,
           [this, field] { Guarded([this, field] { OnEditChange(field); }); });
 }
 
 bool Tfrm_ZavuzirEza::eventFilter(QObject* watched, QEvent* event) {
-  // The focus entering a field from another control; the window merely becoming active
-  // again (after a message box, say) is not a field being entered.
+  // The focus entering a field, however it came: by Tab, by a click, or with the window as it
+  // becomes active (the click that activates the window gives the field its only focus-in).
+  // A closing pop-up (a context menu) merely hands the focus back.
   if (event->type() == QEvent::FocusIn &&
-      static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (field != nullptr && valueFields_.contains(field))

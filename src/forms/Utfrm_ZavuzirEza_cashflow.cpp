@@ -169,6 +169,9 @@ void Tfrm_ZavuzirEza::sb_DeleteClick() {
   CashFlowListModel* groups = GroupsOf(lv_cashfllow);
   groups->remove(row);
   groups->renumberAll();  // groups are always numbered 1 to n
+  // The view would move the selection on to the next row; a second Delete or a Replace must
+  // not act on a row the user never picked.
+  lv_cashfllow->selectionModel()->clear();
 }
 
 void Tfrm_ZavuzirEza::lv_cashfllowClick() {

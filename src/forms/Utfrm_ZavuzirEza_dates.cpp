@@ -137,25 +137,22 @@ void Tfrm_ZavuzirEza::sb_dateClick() {
 
 void Tfrm_ZavuzirEza::sb_bdateClick() {
   const double days = std::trunc(ne_bd->value());
-  // The ending date's time of day carries over.
-  const double beginning = de_end->dateValue() - days;
-  if (!DateInRange(*this, beginning)) return;
-  de_begin->setDateValue(beginning);
+  if (!DateInRange(*this, std::trunc(de_end->dateValue()) - days)) return;
+  // The day moves by exactly that many days; the ending date's time of day carries over.
+  de_begin->setDateValue(AddDays(de_end->dateValue(), -static_cast<int32_t>(days)));
   ShowBreakdown(ed_bty, ed_btm, ed_btd, static_cast<int32_t>(days));
 }
 
 void Tfrm_ZavuzirEza::sb_edateClick() {
   const double days = std::trunc(ne_bd->value());
-  const double ending = de_begin->dateValue() + days;
-  if (!DateInRange(*this, ending)) return;
-  de_end->setDateValue(ending);
+  if (!DateInRange(*this, std::trunc(de_begin->dateValue()) + days)) return;
+  de_end->setDateValue(AddDays(de_begin->dateValue(), static_cast<int32_t>(days)));
   ShowBreakdown(ed_bty, ed_btm, ed_btd, static_cast<int32_t>(days));
 }
 
 void Tfrm_ZavuzirEza::sb_dbdateClick() {
-  // With a fraction when just one of the two dates still has its time of day from the start;
-  // the field shows the count rounded, the breakdown takes it truncated.
-  ne_bd->setValue(de_end->dateValue() - de_begin->dateValue());
+  // Whole days from one date to the other, whatever time of day either still carries.
+  ne_bd->setValue(DaysBetween(de_begin->dateValue(), de_end->dateValue()));
   ShowBreakdown(ed_bty, ed_btm, ed_btd, static_cast<int32_t>(std::trunc(ne_bd->value())));
 }
 

@@ -219,5 +219,51 @@ TEST(CalendarTest, SplitDaySpan) {
   }
 }
 
+// Moving a date by n days moves its day by exactly n and keeps its time of day; the days
+// between two dates are whole days. Both hold on either side of 1899-12-30 (value 0).
+TEST(CalendarTest, DateArithmeticAcrossDayZero) {
+  struct Case {
+    const char* name;
+    chr::sys_days from;
+    double timeOfDay;
+    int32_t days;  // the move, negative for back
+    chr::sys_days to;
+  };
+  using chr::August;
+  using chr::December;
+  using chr::January;
+  const Case cases[] = {
+      {"forward after day zero", chr::year{2024} / chr::February / 20, 0, 10,
+       chr::year{2024} / chr::March / 1},
+      {"back across day zero", chr::year{2026} / December / 9, 0, -46500,
+       chr::year{1899} / August / 17},
+      {"back across day zero, afternoon", chr::year{2026} / December / 9, 0.6, -46500,
+       chr::year{1899} / August / 17},
+      {"back onto day zero, morning", chr::year{1900} / January / 1, 0.25, -2,
+       chr::year{1899} / December / 30},
+      {"back one past day zero", chr::year{1899} / December / 30, 0.25, -1,
+       chr::year{1899} / December / 29},
+      {"forward across day zero", chr::year{1899} / December / 29, 0.75, 3,
+       chr::year{1900} / January / 1},
+      {"before day zero", chr::year{1800} / January / 1, 0.5, -1, chr::year{1799} / December / 31},
+      {"no move", chr::year{1899} / December / 29, 0.25, 0, chr::year{1899} / December / 29},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const double from = WithTimeOfDay(ValueOf(c.from), c.timeOfDay);
+    const double to = WithTimeOfDay(ValueOf(c.to), c.timeOfDay);
+    const int32_t n = c.days;
+    // The day exactly; the time of day to well under a millisecond (it was a fraction of a
+    // larger number before the move).
+    EXPECT_EQ(std::trunc(AddDays(from, n)), std::trunc(to));
+    EXPECT_NEAR(AddDays(from, n), to, 1e-9);
+    EXPECT_EQ(DaysBetween(from, to), n);
+    EXPECT_EQ(DaysBetween(to, from), -n);
+    // Whole days only, whatever time of day either date carries.
+    EXPECT_EQ(DaysBetween(ValueOf(c.from), to), n);
+    EXPECT_EQ(DaysBetween(from, ValueOf(c.to)), n);
+  }
+}
+
 }  // namespace
 }  // namespace quarrant

@@ -1,6 +1,10 @@
 // Value fields: the live preview, the placeholder text, reading a field (EvaluateText) and
 // writing a result (FormatValue) through the decimal places selector.
+#include <QAbstractSpinBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFocusEvent>
+#include <string_view>
 
 #include "support/print_case.h"
 #include "support/window_fixture.h"
@@ -64,6 +68,63 @@ TEST_F(WindowTest, FocusClearsThePlaceholderAndPreviewsZero) {
   find<QLineEdit>("ed_PV")->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(text("se_expv"), QStringLiteral("7.00"));
   EXPECT_TRUE(messages_.shown().empty());
+}
+
+// The focus reaches a field in many ways; only a closing pop-up (a context menu) merely hands
+// it back. A click into an inactive window brings the window's activation as the field's
+// only focus-in.
+TEST_F(WindowTest, EveryWayOfEnteringAFieldClearsThePlaceholder) {
+  const struct {
+    Qt::FocusReason reason;
+    bool clears;
+  } cases[] = {{Qt::MouseFocusReason, true},    {Qt::TabFocusReason, true},
+               {Qt::BacktabFocusReason, true},  {Qt::ActiveWindowFocusReason, true},
+               {Qt::ShortcutFocusReason, true}, {Qt::OtherFocusReason, true},
+               {Qt::PopupFocusReason, false}};
+  auto* field = find<QLineEdit>("Ed_N");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.reason));
+    field->setText(Tfrm_ZavuzirEza::PlaceholderText());
+    QFocusEvent focusIn(QEvent::FocusIn, c.reason);
+    QApplication::sendEvent(field, &focusIn);
+    EXPECT_EQ(field->text().isEmpty(), c.clears);
+  }
+}
+
+// Control characters never enter a field, whether typed, inserted or pasted: value fields,
+// numeric and spin edits alike.
+TEST_F(WindowTest, FieldsDropControlCharacters) {
+  using namespace std::literals;
+  const struct {
+    const char* page;
+    const char* field;
+    std::u16string_view pasted;  // may hold NUL
+    const char* expected;
+  } cases[] = {
+      {"ts_tvm", "ed_PV", u"12\n3\r\t4"sv, "1234"},
+      {"ts_tvm", "ed_I", u"1\u00002"sv, "12"},
+      {"ts_irc", "ed_NAR", u"\u001b5\u2028"sv, "5"},
+      {"ts_Depreciation", "ed_cb", u"7\u0085 8\u007f"sv, "7 8"},
+      {"ts_CashFlow", "se_amount", u"12\n"sv, "12"},
+      {"ts_CashFlow", "se_diarate", u"\u00003.5"sv, "3.5"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.field);
+    showPage(c.page);
+    auto* field = find<QLineEdit>(c.field);
+    field->setFocus(Qt::TabFocusReason);
+    field->selectAll();
+    QApplication::clipboard()->setText(
+        QString::fromUtf16(c.pasted.data(), static_cast<qsizetype>(c.pasted.size())));
+    field->paste();
+    EXPECT_EQ(field->text(), QString::fromLatin1(c.expected));
+  }
+  auto* times = find<QAbstractSpinBox>("se_Times");
+  times->setFocus(Qt::TabFocusReason);
+  times->selectAll();
+  QApplication::clipboard()->setText(QStringLiteral("5\r\n"));
+  times->findChild<QLineEdit*>()->paste();
+  EXPECT_EQ(times->text(), QStringLiteral("5"));
 }
 
 TEST_F(WindowTest, ChangingTheSelectorReformatsNothing) {

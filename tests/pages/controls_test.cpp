@@ -127,18 +127,28 @@ TEST_P(NumericEditTypingTest, FiltersKeysAndFormatsOnLeaving) {
 using K = NumericEdit::Kind;
 INSTANTIATE_TEST_SUITE_P(
     Keys, NumericEditTypingTest,
-    testing::Values(TypingCase{"Decimal", K::Float, "12.5", "12.5", 12.5, "12.5000"},
-                    TypingCase{"LettersDropped", K::Float, "1a2b.3", "12.3", 12.3, "12.3000"},
-                    TypingCase{"SecondSeparatorDropped", K::Float, "1.2.3", "1.23", 1.23, "1.2300"},
-                    TypingCase{"MinusOnlyInFront", K::Float, "-5-", "-5", -5, "-5.0000"},
-                    TypingCase{"FifthDecimalDropped", K::Float, "1.23456", "1.2345", 1.2345,
-                               "1.2345"},
-                    TypingCase{"EmptyReadsZero", K::Float, "", "", 0, "0.0000"},
-                    TypingCase{"LoneMinusReadsZero", K::Float, "-", "-", 0, "0.0000"},
-                    TypingCase{"IntegerWhole", K::Integer, "-42", "-42", -42, "-42"},
-                    TypingCase{"IntegerNoSeparator", K::Integer, "4.5", "45", 45, "45"},
-                    TypingCase{"DigitCountLimited", K::Integer, "12345678901234567",
-                               "123456789012345", 123456789012345.0, "123456789012345"}),
+    testing::Values(
+        TypingCase{"Decimal", K::Float, "12.5", "12.5", 12.5, "12.5000"},
+        TypingCase{"LettersDropped", K::Float, "1a2b.3", "12.3", 12.3, "12.3000"},
+        TypingCase{"SecondSeparatorDropped", K::Float, "1.2.3", "1.23", 1.23, "1.2300"},
+        TypingCase{"MinusOnlyInFront", K::Float, "-5-", "-5", -5, "-5.0000"},
+        TypingCase{"FifthDecimalDropped", K::Float, "1.23456", "1.2345", 1.2345, "1.2345"},
+        TypingCase{"EmptyReadsZero", K::Float, "", "", 0, "0.0000"},
+        TypingCase{"LoneMinusReadsZero", K::Float, "-", "-", 0, "0.0000"},
+        TypingCase{"IntegerWhole", K::Integer, "-42", "-42", -42, "-42"},
+        // Fifteen integer digits at most, in the value kept too: a double takes
+        // 999999999999999.99 up to 10^15, so those keystrokes are refused.
+        TypingCase{"SixteenthDigitRefused", K::Float, "9999999999999999", "999999999999999",
+                   999999999999999, "999999999999999.0000"},
+        TypingCase{"DecimalsThatRoundToSixteenDigitsRefused", K::Float, "999999999999999.9999",
+                   "999999999999999.9", 999999999999999.9, "999999999999999.8750"},
+        TypingCase{"NegativeLimit", K::Float, "-999999999999999.99", "-999999999999999.9",
+                   -999999999999999.9, "-999999999999999.8750"},
+        TypingCase{"IntegerLimit", K::Integer, "-12345678901234567", "-123456789012345",
+                   -123456789012345, "-123456789012345"},
+        TypingCase{"IntegerNoSeparator", K::Integer, "4.5", "45", 45, "45"},
+        TypingCase{"DigitCountLimited", K::Integer, "12345678901234567", "123456789012345",
+                   123456789012345.0, "123456789012345"}),
     [](const testing::TestParamInfo<TypingCase>& info) { return std::string(info.param.name); });
 
 TEST(NumericEditTest, IntegerKindShowsRoundedProgramValueButKeepsIt) {
@@ -206,6 +216,7 @@ class DateEditTest : public testing::Test {
     host_->focusControl();
     edit_->selectAll();
     QTest::keyClicks(edit_, QString::fromUtf8(keys));
+    host_->focusOther();  // the typed date counts once the field is left
   }
   DateEdit* edit_ = nullptr;
   std::optional<Host> host_;

@@ -153,15 +153,15 @@ TEST_F(DatePageTest, RightAfterStartTheDaysBetweenAreZero) {
   EXPECT_EQ(breakdown(), (QStringList{"0", "0", "0"}));
 }
 
-TEST_F(DatePageTest, TimeOfDayLeftInOneDateShowsRoundedButBreakdownTruncates) {
+TEST_F(DatePageTest, TimeOfDayLeftInOneDateStillCountsWholeDays) {
   showInner("ts_twodate");
   // As at window creation in the afternoon: the ending date still carries its time of day.
   const double today = DateValueOf(2025, 6, 15);
   find<DateEdit>("de_end")->setDateValue(today + 0.6);
   typeDate("de_begin", 2025, 4, 16);  // 60 days before
   click("sb_dbdate");
-  EXPECT_EQ(text("ne_bd"), QStringLiteral("61"));
-  EXPECT_NEAR(find<NumericEdit>("ne_bd")->value(), 60.6, 1e-9);
+  EXPECT_EQ(text("ne_bd"), QStringLiteral("60"));
+  EXPECT_EQ(find<NumericEdit>("ne_bd")->value(), 60);
   EXPECT_EQ(breakdown(), (QStringList{"0", "2", "0"}));
 }
 
@@ -177,7 +177,7 @@ TEST_F(DatePageTest, AProgramSetDayCountIsTruncatedForTheNextMove) {
   showInner("ts_twodate");
   find<DateEdit>("de_end")->setDateValue(DateValueOf(2024, 1, 10) + 0.75);
   typeDate("de_begin", 2024, 1, 1);
-  click("sb_dbdate");  // 9.75: shows 10, keeps 9.75
+  find<NumericEdit>("ne_bd")->setValue(9.75);  // shows 10, keeps 9.75
   EXPECT_EQ(text("ne_bd"), QStringLiteral("10"));
   click("sb_edate");  // moves by 9, not 10
   EXPECT_DOUBLE_EQ(dateOf("de_end"), DateValueOf(2024, 1, 10));

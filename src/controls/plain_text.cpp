@@ -1,0 +1,35 @@
+#include "controls/plain_text.h"
+
+namespace quarrant {
+
+bool IsControlCharacter(QChar c) {
+  switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void DropControlCharacters(QString& text, int* cursor) {
+  qsizetype kept = 0;
+  int removedBeforeCursor = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (IsControlCharacter(text.at(i))) {
+      if (cursor != nullptr && i < *cursor) ++removedBeforeCursor;
+      continue;
+    }
+    text[kept++] = text.at(i);
+  }
+  text.truncate(kept);
+  if (cursor != nullptr) *cursor -= removedBeforeCursor;
+}
+
+QValidator::State PlainTextValidator::validate(QString& input, int& pos) const {
+  DropControlCharacters(input, &pos);
+  return Acceptable;
+}
+
+}  // namespace quarrant

@@ -1,0 +1,55 @@
+#pragma once
+// A private X display for the real-input tests: an Xvfb server on a free display number with
+// the openbox window manager on it, started and stopped by the test program itself. Input goes
+// through the server's XTEST extension on a connection of its own, as a person's would.
+#include <sys/types.h>
+#include <string>
+
+struct _XDisplay;
+
+namespace quarrant::realinput {
+
+class XSession {
+ public:
+  XSession() = default;
+  XSession(const XSession&) = delete;
+  XSession& operator=(const XSession&) = delete;
+  ~XSession() { Stop(); }
+
+  // Starts the server and the window manager and waits until both serve; on failure the
+  // reason is in `error` and nothing is left running.
+  bool Start(std::string& error);
+  void Stop();
+  // ":N", the display the server listens on.
+  const std::string& display() const { return display_; }
+
+ private:
+  pid_t server_ = -1;
+  pid_t windowManager_ = -1;
+  std::string display_;
+};
+
+// Keyboard and mouse through XTEST on the display named by DISPLAY. Every call returns once
+// the server has taken the events; the caller then waits for their effect in the program.
+class XInput {
+ public:
+  XInput();
+  ~XInput();
+  XInput(const XInput&) = delete;
+  XInput& operator=(const XInput&) = delete;
+
+  bool ok() const { return display_ != nullptr; }
+  void Click(int x, int y);  // the left button, at a point of the screen
+  // One key by its X name ("Return", "Tab", "Home", "a"), optionally with Control held.
+  void Key(const char* keyName, bool control = false);
+  // Types plain ASCII text, holding Shift where a character needs it.
+  void Type(const std::string& text);
+
+ private:
+  void Press(unsigned keycode, bool down);
+  void Sync();
+
+  ::_XDisplay* display_ = nullptr;
+};
+
+}  // namespace quarrant::realinput
