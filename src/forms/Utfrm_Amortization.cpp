@@ -21,6 +21,7 @@
 #include <string>
 
 #include "controls/plain_text.h"
+#include "controls/push_button.h"
 #include "controls/table_copy.h"
 #include "engine/amortization.h"
 #include "engine/number_format.h"
@@ -294,10 +295,10 @@ void Tfrm_Amortization::BuildInputs() {
   lb_pt = label("lb_pt", "Payment time:", 226, 87);
   cb_pt = combo("cb_pt", 296, 84, 120, 20,
                 {QStringLiteral("Beginning of period"), QStringLiteral("End of period")}, 1);
-  sb_Calc = new QPushButton(QStringLiteral("&Calculate"), pn_inputs);
+  // Pressed by Return as well as Space when it has the focus, like the main window's buttons.
+  sb_Calc = new PushButton(QStringLiteral("&Calculate"), pn_inputs);
   sb_Calc->setObjectName(QStringLiteral("sb_Calc"));
   sb_Calc->setGeometry(434, 36, 121, 61);
-  sb_Calc->setAutoDefault(false);
   lb_pmtf = label("lb_pmtf", "Payment frequency:", 16, 87);
   cb_pmtf = combo("cb_pmtf", 114, 84, 100, 20, PaymentFrequencyItems(), 0);
   QWidget* order[] = {sb_saveas, sb_print, sb_preview, sb_close, se_NPer, se_i,

@@ -148,6 +148,9 @@ class Tfrm_ZavuzirEza : public QDialog {
   void BuildDepreciationPage(QWidget* page);
   void BuildCashFlowPage(QWidget* page);
   void BuildDatePage(QWidget* page);
+  // The date page's two sub-pages, their date fields starting at now.
+  void BuildOneDatePage(QWidget* page, double now);
+  void BuildTwoDatesPage(QWidget* page, double now);
   void BuildSharedStrip();
   // Gives every control without a font of its own the window's font.
   void ApplyFonts();

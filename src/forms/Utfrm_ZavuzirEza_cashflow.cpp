@@ -71,29 +71,32 @@ void ShowMeasure(const Tfrm_ZavuzirEza& window, QLineEdit* box, Measure&& measur
 
 }  // namespace
 
+namespace {
+
+// A numeric edit of four decimals that steps by 1 and starts at 0.
+NumericEdit* MakeFourDecimalEdit(QWidget* page, const char* name, const QRect& bounds) {
+  auto* edit = new NumericEdit(page);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setDecimals(4);
+  edit->setStep(1);
+  edit->setGeometry(bounds);
+  edit->setText(QStringLiteral("0"));
+  return edit;
+}
+
+}  // namespace
+
 void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
-  QLabel* rateLabel = MakeLabel(page, QStringLiteral("Discount Rate(%):"), 23, 10);
-  se_diarate = new NumericEdit(page);
-  se_diarate->setObjectName(QStringLiteral("se_diarate"));
-  se_diarate->setDecimals(4);
-  se_diarate->setStep(1);
-  se_diarate->setGeometry(112, 8, 161, 18);
-  se_diarate->setText(QStringLiteral("0"));
-  KeepLabelBefore(rateLabel, se_diarate);
+  se_diarate = MakeFourDecimalEdit(page, "se_diarate", {112, 8, 161, 18});
+  KeepLabelBefore(MakeLabel(page, QStringLiteral("Discount Rate(%):"), 23, 10), se_diarate);
 
   sb_Insert = MakeButton(page, "sb_Insert", QStringLiteral("Insert"), {24, 32, 75, 25});
   sb_Replace = MakeButton(page, "sb_Replace", QStringLiteral("Replace"), {104, 32, 75, 25});
   sb_Delete = MakeButton(page, "sb_Delete", QStringLiteral("Delete"), {184, 32, 75, 25});
   sb_clearcashf = MakeButton(page, "sb_clearcashf", QStringLiteral("C&lear"), {263, 32, 75, 25});
 
-  QLabel* amountLabel = MakeLabel(page, QStringLiteral("Amount:"), 14, 63);
-  se_amount = new NumericEdit(page);
-  se_amount->setObjectName(QStringLiteral("se_amount"));
-  se_amount->setDecimals(4);
-  se_amount->setStep(1);
-  se_amount->setGeometry(56, 61, 161, 18);
-  se_amount->setText(QStringLiteral("0"));
-  KeepLabelBefore(amountLabel, se_amount);
+  se_amount = MakeFourDecimalEdit(page, "se_amount", {56, 61, 161, 18});
+  KeepLabelBefore(MakeLabel(page, QStringLiteral("Amount:"), 14, 63), se_amount);
 
   QLabel* timesLabel = MakeLabel(page, QStringLiteral("Times:"), 222, 63);
   se_Times = new SpinEdit(page);

@@ -55,6 +55,16 @@ bool DateInRange(Tfrm_ZavuzirEza& window, double date) {
   return false;
 }
 
+// A date field holding the given date value (the current date and time of day at start; only
+// the date is shown).
+DateEdit* MakeDateEdit(QWidget* parent, double value, const char* name, const QRect& bounds) {
+  auto* edit = new DateEdit(parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setGeometry(bounds);
+  edit->setDateValue(value);
+  return edit;
+}
+
 }  // namespace
 
 void Tfrm_ZavuzirEza::BuildDatePage(QWidget* page) {
@@ -65,42 +75,46 @@ void Tfrm_ZavuzirEza::BuildDatePage(QWidget* page) {
   ts_twodate = pc_dates->addPage(QStringLiteral("ts_twodate"), QStringLiteral("Two Dates"));
 
   const double now = Now();
-  auto makeDateEdit = [now](QWidget* parent, const char* name, const QRect& bounds) {
-    auto* edit = new DateEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setGeometry(bounds);
-    edit->setDateValue(now);  // the current date and time of day; only the date is shown
-    return edit;
-  };
+  BuildOneDatePage(ts_OneDate, now);
+  BuildTwoDatesPage(ts_twodate, now);
+  pc_dates->setCurrentIndex(0);
 
-  // One Date
-  sb_date = MakeButton(ts_OneDate, "sb_date", QStringLiteral("Date"), {13, 24, 105, 19});
-  de_date = makeDateEdit(ts_OneDate, "de_date", {120, 24, 128, 18});
-  ed_doy = MakeEdit(ts_OneDate, "ed_doy", {120, 56, 121, 18}, true);
-  PlaceBefore(MakeLabel(ts_OneDate, QStringLiteral("Day of year:"), 0, 0), ed_doy);
-  ed_wofy = MakeEdit(ts_OneDate, "ed_wofy", {120, 80, 121, 18}, true);
-  PlaceBefore(MakeLabel(ts_OneDate, QStringLiteral("Week of year:"), 0, 0), ed_wofy);
-  ed_dinm = MakeEdit(ts_OneDate, "ed_dinm", {120, 104, 121, 18}, true);
-  PlaceBefore(MakeLabel(ts_OneDate, QStringLiteral("Days in month:"), 0, 0), ed_dinm);
-  ed_leapy = MakeEdit(ts_OneDate, "ed_leapy", {120, 128, 121, 18}, true);
-  PlaceBefore(MakeLabel(ts_OneDate, QStringLiteral("Leap year:"), 0, 0), ed_leapy);
+  ConnectClicks({
+      {sb_date, &Tfrm_ZavuzirEza::sb_dateClick},
+      {sb_bdate, &Tfrm_ZavuzirEza::sb_bdateClick},
+      {sb_edate, &Tfrm_ZavuzirEza::sb_edateClick},
+      {sb_dbdate, &Tfrm_ZavuzirEza::sb_dbdateClick},
+  });
+}
+
+void Tfrm_ZavuzirEza::BuildOneDatePage(QWidget* page, double now) {
+  sb_date = MakeButton(page, "sb_date", QStringLiteral("Date"), {13, 24, 105, 19});
+  de_date = MakeDateEdit(page, now, "de_date", {120, 24, 128, 18});
+  ed_doy = MakeEdit(page, "ed_doy", {120, 56, 121, 18}, true);
+  PlaceBefore(MakeLabel(page, QStringLiteral("Day of year:"), 0, 0), ed_doy);
+  ed_wofy = MakeEdit(page, "ed_wofy", {120, 80, 121, 18}, true);
+  PlaceBefore(MakeLabel(page, QStringLiteral("Week of year:"), 0, 0), ed_wofy);
+  ed_dinm = MakeEdit(page, "ed_dinm", {120, 104, 121, 18}, true);
+  PlaceBefore(MakeLabel(page, QStringLiteral("Days in month:"), 0, 0), ed_dinm);
+  ed_leapy = MakeEdit(page, "ed_leapy", {120, 128, 121, 18}, true);
+  PlaceBefore(MakeLabel(page, QStringLiteral("Leap year:"), 0, 0), ed_leapy);
   SetTabOrder({sb_date, de_date, ed_doy, ed_wofy, ed_dinm, ed_leapy});
+}
 
-  // Two Dates
-  sb_bdate =
-      MakeButton(ts_twodate, "sb_bdate", QStringLiteral("Beginning Date"), {13, 24, 115, 19});
-  de_begin = makeDateEdit(ts_twodate, "de_begin", {132, 24, 128, 18});
-  sb_edate = MakeButton(ts_twodate, "sb_edate", QStringLiteral("Ending Date"), {13, 48, 115, 19});
-  de_end = makeDateEdit(ts_twodate, "de_end", {132, 48, 128, 18});
+void Tfrm_ZavuzirEza::BuildTwoDatesPage(QWidget* page, double now) {
+  sb_bdate = MakeButton(page, "sb_bdate", QStringLiteral("Beginning Date"), {13, 24, 115, 19});
+  de_begin = MakeDateEdit(page, now, "de_begin", {132, 24, 128, 18});
+  sb_edate = MakeButton(page, "sb_edate", QStringLiteral("Ending Date"), {13, 48, 115, 19});
+  de_end = MakeDateEdit(page, now, "de_end", {132, 48, 128, 18});
   sb_dbdate =
-      MakeButton(ts_twodate, "sb_dbdate", QStringLiteral("Days Between Dates"), {13, 72, 115, 19});
-  ne_bd = new NumericEdit(ts_twodate);
+      MakeButton(page, "sb_dbdate", QStringLiteral("Days Between Dates"), {13, 72, 115, 19});
+  ne_bd = new NumericEdit(page);
   ne_bd->setObjectName(QStringLiteral("ne_bd"));
   ne_bd->setKind(NumericEdit::Kind::Integer);
   ne_bd->setGeometry(133, 71, 127, 18);
   ne_bd->setText(QStringLiteral("0"));
 
-  gb_between = new QGroupBox(QStringLiteral("Time between dates"), ts_twodate);
+  gb_between = new QGroupBox(QStringLiteral("Time between dates"), page);
   gb_between->setObjectName(QStringLiteral("gb_between"));
   gb_between->setGeometry(70, 104, 161, 113);
   const struct {
@@ -116,15 +130,6 @@ void Tfrm_ZavuzirEza::BuildDatePage(QWidget* page) {
     MakeLabel(gb_between, QString::fromLatin1(part.unit), 91, part.top + 2);
   }
   SetTabOrder({sb_bdate, de_begin, sb_edate, de_end, sb_dbdate, ed_bty, ed_btm, ed_btd, ne_bd});
-
-  pc_dates->setCurrentIndex(0);
-
-  ConnectClicks({
-      {sb_date, &Tfrm_ZavuzirEza::sb_dateClick},
-      {sb_bdate, &Tfrm_ZavuzirEza::sb_bdateClick},
-      {sb_edate, &Tfrm_ZavuzirEza::sb_edateClick},
-      {sb_dbdate, &Tfrm_ZavuzirEza::sb_dbdateClick},
-  });
 }
 
 void Tfrm_ZavuzirEza::sb_dateClick() {
