@@ -55,11 +55,17 @@ QString TabSeparatedRows(const QAbstractItemModel& model, const std::vector<int>
   }
   out += QLatin1Char('\n');
 
+  const auto* source = dynamic_cast<const RowTextSource*>(&model);
   bool reserved = false;
   for (const int row : rows) {
     if (row < 0 || row >= rowCount) continue;
     const qsizetype before = out.size();
-    AppendLine(out, model, row, columns);
+    if (source != nullptr) {
+      source->AppendRowTexts(row, out);
+      out += QLatin1Char('\n');
+    } else {
+      AppendLine(out, model, row, columns);
+    }
     if (!reserved) {
       // One allocation for the whole text, sized from the first row with some room to spare
       // for wider numbers further down.

@@ -9,6 +9,16 @@ class QTableView;
 
 namespace quarrant {
 
+// A model that can write a row's cell texts straight into text, which long lists use to copy
+// without handing out every cell as a separate value.
+class RowTextSource {
+ public:
+  virtual ~RowTextSource() = default;
+  // Appends the display texts of one row, cells separated by tabs, without a line end. The
+  // texts hold no tabs or line breaks.
+  virtual void AppendRowTexts(int row, QString& out) const = 0;
+};
+
 // The header line and the given rows of the model (display texts, every column), each line
 // ended by a line feed. Tabs and line breaks inside a text become spaces so that every value
 // stays one cell. Rows outside the model are skipped.

@@ -99,6 +99,17 @@ QString ScheduleListModel::Text(int row, int column) const {
   return QString::fromStdString(CellText(packed.period, packed.amounts, column, separator_));
 }
 
+void ScheduleListModel::AppendRowTexts(int row, QString& out) const {
+  if (row < 0 || row >= RowCount()) return;
+  const PackedRow& packed = (*rows_)[static_cast<size_t>(row)];
+  for (int column = 0; column < kColumns; ++column) {
+    if (column > 0) out += QLatin1Char('\t');
+    // The cell texts are digits, a sign and the separator: Latin-1 throughout.
+    const std::string text = CellText(packed.period, packed.amounts, column, separator_);
+    out += QLatin1StringView(text.data(), static_cast<qsizetype>(text.size()));
+  }
+}
+
 ScheduleListModel::Snapshot ScheduleListModel::TakeSnapshot() const {
   Snapshot snapshot;
   snapshot.rows_ = rows_;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/table_copy.h"
 #include "engine/amortization.h"
 #include "engine/cmpEvaluator.h"
 #include "engine/extended.h"
@@ -41,7 +42,7 @@ class Tfrm_report;
 // The rows are shared with snapshots: a snapshot keeps the rows as they stood when it was
 // taken (a new calculation starts a new set of rows), so the report reads a snapshot from any
 // thread without locks.
-class ScheduleListModel : public QAbstractTableModel {
+class ScheduleListModel : public QAbstractTableModel, public RowTextSource {
   Q_OBJECT
 
   static constexpr size_t kAmountBytes = 10;  // significant bytes of an 80-bit number
@@ -76,6 +77,7 @@ class ScheduleListModel : public QAbstractTableModel {
 
   int RowCount() const { return static_cast<int>(rows_->size()); }
   QString Text(int row, int column) const;
+  void AppendRowTexts(int row, QString& out) const override;
   Snapshot TakeSnapshot() const;
 
   // Empties the list; the texts of rows appended afterwards use this decimal separator.
