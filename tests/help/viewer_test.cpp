@@ -144,6 +144,27 @@ TEST(ParseContentsTest, ToleratesLooseSitemaps) {
   EXPECT_TRUE(entries[1].local.isEmpty());
 }
 
+TEST(ParseContentsTest, DeepNestingKeepsAShallowTree) {
+  // A damaged contents file nesting lists a hundred thousand deep once overflowed the stack
+  // when the tree was torn down or shown.
+  const int depth = 100000;
+  QString sitemap;
+  for (int i = 0; i < depth; ++i)
+    sitemap +=
+        QStringLiteral("<ul><object type=text/sitemap><param name=Name value=%1></object>").arg(i);
+  std::vector<ContentsEntry> entries = ParseContents(sitemap);
+  size_t levels = 0;
+  size_t count = 0;
+  for (const std::vector<ContentsEntry>* level = &entries; !level->empty();
+       level = &level->back().children) {
+    ++levels;
+    count += level->size();
+  }
+  EXPECT_EQ(levels, kMaxContentsDepth);
+  EXPECT_EQ(count, static_cast<size_t>(depth));  // nothing lost
+  EXPECT_EQ(entries[0].name, "0");
+}
+
 // ---- The viewer window ----
 
 class ViewerTest : public ::testing::Test {
