@@ -4,13 +4,15 @@ ASAN_BUILD   ?= build-asan
 BENCH_BUILD  ?= build-bench
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 600
+SOAK_SECONDS ?= 600
+SMOKE_SECONDS ?= 45
 JOBS         ?= $(shell nproc)
 CMAKE_GEN    := -G Ninja
 
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build run test test-unit test-asan fuzz-smoke bench fuzz clean format package
+.PHONY: all deps build run test test-unit test-asan fuzz-smoke bench fuzz soak clean format package
 
 all: build
 
@@ -34,11 +36,17 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Every fuzz target in turn: briefly in `make test`, FUZZ_SECONDS each in `make fuzz`.
 fuzz-smoke: deps
-	@bash scripts/fuzz.sh $(FUZZ_BUILD) 60
+	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(SMOKE_SECONDS)
 
 fuzz: deps
 	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The long run: every fuzz target for SOAK_SECONDS each, then the soak steps below.
+soak: deps
+	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(SOAK_SECONDS)
+	@# The monkey test of the whole window goes here, for SOAK_SECONDS under the sanitizer build.
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DQUARRANT_BUILD_BENCH=ON -DQUARRANT_BUILD_TESTS=OFF

@@ -47,15 +47,6 @@ QString ViewerKey(const QString& chmPath) {
   return canonical.isEmpty() ? QFileInfo(chmPath).absoluteFilePath() : canonical;
 }
 
-QString DecodeHtml(const QByteArray& bytes) {
-  const std::optional<QStringConverter::Encoding> declared =
-      QStringConverter::encodingForHtml(bytes);
-  QStringDecoder decoder(declared.value_or(QStringConverter::Utf8));
-  QString text = decoder.decode(bytes);
-  if (decoder.hasError()) text = QString::fromLatin1(bytes);
-  return text;
-}
-
 QString DecodeEntities(QString text) {
   text.replace(QLatin1String("&lt;"), QLatin1String("<"));
   text.replace(QLatin1String("&gt;"), QLatin1String(">"));
@@ -94,10 +85,57 @@ QString ObjectPath(QString topic) {
   return topic;
 }
 
+bool IsSpace(QChar c) {
+  const char16_t code = c.unicode();
+  return code == u' ' || code == u'\t' || code == u'\n' || code == u'\v' || code == u'\f' ||
+         code == u'\r';
+}
+
+bool IsAsciiLetter(QChar c) {
+  const char16_t code = c.unicode();
+  return (code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z');
+}
+
+// A tag of a sitemap: "<name attributes>" or "</name>".
+struct Tag {
+  bool closing = false;
+  QStringView name;
+  QStringView attributes;
+};
+
+// The tag in a text that runs from a "<" to the first ">" after it, or none when the text does
+// not start with a tag's name.
+std::optional<Tag> ReadTag(QStringView text) {
+  const qsizetype end = text.size() - 1;
+  qsizetype at = 1;
+  while (at < end && IsSpace(text[at])) ++at;
+  Tag tag;
+  if (at < end && text[at] == QLatin1Char('/')) {
+    tag.closing = true;
+    ++at;
+  }
+  while (at < end && IsSpace(text[at])) ++at;
+  const qsizetype name = at;
+  while (at < end && IsAsciiLetter(text[at])) ++at;
+  if (at == name) return std::nullopt;
+  tag.name = text.sliced(name, at - name);
+  tag.attributes = text.sliced(at, end - at);
+  return tag;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Addresses and contents
+
+QString DecodeHtml(const QByteArray& bytes) {
+  const std::optional<QStringConverter::Encoding> declared =
+      QStringConverter::encodingForHtml(bytes);
+  QStringDecoder decoder(declared.value_or(QStringConverter::Utf8));
+  QString text = decoder.decode(bytes);
+  if (decoder.hasError()) text = QString::fromLatin1(bytes);
+  return text;
+}
 
 HelpAddress ParseHelpAddress(const QString& address) {
   QString rest = address.trimmed();
@@ -124,7 +162,6 @@ HelpAddress ParseHelpAddress(const QString& address) {
 }
 
 std::vector<ContentsEntry> ParseContents(const QString& sitemap) {
-  static const QRegularExpression tagPattern(QStringLiteral("<\\s*(/?)\\s*([A-Za-z]+)([^>]*)>"));
   static const QRegularExpression attributePattern(
       QStringLiteral("([A-Za-z-]+)\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"));
   auto attributes = [](const QString& text) {
@@ -145,24 +182,32 @@ std::vector<ContentsEntry> ParseContents(const QString& sitemap) {
   bool inEntry = false;
   ContentsEntry entry;
 
-  auto matches = tagPattern.globalMatch(sitemap);
-  while (matches.hasNext()) {
-    const QRegularExpressionMatch m = matches.next();
-    const bool closing = !m.capturedView(1).isEmpty();
-    const QString tag = m.captured(2).toLower();
+  // A tag runs from a "<" to the first ">" after it. The text is walked once: searched with a
+  // pattern, a long damaged file with a "<" and no ">" took time growing with the square of
+  // its size.
+  qsizetype close = -1;
+  for (qsizetype open = sitemap.indexOf(QLatin1Char('<')); open >= 0;
+       open = sitemap.indexOf(QLatin1Char('<'), open + 1)) {
+    if (close < open) close = sitemap.indexOf(QLatin1Char('>'), open);
+    if (close < 0) break;
+    const std::optional<Tag> parts = ReadTag(QStringView(sitemap).sliced(open, close - open + 1));
+    if (!parts) continue;
+    open = close;
+    const bool closing = parts->closing;
+    const QString tag = parts->name.toString().toLower();
     if (tag == QLatin1String("ul")) {
       if (closing) {
         if (!levels.empty()) levels.pop_back();
       } else if (levels.empty()) {
         levels.push_back(&root);
-      } else if (!levels.back()->empty()) {
+      } else if (!levels.back()->empty() && levels.size() < kMaxContentsDepth) {
         levels.push_back(&levels.back()->back().children);
       } else {
         levels.push_back(levels.back());  // a list without an entry to hang from
       }
     } else if (tag == QLatin1String("object")) {
       if (!closing) {
-        const auto values = attributes(m.captured(3));
+        const auto values = attributes(parts->attributes.toString());
         inEntry = values.value(QStringLiteral("type"))
                       .compare(QLatin1String("text/sitemap"), Qt::CaseInsensitive) == 0;
         entry = ContentsEntry{};
@@ -173,7 +218,7 @@ std::vector<ContentsEntry> ParseContents(const QString& sitemap) {
         entry = ContentsEntry{};
       }
     } else if (tag == QLatin1String("param") && inEntry) {
-      const auto values = attributes(m.captured(3));
+      const auto values = attributes(parts->attributes.toString());
       const QString name = values.value(QStringLiteral("name")).toLower();
       if (name == QLatin1String("name") && entry.name.isEmpty())
         entry.name = values.value(QStringLiteral("value"));
@@ -271,12 +316,11 @@ void ChmArchive::ReadSystemFile() {
   }
 }
 
-QString ChmArchive::ResolveStoredName(QString name) const {
-  // Compilers store the topic of a mapped context as written in the project, which may be a
-  // full path on the machine that compiled the file: take the longest tail that names a topic.
-  name = ObjectPath(name);
+QString ResolveStoredName(const QString& stored,
+                          const std::function<bool(const QString&)>& contains) {
+  QString name = ObjectPath(stored);
   while (!name.isEmpty()) {
-    if (Contains(name)) return name;
+    if (contains(name)) return name;
     const qsizetype next = name.indexOf(QLatin1Char('/'), 1);
     if (next < 0) break;
     name = name.mid(next);
@@ -293,7 +337,8 @@ QString ChmArchive::ContextTopic(uint32_t context) const {
   for (qsizetype at = 4; at + 8 <= end; at += 8) {
     if (ReadUInt32(*map, at) != context) continue;
     const qsizetype offset = ReadUInt32(*map, at + 4);
-    return ResolveStoredName(NulTerminated(*strings, offset, strings->size()));
+    return ResolveStoredName(NulTerminated(*strings, offset, strings->size()),
+                             [this](const QString& name) { return Contains(name); });
   }
   return {};
 }
@@ -372,11 +417,11 @@ HelpViewerWindow::HelpViewerWindow(const QString& chmPath) : chmPath_(chmPath) {
           [this](const QUrl& link) { OnLinkClicked(link); });
   connect(contents_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
     const QString local = item->data(0, Qt::UserRole).toString();
-    if (!local.isEmpty()) Navigate(TopicUrl(local), true);
+    if (!local.isEmpty()) Navigate(HelpTopicUrl(local), true);
   });
   connect(contents_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item, int) {
     const QString local = item->data(0, Qt::UserRole).toString();
-    if (!local.isEmpty()) Navigate(TopicUrl(local), true);
+    if (!local.isEmpty()) Navigate(HelpTopicUrl(local), true);
   });
 
   if (archive_.Open(chmPath)) {
@@ -398,7 +443,7 @@ HelpViewerWindow::~HelpViewerWindow() {
   delete browser_;
 }
 
-QUrl HelpViewerWindow::TopicUrl(const QString& topic) {
+QUrl HelpTopicUrl(const QString& topic) {
   QString path = topic;
   QString fragment;
   const qsizetype hash = path.indexOf(QLatin1Char('#'));
@@ -416,21 +461,21 @@ QUrl HelpViewerWindow::TopicUrl(const QString& topic) {
 void HelpViewerWindow::ShowTopic(const QString& topic) {
   if (!archive_.IsOpen()) return;
   const QString target = topic.isEmpty() ? archive_.DefaultTopic() : topic;
-  Navigate(TopicUrl(target), true);
+  Navigate(HelpTopicUrl(target), true);
 }
 
 void HelpViewerWindow::ShowContext(uint32_t context) {
   if (!archive_.IsOpen()) return;
   const QString topic = archive_.ContextTopic(context);
   if (!topic.isEmpty()) {
-    Navigate(TopicUrl(topic), true);
+    Navigate(HelpTopicUrl(topic), true);
     return;
   }
   ShowMessagePage(QStringLiteral("No topic for this request"),
                   QStringLiteral("This help file has no topic for help context %1. "
                                  "<a href=\"%2\">Go to the overview.</a>")
                       .arg(context)
-                      .arg(HtmlEscaped(TopicUrl(archive_.DefaultTopic()).toString())));
+                      .arg(HtmlEscaped(HelpTopicUrl(archive_.DefaultTopic()).toString())));
 }
 
 void HelpViewerWindow::Back() {
@@ -491,31 +536,51 @@ void HelpViewerWindow::ShowMessagePage(const QString& title, const QString& text
                         .arg(HtmlEscaped(title), text));
 }
 
-void HelpViewerWindow::OnLinkClicked(const QUrl& link) {
-  const QUrl url = link.isRelative() ? current_.resolved(link) : link;
+HelpLink ResolveHelpLink(const QUrl& current, const QUrl& link, const QString& chmPath) {
+  HelpLink result;
+  if (!link.isValid()) return result;  // resolved, it would name no place at all
+  const QUrl url = link.isRelative() ? current.resolved(link) : link;
   if (url.scheme() == QLatin1String("chm")) {
-    Navigate(url, true);
-    return;
+    result.kind = HelpLink::Kind::Topic;
+    result.url = url;
+    return result;
   }
   const QString scheme = url.scheme().toLower();
   if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
       scheme == QLatin1String("mailto")) {
-    QDesktopServices::openUrl(url);
-    return;
+    result.kind = HelpLink::Kind::External;
+    result.url = url;
+    return result;
   }
   // A link into a help file by its address ("ms-its:file.chm::/topic.htm").
   const HelpAddress address = ParseHelpAddress(link.toString());
   if (!address.topic.isEmpty()) {
-    QWidget* shown = HtmlHelpViewer(nullptr,
-                                    QFileInfo(address.file).isRelative()
-                                        ? QFileInfo(chmPath_).dir().filePath(address.file) +
-                                              QStringLiteral("::") + address.topic
-                                        : address.file + QStringLiteral("::") + address.topic,
-                                    kDisplayTopic, 0);
-    if (shown != nullptr) {
-      shown->show();
-      shown->raise();
-    }
+    result.kind = HelpLink::Kind::OtherFile;
+    result.address =
+        (QFileInfo(address.file).isRelative() ? QFileInfo(chmPath).dir().filePath(address.file)
+                                              : address.file) +
+        QStringLiteral("::") + address.topic;
+  }
+  return result;
+}
+
+void HelpViewerWindow::OnLinkClicked(const QUrl& link) {
+  const HelpLink target = ResolveHelpLink(current_, link, chmPath_);
+  switch (target.kind) {
+    case HelpLink::Kind::Topic:
+      Navigate(target.url, true);
+      break;
+    case HelpLink::Kind::External:
+      QDesktopServices::openUrl(target.url);
+      break;
+    case HelpLink::Kind::OtherFile:
+      if (QWidget* shown = HtmlHelpViewer(nullptr, target.address, kDisplayTopic, 0)) {
+        shown->show();
+        shown->raise();
+      }
+      break;
+    case HelpLink::Kind::Ignored:
+      break;
   }
 }
 
@@ -548,7 +613,7 @@ void HelpViewerWindow::SelectContentsEntry() {
   QTreeWidgetItemIterator it(contents_);
   while (*it) {
     const QString local = (*it)->data(0, Qt::UserRole).toString();
-    if (!local.isEmpty() && TopicUrl(local).path().compare(path, Qt::CaseInsensitive) == 0) {
+    if (!local.isEmpty() && HelpTopicUrl(local).path().compare(path, Qt::CaseInsensitive) == 0) {
       const QSignalBlocker blocker(contents_);
       contents_->setCurrentItem(*it);
       return;

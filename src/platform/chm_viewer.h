@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -44,8 +45,33 @@ struct ContentsEntry {
   QString local;  // the topic it opens, as written in the contents file; empty for a heading
   std::vector<ContentsEntry> children;
 };
+// Lists nested deeper than this are read as part of the deepest level kept, so that a damaged
+// contents file cannot build a tree whose teardown or display runs out of stack.
+inline constexpr size_t kMaxContentsDepth = 64;
 // Reads the sitemap HTML of a contents (.hhc) file.
 std::vector<ContentsEntry> ParseContents(const QString& sitemap);
+
+// The text of a stored page or contents file: in the encoding its HTML declares, else UTF-8,
+// else Latin-1.
+QString DecodeHtml(const QByteArray& bytes);
+
+// The place of a topic inside the help file: scheme "chm", the path with "\" as "/" and a
+// leading "/", the anchor as the fragment.
+QUrl HelpTopicUrl(const QString& topic);
+
+// Where a link clicked in the topic shown (current, a "chm" place) leads.
+struct HelpLink {
+  enum class Kind { Ignored, Topic, External, OtherFile };
+  Kind kind = Kind::Ignored;
+  QUrl url;         // Topic: the place in this help file; External: the http(s) or mailto address
+  QString address;  // OtherFile: "<file>::<topic>", a relative file taken from chmPath's folder
+};
+HelpLink ResolveHelpLink(const QUrl& current, const QUrl& link, const QString& chmPath);
+
+// The longest tail of a stored topic name, made a path inside the file, that the file contains
+// (contains says which), or empty. Compilers store the topic of a mapped context as written in
+// the project, which may be a full path on the machine that compiled the file.
+QString ResolveStoredName(const QString& name, const std::function<bool(const QString&)>& contains);
 
 // Read access to a compiled help file.
 class ChmArchive {
@@ -71,7 +97,6 @@ class ChmArchive {
 
  private:
   void ReadSystemFile();
-  QString ResolveStoredName(QString name) const;
 
   chmFile* file_ = nullptr;
   QString path_;
@@ -113,7 +138,6 @@ class HelpViewerWindow : public QWidget {
   void Home();
 
  private:
-  static QUrl TopicUrl(const QString& topic);
   void Navigate(const QUrl& url, bool addToHistory);
   void ShowMessagePage(const QString& title, const QString& text);
   void OnLinkClicked(const QUrl& link);

@@ -144,6 +144,29 @@ TEST(ParseContentsTest, ToleratesLooseSitemaps) {
   EXPECT_TRUE(entries[1].local.isEmpty());
 }
 
+TEST(ParseContentsTest, DamagedSitemapsAreReadInOnePass) {
+  // Damaged contents files: lists nested without end built a tree as deep, whose teardown
+  // overflowed the stack at about a million levels, and a long tail of "<" without a ">"
+  // took hours to read.
+  const int depth = 20000;
+  QString sitemap;
+  for (int i = 0; i < depth; ++i)
+    sitemap +=
+        QStringLiteral("<ul><object type=text/sitemap><param name=Name value=%1></object>").arg(i);
+  sitemap += QStringLiteral("<a").repeated(1000000);
+  std::vector<ContentsEntry> entries = ParseContents(sitemap);
+  size_t levels = 0;
+  size_t count = 0;
+  for (const std::vector<ContentsEntry>* level = &entries; !level->empty();
+       level = &level->back().children) {
+    ++levels;
+    count += level->size();
+  }
+  EXPECT_EQ(levels, kMaxContentsDepth);
+  EXPECT_EQ(count, static_cast<size_t>(depth));  // nothing lost
+  EXPECT_EQ(entries[0].name, "0");
+}
+
 // ---- The viewer window ----
 
 class ViewerTest : public ::testing::Test {
