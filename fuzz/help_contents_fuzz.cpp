@@ -18,20 +18,12 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "fuzz_check.h"
 #include "platform/chm_viewer.h"
 
 namespace {
 
 using quarrant::ContentsEntry;
-
-// A property that does not hold: says which, and stops with the input kept.
-#define Check(condition)                                                             \
-  do {                                                                               \
-    if (!(condition)) {                                                              \
-      std::fprintf(stderr, "Property failed: %s (line %d)\n", #condition, __LINE__); \
-      std::abort();                                                                  \
-    }                                                                                \
-  } while (false)
 
 size_t Depth(const std::vector<ContentsEntry>& entries) {
   size_t depth = 0;

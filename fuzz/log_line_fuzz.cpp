@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz_check.h"
 #include "help/helpsystem.h"
 
 namespace {
@@ -35,15 +36,6 @@ bool HasBreak(const QString& text) {
     if (BreaksLine(c)) return true;
   return false;
 }
-
-// A property that does not hold: says which, and stops with the input kept.
-#define Check(condition)                                                             \
-  do {                                                                               \
-    if (!(condition)) {                                                              \
-      std::fprintf(stderr, "Property failed: %s (line %d)\n", #condition, __LINE__); \
-      std::abort();                                                                  \
-    }                                                                                \
-  } while (false)
 
 }  // namespace
 
