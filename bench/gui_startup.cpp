@@ -19,6 +19,8 @@
 
 #include "controls/skin.h"
 #include "forms/Utfrm_ZavuzirEza.h"
+#include "help/helpsystem.h"
+#include "platform/linux_platform.h"
 
 namespace quarrant {
 namespace {
@@ -71,6 +73,8 @@ BENCHMARK(BM_MainWindowCreateAndShow)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  quarrant::LinuxPlatform platform(argc, argv);
+  quarrant::SetPlatform(&platform);
   QApplication app(argc, argv);
   quarrant::ApplySkin(app);
   {
@@ -87,5 +91,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  quarrant::SetPlatform(nullptr);
   return 0;
 }
