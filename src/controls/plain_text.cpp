@@ -2,17 +2,6 @@
 
 namespace quarrant {
 
-bool IsControlCharacter(QChar c) {
-  switch (c.category()) {
-    case QChar::Other_Control:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-      return true;
-    default:
-      return false;
-  }
-}
-
 void DropControlCharacters(QString& text, int* cursor) {
   qsizetype kept = 0;
   int removedBeforeCursor = 0;

@@ -5,9 +5,9 @@
 #include <QString>
 #include <QValidator>
 
-namespace quarrant {
+#include "support/control_characters.h"
 
-bool IsControlCharacter(QChar c);
+namespace quarrant {
 
 // Removes every control character from the text; `cursor`, when given, is moved back by the
 // characters removed before it.

@@ -2,6 +2,7 @@
 #include <variant>
 
 #include "help/helpsystem.h"
+#include "support/control_characters.h"
 
 namespace quarrant {
 
@@ -85,9 +86,7 @@ QString EscapeControlCharacters(const QString& text) {
   out.reserve(text.size());
   for (const QChar c : text) {
     const char16_t code = c.unicode();
-    const bool breaks =
-        code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x2028 || code == 0x2029;
-    if (!breaks || code == u'\t') {
+    if (!IsControlCharacter(c) || code == u'\t') {
       out += c;
     } else if (code == u'\n') {
       out += QLatin1String("\\n");

@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <QPen>
 #include <cmath>
+#include <string>
+
+#include "report/export_filters.h"
 
 namespace quarrant {
 namespace {
@@ -40,14 +43,11 @@ void RenderPage(QPainter& painter, const ReportPage& page, const PageSetup& setu
     const auto& labels = band.Labels();
     for (size_t i = 0; i < labels.size(); ++i) {
       const ReportLabel& label = *labels[i];
-      QString text = texts.value(static_cast<qsizetype>(i));
       // Control characters are drawn as their visible symbols, as the exports write them.
-      for (QChar& c : text)
-        if (c.unicode() < 0x20)
-          c = QChar(0x2400 + c.unicode());
-        else if (c.unicode() == 0x7F)
-          c = QChar(0x2421);
-      if (text.isEmpty()) continue;
+      std::string visible;
+      AppendVisible(visible, texts.value(static_cast<qsizetype>(i)).toStdString());
+      if (visible.empty()) continue;
+      const QString text = QString::fromStdString(visible);
       const QRectF bounds = label.BoundsMm();
       QRectF rect(bounds.left() * kUnitsPerMm, top + bounds.top() * kUnitsPerMm,
                   bounds.width() * kUnitsPerMm, bounds.height() * kUnitsPerMm);
