@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan, UBSan) and runs each in turn.
 #   scripts/fuzz.sh BUILD_DIR SECONDS [TARGET...]
-# TARGET is evaluator, help_contents or log_line; all of them when none is named. The committed
+# TARGET is evaluator, help_contents, log_line or edit_text; all of them when none is named. The committed
 # seeds in fuzz/corpus/<target>/ are read but never written; new inputs go to
 # BUILD_DIR/corpus/<target>/, crashing inputs to BUILD_DIR/artifacts/<target>/.
 # Exits non-zero when any target fails.
@@ -11,15 +11,16 @@ build_dir="${1:-build-fuzz}"
 seconds="${2:-60}"
 shift $(($# < 2 ? $# : 2))
 targets=("$@")
-[ "${#targets[@]}" -gt 0 ] || targets=(evaluator help_contents log_line)
+[ "${#targets[@]}" -gt 0 ] || targets=(evaluator help_contents log_line edit_text)
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="${JOBS:-2}"
 
 # Per target: the longest input tried and what it exercises.
-declare -A max_len=([evaluator]=4096 [help_contents]=16384 [log_line]=4096)
+declare -A max_len=([evaluator]=4096 [help_contents]=16384 [log_line]=4096 [edit_text]=2048)
 declare -A what=([evaluator]="the expression evaluator"
                  [help_contents]="the help viewer's contents parser and link handling"
-                 [log_line]="the log line formatter")
+                 [log_line]="the log line formatter"
+                 [edit_text]="the numeric, spin and date edits' text rules")
 for target in "${targets[@]}"; do
   if [ -z "${max_len[$target]:-}" ]; then
     echo "Unknown fuzz target: $target" >&2
@@ -35,6 +36,8 @@ cmake --build "$build_dir" -j "$jobs" --target "${targets[@]/%/_fuzz}"
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+# Leaks inside system libraries (fonts, X) at exit are not ours.
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/tests/lsan.supp:print_suppressions=0}"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
 failed=()

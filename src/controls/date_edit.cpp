@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QDate>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFrame>
@@ -10,9 +11,11 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <cmath>
 
 #include "engine/calendar.h"
+#include "support/control_characters.h"
 
 namespace quarrant {
 
@@ -27,11 +30,25 @@ QString ShortDateFormat(const QLocale& locale) {
   return format;
 }
 
+// The date mask lets a NUL through as if it were a digit; every control character typed, pasted
+// or dropped becomes a blank of the mask instead, which keeps the other characters where they
+// are.
+class DateTextValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& /*pos*/) const override {
+    for (QChar& c : input)
+      if (IsControlCharacter(c)) c = QLatin1Char(' ');
+    return Acceptable;
+  }
+};
+
 }  // namespace
 
 const QString DateEdit::kInputMask = QStringLiteral("9999/99/99; ");
 
 DateEdit::DateEdit(QWidget* parent) : QLineEdit(parent) {
+  setValidator(new DateTextValidator(this));
   QAction* dropDown =
       addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
   dropDown->setToolTip(tr("Calendar"));
@@ -150,6 +167,16 @@ void DateEdit::focusOutEvent(QFocusEvent* event) {
     commitTyped();
     setEditing(false);
   }
+}
+
+void DateEdit::dropEvent(QDropEvent* event) {
+  // Text dropped on the field is typing as well: it goes through the date mask, and the field
+  // takes the focus so that the date is taken (or the old one shown again) when it is left.
+  if (!editing_ && !isReadOnly()) {
+    setFocus(Qt::OtherFocusReason);
+    setEditing(true);
+  }
+  QLineEdit::dropEvent(event);
 }
 
 void DateEdit::keyPressEvent(QKeyEvent* event) {

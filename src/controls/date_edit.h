@@ -43,6 +43,7 @@ class DateEdit : public QLineEdit {
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   // Takes the typed text as the new date when it is a whole valid date; otherwise shows the
