@@ -88,7 +88,7 @@ bool Edit(FuzzedDataProvider& input, QWidget& field, QLineEdit& line) {
       Key(field, input.PickValueInArray(kMovementKeys));
       break;
     default:
-      line.setSelection(input.ConsumeIntegralInRange(-2, 40),
+      line.setSelection(input.ConsumeIntegralInRange(0, static_cast<int>(line.text().size())),
                         input.ConsumeIntegralInRange(-40, 40));
       break;
   }
@@ -138,11 +138,10 @@ void NumericJourney(FuzzedDataProvider& input, NumericEdit& field) {
     const QString text = field.text();
     Check(!HasControlCharacter(text));
     Check(std::isfinite(field.value()));
-    if (text == before) continue;  // refused, or an Up/Down step the program wrote
-    if (!keystrokes.match(text).hasMatch()) {
-      Check(text == field.formattedValue());  // Up or Down wrote the value in full
-      continue;
-    }
+    if (text == before) continue;  // refused
+    // Up or Down writes the value in full, which need not be a text the user could type.
+    if (text == field.formattedValue()) continue;
+    Check(keystrokes.match(text).hasMatch());
     const std::optional<double> number = ParseDecimal(text, '.');
     Check(field.value() == (number ? *number : 0.0));
     Check(std::fabs(field.value()) < 1e15);
