@@ -111,11 +111,13 @@ char NumericEdit::separator() const {
 void NumericEdit::updateValidator() {
   // Every prefix of an acceptable text is acceptable too, so a plain pattern serves as the
   // keystroke filter.
-  QString pattern = QStringLiteral("-?\\d{0,%1}").arg(kMaxIntegerDigits);
+  QString fraction;
   if (kind_ == Kind::Float && decimals_ > 0)
-    pattern += QStringLiteral("(%1\\d{0,%2})?")
+    fraction = QStringLiteral("(%1\\d{0,%2})?")
                    .arg(QRegularExpression::escape(QString(QLatin1Char(separator()))))
                    .arg(decimals_);
+  const QString pattern = QStringLiteral("-?\\d{0,%1}").arg(kMaxIntegerDigits) + fraction;
+  numberShape_.setPattern(QStringLiteral("^-?\\d*") + fraction + QStringLiteral("$"));
   static_assert(kMaxIntegerDigits == 15, "the validator's limit is 10^15");
   auto* validator = new NumberValidator(QRegularExpression(pattern), separator(), this);
   QValidator* old = const_cast<QValidator*>(this->validator());
@@ -130,7 +132,8 @@ QString NumericEdit::formattedValue() const {
 
 void NumericEdit::showValue() {
   writing_ = true;
-  setText(formattedValue());
+  accepted_ = formattedValue();
+  setText(accepted_);
   writing_ = false;
 }
 
@@ -144,6 +147,16 @@ void NumericEdit::setValue(double value) {
 
 void NumericEdit::onTextChanged(const QString& text) {
   if (writing_) return;
+  // The line edit keeps any edit, even one its validator refuses, when the text before it was
+  // refused too, as a value the program wrote beyond the digits that can be typed is. Such an
+  // edit stays only when the text still reads as a number.
+  if (!numberShape_.match(text).hasMatch()) {
+    writing_ = true;
+    setText(accepted_);
+    writing_ = false;
+    return;
+  }
+  accepted_ = text;
   // Text that is not a number yet ("", "-") reads as 0, which is also what the field shows
   // once it loses the focus.
   double typed = 0;

@@ -3,6 +3,7 @@
 // whole number. It takes only digits, one decimal separator (the user's) and a leading minus
 // sign, and writes its value in full format again when it loses the focus.
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <optional>
 
 namespace quarrant {
@@ -60,7 +61,9 @@ class NumericEdit : public QLineEdit {
   int decimals_ = 2;
   double step_ = 1;
   double value_ = 0;
-  bool writing_ = false;  // the field is writing its own value; the text is not new input
+  bool writing_ = false;            // the field is writing its own value; the text is not new input
+  QString accepted_;                // the last text the field took
+  QRegularExpression numberShape_;  // a number of any length, as the field would show it
 };
 
 }  // namespace quarrant

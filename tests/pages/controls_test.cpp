@@ -177,6 +177,15 @@ TEST(NumericEditTest, UpAndDownKeysStep) {
   QTest::keyClick(edit, Qt::Key_Down);
   EXPECT_DOUBLE_EQ(edit->value(), 1.5);
   EXPECT_EQ(edit->text(), QStringLiteral("1.5000"));
+
+  // Up past the digits that can be typed: the field still takes numbers only.
+  edit->setValue(999999999999999);
+  QTest::keyClick(edit, Qt::Key_Up);
+  QTest::keyClicks(edit, QStringLiteral("x"));
+  EXPECT_EQ(edit->text(), QStringLiteral("1000000000000000.0000"));
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(edit->text(), QStringLiteral("1000000000000000.000"));
+  EXPECT_DOUBLE_EQ(edit->value(), 1e15);
 }
 
 TEST(SpinEditTest, TypedNumberOutsideRangeTakesNearerBoundAtOnce) {
