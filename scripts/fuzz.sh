@@ -12,6 +12,7 @@ seconds="${2:-60}"
 shift $(($# < 2 ? $# : 2))
 targets=("$@")
 [ "${#targets[@]}" -gt 0 ] || targets=(evaluator help_contents log_line)
+[ "$#" -gt 0 ] || targets+=(export)
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="${JOBS:-2}"
 
@@ -20,6 +21,8 @@ declare -A max_len=([evaluator]=4096 [help_contents]=16384 [log_line]=4096)
 declare -A what=([evaluator]="the expression evaluator"
                  [help_contents]="the help viewer's contents parser and link handling"
                  [log_line]="the log line formatter")
+max_len[export]=8192
+what[export]="the report's text, CSV and HTML export writers"
 for target in "${targets[@]}"; do
   if [ -z "${max_len[$target]:-}" ]; then
     echo "Unknown fuzz target: $target" >&2
