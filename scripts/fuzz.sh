@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan, UBSan) and runs each in turn.
 #   scripts/fuzz.sh BUILD_DIR SECONDS [TARGET...]
-# TARGET is evaluator, help_contents, log_line or edit_text; all of them when none is named. The committed
-# seeds in fuzz/corpus/<target>/ are read but never written; new inputs go to
+# TARGET is evaluator, help_contents, log_line, edit_text or export; all of them when none is
+# named. The committed seeds in fuzz/corpus/<target>/ are read but never written; new inputs go to
 # BUILD_DIR/corpus/<target>/, crashing inputs to BUILD_DIR/artifacts/<target>/.
 # Exits non-zero when any target fails.
 set -euo pipefail
@@ -11,16 +11,18 @@ build_dir="${1:-build-fuzz}"
 seconds="${2:-60}"
 shift $(($# < 2 ? $# : 2))
 targets=("$@")
-[ "${#targets[@]}" -gt 0 ] || targets=(evaluator help_contents log_line edit_text)
+[ "${#targets[@]}" -gt 0 ] || targets=(evaluator help_contents log_line edit_text export)
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="${JOBS:-2}"
 
 # Per target: the longest input tried and what it exercises.
-declare -A max_len=([evaluator]=4096 [help_contents]=16384 [log_line]=4096 [edit_text]=2048)
+declare -A max_len=([evaluator]=4096 [help_contents]=16384 [log_line]=4096 [edit_text]=2048
+                  [export]=8192)
 declare -A what=([evaluator]="the expression evaluator"
                  [help_contents]="the help viewer's contents parser and link handling"
                  [log_line]="the log line formatter"
-                 [edit_text]="the numeric, spin and date edits' text rules")
+                 [edit_text]="the numeric, spin and date edits' text rules"
+                 [export]="the report's text, CSV and HTML export writers")
 for target in "${targets[@]}"; do
   if [ -z "${max_len[$target]:-}" ]; then
     echo "Unknown fuzz target: $target" >&2
@@ -39,6 +41,8 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 # Leaks inside system libraries (fonts, X) at exit are not ours.
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/tests/lsan.supp:print_suppressions=0}"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+# The export target writes and syncs a file per input: memory-backed storage keeps it fast.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 
 failed=()
 for target in "${targets[@]}"; do

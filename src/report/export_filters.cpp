@@ -53,6 +53,16 @@ void AppendHtml(std::string& out, const std::string& text) {
   };
   for (size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
+    // U+FFFE and U+FFFF (EF BF BE/BF) are not XML characters: they are written as U+FFFD so
+    // that the document stays well-formed.
+    if (c == 0xEF && i + 2 < text.size() && text[i + 1] == '\xBF' &&
+        (text[i + 2] == '\xBE' || text[i + 2] == '\xBF')) {
+      flush(i);
+      out += "\xEF\xBF\xBD";
+      plain = i + 3;
+      i += 2;
+      continue;
+    }
     if (c > '>' && c != 0x7F) continue;
     switch (c) {
       case '&':
