@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -192,9 +193,9 @@ void SpinJourney(FuzzedDataProvider& input, SpinProbe& spin) {
     return;
   }
   Check(state == QValidator::Acceptable);
-  const long double magnitude = match.captured(2).toStdString().size() > 30
-                                    ? 1e31L
-                                    : std::stold(match.captured(2).toStdString());
+  std::string digits = match.captured(2).toStdString();
+  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+  const long double magnitude = digits.size() > 30 ? 1e31L : std::stold(digits);
   const long double typed = match.captured(1) == QLatin1String("-") ? -magnitude : magnitude;
   const long double expected = typed < low ? low : typed > high ? high : typed;
   bool ok = false;
