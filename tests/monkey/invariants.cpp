@@ -38,9 +38,9 @@ void Journal::Fail(const std::string& why) {
 Watchdog::Watchdog(Journal& journal, std::chrono::milliseconds limit)
     : journal_(journal), limit_(limit), lastBeat_(NowMs()), thread_([this] { Run(); }) {}
 
-Watchdog::~Watchdog() {
+void Watchdog::Stop() {
   stop_ = true;
-  thread_.join();
+  if (thread_.joinable()) thread_.join();
 }
 
 void Watchdog::Beat() {
@@ -78,9 +78,12 @@ void StrayFiles::StartScan() {
        << QStringLiteral("-type") << QStringLiteral("f") << QStringLiteral("-newer") << stamp_
        << QStringLiteral("-print");
   process_.start(QStringLiteral("find"), args);
+  started_ = true;
 }
 
 QStringList StrayFiles::Finish() {
+  if (!started_) return {};
+  started_ = false;
   process_.waitForFinished(-1);
   const QString out = QString::fromLocal8Bit(process_.readAllStandardOutput());
   return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);

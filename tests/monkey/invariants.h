@@ -36,8 +36,9 @@ class Journal {
 class Watchdog {
  public:
   Watchdog(Journal& journal, std::chrono::milliseconds limit);
-  ~Watchdog();
+  ~Watchdog() { Stop(); }
   void Beat();
+  void Stop();
 
  private:
   void Run();
@@ -62,6 +63,7 @@ class StrayFiles {
   QString stamp_;
   QStringList scanned_, ignored_;
   QProcess process_;
+  bool started_ = false;
 };
 
 }  // namespace quarrant::monkey

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <chrono>
@@ -197,17 +198,21 @@ int Run(Options options) {
     QObject::connect(&actions, &QTimer::timeout, [&] {
       if (clock.elapsed() < options.seconds * 1000LL) {
         monkey.Step();
-        if (options.shotEvery > 0 && journal.actions() % options.shotEvery == 0)
+        if (options.shotEvery > 0 && journal.actions() % options.shotEvery == 0) {
+          QString kind = QString::fromStdString(monkey.lastKind());
+          kind.replace(QRegularExpression(QStringLiteral("[^A-Za-z]+")), QStringLiteral("-"));
           QApplication::primaryScreen()->grabWindow(0).save(
-              options.folder + QStringLiteral("/shot-%1.png").arg(journal.actions()));
+              options.folder + QStringLiteral("/shot-%1-%2.png").arg(journal.actions()).arg(kind));
+        }
       } else if (!monkey.WindDown()) {
-        QApplication::quit();
+        QApplication::exit(0);  // quit() would close the windows first
       }
     });
     actions.start();
     QApplication::exec();
     actions.stop();
     heartbeat.stop();
+    watchdog.Stop();
     scanTimer.stop();
 
     if (!mainWindow->isVisible()) journal.Fail("the main window was hidden");
@@ -228,8 +233,7 @@ int Run(Options options) {
   UnloadHelpControl();
   ReleaseHelpObjects();
   SetPlatform(nullptr);
-  session.Stop();
-  return 0;
+  return 0;  // the application object goes first, then the X session it is connected to
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <array>
 
 #include "controls/page_control.h"
@@ -18,10 +19,11 @@ namespace {
 
 using realinput::XInput;
 
-// Actions in one window before the monkey insists on closing it; a message box is answered
-// soon, a working window is given longer.
+// Actions in one window before the monkey insists on closing it: a message box is answered
+// soon, a modal working window is given longer, a window beside the main one in between.
 constexpr int kBoxPatience = 15;
-constexpr int kWindowPatience = 80;
+constexpr int kModalPatience = 80;
+constexpr int kModelessPatience = 10;
 // Escape three times, then its buttons, then the window manager's close: a window still up
 // after these many tries cannot be closed.
 constexpr int kClosingTries = 12;
@@ -88,6 +90,7 @@ void Monkey::Step() {
   QWidget* target = Target();
   const std::string kind = KindOf(target);
   ++reached_[kind];
+  lastKind_ = kind;
   if (InsistOnClosing(target)) return;
   if (kind == "popup")
     ActInPopup(target);
@@ -104,7 +107,9 @@ bool Monkey::InsistOnClosing(QWidget* target) {
     sameTargetActions_ = 0;
     closingTries_ = 0;
   }
-  const int patience = qobject_cast<QMessageBox*>(target) ? kBoxPatience : kWindowPatience;
+  const int patience = qobject_cast<QMessageBox*>(target) ? kBoxPatience
+                       : target->isModal()                ? kModalPatience
+                                                          : kModelessPatience;
   if (++sameTargetActions_ <= patience) return false;
   if (++closingTries_ > kClosingTries)
     journal_.Fail(KindOf(target) + " \"" + target->windowTitle().toStdString() +
@@ -183,17 +188,12 @@ void Monkey::ActInWindow(QWidget* window) {
     input_.Type(text);
   } else if (roll < 92) {
     Paste();
-  } else if (roll < 95) {
+  } else if (roll < 94) {
     PressKey({"F1", 0});
-  } else {
-    ClickControl(window);  // with the right button below
-  }
-  if (roll >= 95) {
-    const QList<QWidget*> controls = UsableChildren<QWidget>(window);
-    if (!controls.isEmpty()) {
-      QWidget* control = controls[dice_.Below(static_cast<int>(controls.size()))];
-      ClickAt(control, control->rect().center(), 3, "right-click");
-    }
+  } else if (const QList<QWidget*> controls = UsableChildren<QWidget>(window);
+             !controls.isEmpty()) {
+    QWidget* control = controls[dice_.Below(static_cast<int>(controls.size()))];
+    ClickAt(control, control->rect().center(), 3, "right-click");
   }
 }
 
@@ -226,7 +226,9 @@ void Monkey::ClickAt(QWidget* widget, QPoint point, unsigned button, const std::
   const QPoint global = widget->mapToGlobal(point);
   // Never outside the client area of the widget's window: its title bar holds the close button.
   QWidget* window = widget->window();
-  if (!QRect(window->mapToGlobal(QPoint(0, 0)), window->size()).contains(global)) return;
+  if (!QRect(window->mapToGlobal(QPoint(0, 0)), window->size()).contains(global) ||
+      !window->screen()->geometry().contains(global))
+    return;
   journal_.Record(what + " " + Name(widget) + " at " + std::to_string(point.x()) + "," +
                   std::to_string(point.y()) +
                   (button == 1 ? "" : " button " + std::to_string(button)));

@@ -22,6 +22,8 @@ class Monkey {
   bool WindDown();
   // Actions taken per kind of window they were taken in.
   const std::map<std::string, int>& reached() const { return reached_; }
+  // The kind of window the last action went to.
+  const std::string& lastKind() const { return lastKind_; }
 
  private:
   QWidget* Target() const;
@@ -43,6 +45,7 @@ class Monkey {
   realinput::XInput& input_;
   Journal& journal_;
   std::map<std::string, int> reached_;
+  std::string lastKind_;
   QPointer<QWidget> lastTarget_;
   int sameTargetActions_ = 0;
   int closingTries_ = 0;
