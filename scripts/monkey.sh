@@ -2,6 +2,7 @@
 # The monkey test of the whole window under the sanitizer build.
 # Usage: scripts/monkey.sh BUILD_DIR SECONDS [SEED]   (extra monkey options in MONKEY_ARGS)
 set -uo pipefail
+set -f  # MONKEY_ARGS may hold find patterns
 build=${1:?usage: monkey.sh BUILD_DIR SECONDS [SEED]}
 seconds=${2:?usage: monkey.sh BUILD_DIR SECONDS [SEED]}
 seed=${3:-$(date +%s)}

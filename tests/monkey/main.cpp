@@ -4,9 +4,12 @@
 // first; the same seed replays the same choices.
 #include <sys/stat.h>
 #include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
@@ -16,6 +19,7 @@
 #include <ctime>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "controls/skin.h"
 #include "forms/Utfrm_ZavuzirEza.h"
@@ -34,9 +38,9 @@ struct Options {
   uint64_t seed = static_cast<uint64_t>(std::time(nullptr));
   int seconds = 60;
   QString folder;
-  QString program = QStringLiteral(QUARRANT_PROGRAM);
-  QStringList scanned;  // default: the whole root file system
-  QStringList ignored;  // besides the folder and the kernel's trees
+  bool relaunched = false;  // running from the program folder inside the test folder
+  QStringList scanned;      // default: the whole root file system
+  QStringList ignored;      // besides the folder and the kernel's trees
   int hangMs = 2000;
   int shotEvery = 0;  // a screenshot every N actions, into the folder
 };
@@ -44,7 +48,7 @@ struct Options {
 [[noreturn]] void Usage() {
   std::fprintf(
       stderr,
-      "usage: monkey [--seed N] [--seconds S] [--folder DIR] [--program PATH]\n"
+      "usage: monkey [--seed N] [--seconds S] [--folder DIR]\n"
       "              [--scan DIR]... [--ignore PATH]... [--hang-ms MS] [--shot-every N]\n");
   std::exit(2);
 }
@@ -61,8 +65,8 @@ Options Parse(int argc, char** argv) {
       options.seconds = std::atoi(value);
     else if (arg == "--folder")
       options.folder = QString::fromLocal8Bit(value);
-    else if (arg == "--program")
-      options.program = QString::fromLocal8Bit(value);
+    else if (arg == "--relaunched")
+      options.relaunched = true;
     else if (arg == "--scan")
       options.scanned << QString::fromLocal8Bit(value);
     else if (arg == "--ignore")
@@ -103,6 +107,35 @@ bool EnterFolder(Options& options) {
   return chdir(options.folder.toLocal8Bit().constData()) == 0;
 }
 
+bool LinkOrCopy(const QString& from, const QString& to) {
+  QFile::remove(to);
+  return link(from.toLocal8Bit().constData(), to.toLocal8Bit().constData()) == 0 ||
+         QFile::copy(from, to);
+}
+
+// The program writes beside its own file (its save dialog starts there, the diagnostic log
+// lives there): the monkey runs from a program folder inside the test folder, with the help
+// file beside it, so that everything the program writes stays in the test folder.
+[[noreturn]] void Relaunch(const Options& options, int argc, char** argv, Journal& journal) {
+  const QString folder = options.folder + QStringLiteral("/program");
+  const QString self = folder + QStringLiteral("/monkey");
+  const QString help = QFileInfo(QStringLiteral(QUARRANT_PROGRAM)).absolutePath();
+  if (!QDir().mkpath(folder) ||
+      !LinkOrCopy(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget(), self) ||
+      !LinkOrCopy(help + QStringLiteral("/Rare.chm"), folder + QStringLiteral("/Rare.chm")))
+    journal.Fail("cannot set up the program folder " + folder.toStdString());
+  const QByteArray selfPath = self.toLocal8Bit(), folderPath = options.folder.toLocal8Bit();
+  const std::string seed = std::to_string(options.seed);  // the seed chosen here goes along
+  std::vector<char*> args{const_cast<char*>(selfPath.constData())};
+  for (int i = 1; i < argc; ++i) args.push_back(argv[i]);
+  for (const char* extra :
+       {"--seed", seed.c_str(), "--folder", folderPath.constData(), "--relaunched", "1"})
+    args.push_back(const_cast<char*>(extra));
+  args.push_back(nullptr);
+  execv(args[0], args.data());
+  journal.Fail("cannot start " + self.toStdString());
+}
+
 // As the program's own application object: an error escaping a handler is reported, not fatal.
 class GuardedApplication : public QApplication {
  public:
@@ -119,12 +152,13 @@ class GuardedApplication : public QApplication {
   }
 };
 
-int Run(Options options) {
-  std::printf("monkey: seed=%llu\n", static_cast<unsigned long long>(options.seed));
-  std::fflush(stdout);
+int Run(Options options, int argc, char** argv) {
   Journal journal(options.seed);
   if (!EnterFolder(options))
     journal.Fail("cannot set up the test folder " + options.folder.toStdString());
+  if (!options.relaunched) Relaunch(options, argc, argv, journal);
+  std::printf("monkey: seed=%llu\n", static_cast<unsigned long long>(options.seed));
+  std::fflush(stdout);
   std::printf("monkey: folder=%s\n", options.folder.toLocal8Bit().constData());
   const QString stamp = options.folder + QStringLiteral("/start-stamp");
   if (FILE* file = std::fopen(stamp.toLocal8Bit().constData(), "w")) std::fclose(file);
@@ -138,9 +172,9 @@ int Run(Options options) {
   if (!input.ok()) journal.Fail("no XTEST on " + session.display());
 
   // The program's start-up: platform, help control, log, application, windows.
-  const QByteArray program = options.program.toLocal8Bit();
+  const QByteArray program = QByteArray(argv[0]);
   const char* programArgv[] = {program.constData()};
-  LinuxPlatform platform(1, programArgv, options.program);
+  LinuxPlatform platform(1, programArgv);
   SetPlatform(&platform);
   LoadHelpControl();
   InitializeDiagnosticLog();
@@ -240,5 +274,5 @@ int Run(Options options) {
 }  // namespace quarrant::monkey
 
 int main(int argc, char** argv) {
-  return quarrant::monkey::Run(quarrant::monkey::Parse(argc, argv));
+  return quarrant::monkey::Run(quarrant::monkey::Parse(argc, argv), argc, argv);
 }
