@@ -19,9 +19,8 @@ log="$build/monkey.log"
 "$build/tests/monkey/monkey" --seed "$seed" --seconds "$seconds" --ignore "$build" \
   ${MONKEY_ARGS:-} 2>&1 | tee "$log"
 status=${PIPESTATUS[0]}
-grep '^monkey: reached' "$log"
 if [ "$status" -ne 0 ] || grep -q -e 'runtime error' -e 'ERROR: AddressSanitizer' -e 'ERROR: LeakSanitizer' "$log"; then
   echo "== monkey: FAILED (exit $status), replay with: scripts/monkey.sh $build $seconds $seed"
   exit 1
 fi
-grep '^monkey: PASSED' "$log"
+echo "== monkey: passed"

@@ -39,6 +39,7 @@ struct Options {
   int seconds = 60;
   QString folder;
   bool relaunched = false;  // running from the program folder inside the test folder
+  bool ownFolder = false;   // the folder was made for this run: removed when it passes
   QStringList scanned;      // default: the whole root file system
   QStringList ignored;      // besides the folder and the kernel's trees
   int hangMs = 2000;
@@ -65,9 +66,10 @@ Options Parse(int argc, char** argv) {
       options.seconds = std::atoi(value);
     else if (arg == "--folder")
       options.folder = QString::fromLocal8Bit(value);
-    else if (arg == "--relaunched")
+    else if (arg == "--relaunched") {
       options.relaunched = true;
-    else if (arg == "--scan")
+      options.ownFolder = std::string(value) == "own";
+    } else if (arg == "--scan")
       options.scanned << QString::fromLocal8Bit(value);
     else if (arg == "--ignore")
       options.ignored << QString::fromLocal8Bit(value);
@@ -128,8 +130,8 @@ bool LinkOrCopy(const QString& from, const QString& to) {
   const std::string seed = std::to_string(options.seed);  // the seed chosen here goes along
   std::vector<char*> args{const_cast<char*>(selfPath.constData())};
   for (int i = 1; i < argc; ++i) args.push_back(argv[i]);
-  for (const char* extra :
-       {"--seed", seed.c_str(), "--folder", folderPath.constData(), "--relaunched", "1"})
+  for (const char* extra : {"--seed", seed.c_str(), "--folder", folderPath.constData(),
+                            "--relaunched", options.ownFolder ? "own" : "given"})
     args.push_back(const_cast<char*>(extra));
   args.push_back(nullptr);
   execv(args[0], args.data());
@@ -154,6 +156,7 @@ class GuardedApplication : public QApplication {
 
 int Run(Options options, int argc, char** argv) {
   Journal journal(options.seed);
+  if (!options.relaunched) options.ownFolder = options.folder.isEmpty();
   if (!EnterFolder(options))
     journal.Fail("cannot set up the test folder " + options.folder.toStdString());
   if (!options.relaunched) Relaunch(options, argc, argv, journal);
@@ -267,6 +270,7 @@ int Run(Options options, int argc, char** argv) {
   UnloadHelpControl();
   ReleaseHelpObjects();
   SetPlatform(nullptr);
+  if (options.ownFolder && options.shotEvery == 0) QDir(options.folder).removeRecursively();
   return 0;  // the application object goes first, then the X session it is connected to
 }
 
