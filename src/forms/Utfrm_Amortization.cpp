@@ -50,6 +50,9 @@ namespace quarrant {
 
 namespace {
 
+// Characters an input field of the window takes.
+constexpr int kMaxInputLength = 255;
+
 std::string CellText(int32_t period, const unsigned char (&amounts)[5][10], int column,
                      char separator) {
   if (column == 0) return std::to_string(period);
@@ -282,6 +285,9 @@ void Tfrm_Amortization::BuildInputs() {
     e->setPalette(palette);
     e->setTextMargins(0, 0, 0, 0);
     e->setValidator(new PlainTextValidator(e));  // no control characters, typed or pasted
+    // A number needs far fewer characters; laying out a pasted text of tens of thousands
+    // of characters would hold the window for seconds.
+    e->setMaxLength(kMaxInputLength);
     return e;
   };
   auto combo = [this](const char* name, int x, int y, int w, int h, const QStringList& items,

@@ -152,13 +152,13 @@ void XInput::Sync() {
   XSync(display_, False);
 }
 
-void XInput::Click(int x, int y) {
+void XInput::Click(int x, int y, unsigned button) {
   XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
   Sync();
   // The pointer first rests on the target, as a hand's would, before the button goes down.
   std::this_thread::sleep_for(std::chrono::milliseconds(30));
-  XTestFakeButtonEvent(display_, 1, True, CurrentTime);
-  XTestFakeButtonEvent(display_, 1, False, CurrentTime);
+  XTestFakeButtonEvent(display_, button, True, CurrentTime);
+  XTestFakeButtonEvent(display_, button, False, CurrentTime);
   Sync();
 }
 
@@ -167,13 +167,21 @@ void XInput::Press(unsigned keycode, bool down) {
 }
 
 void XInput::Key(const char* keyName, bool control) {
+  Chord(keyName, control ? kControl : 0);
+}
+
+void XInput::Chord(const char* keyName, unsigned modifiers) {
   const KeySym sym = XStringToKeysym(keyName);
   const unsigned code = XKeysymToKeycode(display_, sym);
-  const unsigned ctrl = XKeysymToKeycode(display_, XK_Control_L);
-  if (control) Press(ctrl, true);
+  if (code == 0) return;
+  const KeySym heldSyms[] = {XK_Control_L, XK_Shift_L, XK_Alt_L};
+  const unsigned heldBits[] = {kControl, kShift, kAlt};
+  for (int i = 0; i < 3; ++i)
+    if (modifiers & heldBits[i]) Press(XKeysymToKeycode(display_, heldSyms[i]), true);
   Press(code, true);
   Press(code, false);
-  if (control) Press(ctrl, false);
+  for (int i = 2; i >= 0; --i)
+    if (modifiers & heldBits[i]) Press(XKeysymToKeycode(display_, heldSyms[i]), false);
   Sync();
 }
 

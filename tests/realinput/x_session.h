@@ -38,10 +38,15 @@ class XInput {
   XInput(const XInput&) = delete;
   XInput& operator=(const XInput&) = delete;
 
+  enum Modifier : unsigned { kControl = 1, kShift = 2, kAlt = 4 };
+
   bool ok() const { return display_ != nullptr; }
-  void Click(int x, int y);  // the left button, at a point of the screen
+  // A click at a point of the screen: button 1 is the left, 2 the middle, 3 the right one.
+  void Click(int x, int y, unsigned button = 1);
   // One key by its X name ("Return", "Tab", "Home", "a"), optionally with Control held.
   void Key(const char* keyName, bool control = false);
+  // One key with the given Modifier keys held down around it.
+  void Chord(const char* keyName, unsigned modifiers);
   // Types plain ASCII text, holding Shift where a character needs it.
   void Type(const std::string& text);
 

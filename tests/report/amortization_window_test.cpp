@@ -1,6 +1,8 @@
 // The amortization window: opening from the main window, recalculating, and the errors that
 // reach the program-wide report.
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -350,6 +352,18 @@ TEST(AmortizationWindow, LayoutOfTheInventory) {
   QApplication::processEvents();
   EXPECT_GT(window.lv_as->width(), 700);
   EXPECT_EQ(window.tb_report->width(), 800);
+}
+
+// A pasted text of tens of thousands of characters is cut short: laying it out in full held
+// the window for seconds.
+TEST(AmortizationWindow, PastedHugeTextIsCutShort) {
+  Tfrm_Amortization window;
+  QApplication::clipboard()->setText(QString(48845, QLatin1Char('9')));
+  for (QLineEdit* field : {window.se_NPer, window.se_i, window.se_pv, window.se_fv}) {
+    field->selectAll();
+    field->paste();
+    EXPECT_EQ(field->text(), QString(255, QLatin1Char('9'))) << field->objectName().toStdString();
+  }
 }
 
 TEST(AmortizationWindow, EditingDoesNotRecalculate) {
