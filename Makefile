@@ -43,10 +43,11 @@ fuzz-smoke: deps
 fuzz: deps
 	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-# The long run: every fuzz target for SOAK_SECONDS each, then the soak steps below.
+# The long run: every fuzz target for SOAK_SECONDS each, then the monkey test of the whole
+# window for SOAK_SECONDS under the sanitizer build (a random seed, printed; SEED=N replays one).
 soak: deps
 	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(SOAK_SECONDS)
-	@# The monkey test of the whole window goes here, for SOAK_SECONDS under the sanitizer build.
+	@bash scripts/monkey.sh $(ASAN_BUILD) $(SOAK_SECONDS) $(SEED)
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DQUARRANT_BUILD_BENCH=ON -DQUARRANT_BUILD_TESTS=OFF
