@@ -28,7 +28,7 @@
 #include "invariants.h"
 #include "monkey.h"
 #include "platform/linux_platform.h"
-#include "support/error_report.h"
+#include "support/guarded_application.h"
 #include "x_session.h"
 
 namespace quarrant::monkey {
@@ -137,22 +137,6 @@ bool LinkOrCopy(const QString& from, const QString& to) {
   execv(args[0], args.data());
   journal.Fail("cannot start " + self.toStdString());
 }
-
-// As the program's own application object: an error escaping a handler is reported, not fatal.
-class GuardedApplication : public QApplication {
- public:
-  using QApplication::QApplication;
-  bool notify(QObject* receiver, QEvent* event) override {
-    try {
-      return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-      ReportProgramError(QString::fromUtf8(error.what()));
-    } catch (...) {
-      ReportProgramError(QStringLiteral("Unknown error"));
-    }
-    return false;
-  }
-};
 
 int Run(Options options, int argc, char** argv) {
   Journal journal(options.seed);
