@@ -13,7 +13,11 @@ packages=(
   xvfb xauth poppler-utils
   librsvg2-bin desktop-file-utils appstream man-db groff-base dpkg-dev lintian openbox xdotool scrot x11-utils
   libx11-dev libxtst-dev
+  locales
 )
+
+# Locales with a decimal comma, in which the window journeys run again.
+test_locales=(de_DE fr_FR)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -22,13 +26,19 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
-echo "install-deps: installing ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "install-deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+for l in "${test_locales[@]}"; do
+  if ! locale -a 2>/dev/null | grep -qx "$l.utf8"; then
+    echo "install-deps: generating the locale $l.UTF-8"
+    $sudo localedef -i "$l" -f UTF-8 "$l.UTF-8"
+  fi
+done

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "controls/keypad_separator.h"
 #include "controls/plain_text.h"
 #include "engine/number_format.h"
 #include "support/regional.h"
@@ -87,6 +88,7 @@ std::optional<int> ParseWholeNumber(const QString& text) {
 }
 
 NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent) {
+  TypeKeypadDecimalAsSeparator(this);
   updateValidator();
   connect(this, &QLineEdit::textChanged, this, &NumericEdit::onTextChanged);
   showValue();

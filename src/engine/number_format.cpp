@@ -1,14 +1,15 @@
 // Number to text. A value is taken once to 18 significant decimal digits (exact decimal
-// conversion by printf); every format then rounds that digit string half away from zero at
-// the last digit it shows, so the general, fixed and schedule formats agree digit for digit.
-// The fixed formats first try whole units of the last decimal (fast_fixed.cpp), which give
-// the same text for every value not close to a rounding tie, without the decimal conversion.
+// conversion by std::to_chars, which unlike printf ignores the process locale: Qt sets that
+// from the environment, and a decimal comma there would land among the digits); every format then
+// rounds that digit string half away from zero at the last digit it shows, so the general, fixed
+// and schedule formats agree digit for digit. The fixed formats first try whole units of the last
+// decimal (fast_fixed.cpp), which give the same text for every value not close to a rounding tie,
+// without the decimal conversion.
 #include "engine/number_format.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "engine/fast_fixed.h"
@@ -35,18 +36,25 @@ struct Decimal {
 };
 
 Decimal ToDecimal(Extended value) {
+  // "-d.ddddddddddddddddde+XX": sign, 18 digits, exponent.
   char text[64];
-  std::snprintf(text, sizeof text, "%.*Le", kHeldDigits - 1, value);
+  const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
+                                     kHeldDigits - 1);
+  const char* const end = written.ptr;
   Decimal result;
   const char* p = text;
-  if (*p == '-') {
+  if (p != end && *p == '-') {
     result.negative = true;
     ++p;
   }
-  for (; *p != 'e' && *p != '\0'; ++p) {
-    if (*p != '.') result.digits.push_back(*p);
+  for (; p != end && *p != 'e'; ++p) {
+    if (*p >= '0' && *p <= '9') result.digits.push_back(*p);
   }
-  if (*p == 'e') result.exponent = std::atoi(p + 1);
+  if (p != end) {
+    ++p;  // 'e'
+    if (p != end && *p == '+') ++p;
+    std::from_chars(p, end, result.exponent);
+  }
   if (result.IsZero()) result.exponent = 0;
   return result;
 }

@@ -20,6 +20,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "controls/keypad_separator.h"
 #include "controls/plain_text.h"
 #include "controls/push_button.h"
 #include "controls/table_copy.h"
@@ -288,6 +289,7 @@ void Tfrm_Amortization::BuildInputs() {
     // A number needs far fewer characters; laying out a pasted text of tens of thousands
     // of characters would hold the window for seconds.
     e->setMaxLength(kMaxInputLength);
+    TypeKeypadDecimalAsSeparator(e);
     return e;
   };
   auto combo = [this](const char* name, int x, int y, int w, int h, const QStringList& items,

@@ -13,6 +13,7 @@
 
 #include <exception>
 
+#include "controls/keypad_separator.h"
 #include "controls/page_control.h"
 #include "controls/plain_text.h"
 #include "controls/push_button.h"
@@ -231,6 +232,7 @@ void Tfrm_ZavuzirEza::RegisterValueField(QLineEdit* field) {
   valueFields_.append(field);
   field->setValidator(new PlainTextValidator(field));  // no control characters, typed or pasted
   field->installEventFilter(this);
+  TypeKeypadDecimalAsSeparator(field);
   connect(field, &QLineEdit::textChanged, this,
           [this, field] { Guarded([this, field] { OnEditChange(field); }); });
 }

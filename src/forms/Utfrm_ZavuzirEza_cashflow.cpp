@@ -144,11 +144,17 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
 
 namespace {
 
+// The amount field with the focus and its whole text selected, so that typing replaces it.
+void FocusAmount(NumericEdit* amount) {
+  amount->setFocus();
+  amount->selectAll();
+}
+
 // After a group is written: a fresh amount of 0 and a count of 1, ready for the next one.
 void ResetEntryFields(NumericEdit* amount, SpinEdit* times) {
   amount->setValue(0);
   times->setValue(1);
-  amount->setFocus();
+  FocusAmount(amount);
 }
 
 }  // namespace
@@ -185,7 +191,7 @@ void Tfrm_ZavuzirEza::lv_cashfllowClick() {
   const CashFlowListModel::Group& group = groups->groups()[static_cast<std::size_t>(row)];
   se_amount->setValue(AmountOf(group.amount));
   se_Times->setValue(CountOf(group.count));
-  se_amount->setFocus();
+  FocusAmount(se_amount);
 }
 
 void Tfrm_ZavuzirEza::sb_clearcashfClick() {

@@ -31,12 +31,8 @@
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
 #include "x_session.h"
+#include "support/qstring_print.h"
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 namespace quarrant {
 namespace {

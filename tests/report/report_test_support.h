@@ -14,6 +14,7 @@
 
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_report.h"
+#include "support/qstring_print.h"
 
 namespace quarrant::testing {
 
@@ -82,10 +83,3 @@ QStringList SimplifiedLines(const QString& text);
 QString PdfToText(const QString& pdfPath);
 
 }  // namespace quarrant::testing
-
-QT_BEGIN_NAMESPACE
-// Readable QString values in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE

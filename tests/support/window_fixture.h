@@ -21,12 +21,7 @@
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "support/error_report.h"
 #include "support/find_child.h"
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
+#include "support/qstring_print.h"
 
 namespace quarrant::window_tests {
 
