@@ -44,10 +44,12 @@ fuzz: deps
 	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # The long run: every fuzz target for SOAK_SECONDS each, then the monkey test of the whole
-# window for SOAK_SECONDS under the sanitizer build (a random seed, printed; SEED=N replays one).
+# window for SOAK_SECONDS under the sanitizer build (a random seed, printed; SEED=N replays one),
+# once in the environment's locale and once in German, with its decimal comma.
 soak: deps
 	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(SOAK_SECONDS)
 	@bash scripts/monkey.sh $(ASAN_BUILD) $(SOAK_SECONDS) $(SEED)
+	@LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 bash scripts/monkey.sh $(ASAN_BUILD) $(SOAK_SECONDS) $(SEED)
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DQUARRANT_BUILD_BENCH=ON -DQUARRANT_BUILD_TESTS=OFF

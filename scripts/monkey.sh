@@ -14,13 +14,13 @@ build=$(cd "$build" && pwd)
 
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/tests/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-log="$build/monkey.log"
+log="$build/monkey${LC_ALL:+.$LC_ALL}.log"  # one log per locale the run used
 # shellcheck disable=SC2086
 "$build/tests/monkey/monkey" --seed "$seed" --seconds "$seconds" --ignore "$build" \
   ${MONKEY_ARGS:-} 2>&1 | tee "$log"
 status=${PIPESTATUS[0]}
 if [ "$status" -ne 0 ] || grep -q -e 'runtime error' -e 'ERROR: AddressSanitizer' -e 'ERROR: LeakSanitizer' "$log"; then
-  echo "== monkey: FAILED (exit $status), replay with: scripts/monkey.sh $build $seconds $seed"
+  echo "== monkey: FAILED (exit $status), replay with: ${LC_ALL:+LC_ALL=$LC_ALL }scripts/monkey.sh $build $seconds $seed"
   exit 1
 fi
-echo "== monkey: passed"
+echo "== monkey: passed${LC_ALL:+ in $LC_ALL}"
