@@ -204,75 +204,92 @@ void ExportFilter::Band(const ReportBand& band, double /*topMm*/) {
 
 // ---- Plain text ------------------------------------------------------------------------------
 
+// A label as the text layout sees it: where its text hangs and how many characters it takes.
+struct TextExportFilter::Item {
+  Anchor anchor;
+  int length;
+  int column;  // index into the anchor columns
+};
+
 // Places every label's anchor on a character column: at its natural column (position / 2 mm)
 // or further right, so that on every line each text keeps one blank from the one before it
 // with the longest text either label may hold. Anchors within a millimetre share a column.
 void TextExportFilter::LayOut() {
-  struct Item {
-    const ReportLabel* label;
-    Anchor anchor;
-    int length;
-    int column = 0;  // index into the anchor columns
-  };
-  std::vector<Item> items;
-  std::vector<double> anchorsMm;
-  for (const auto& band : Report().Bands())
-    for (const auto& label : band->Labels()) {
-      const int length = std::max(label->MaxChars(), Utf8Length(label->Utf8()));
-      items.push_back({label.get(), AnchorOf(*label), length});
-      anchorsMm.push_back(AnchorMm(*label));
-    }
-  std::vector<double> columnsMm = anchorsMm;
-  std::sort(columnsMm.begin(), columnsMm.end());
-  std::vector<double> starts;  // first position of each column of anchors
-  for (double mm : columnsMm)
-    if (starts.empty() || mm - starts.back() >= kSameAnchorMm) starts.push_back(mm);
-  for (size_t i = 0; i < items.size(); ++i)
-    items[i].column = static_cast<int>(
-        std::upper_bound(starts.begin(), starts.end(), anchorsMm[i]) - starts.begin() - 1);
-
+  std::map<const ReportLabel*, Item> items;
+  const std::vector<double> starts = GroupAnchors(items);
   std::vector<int> position(starts.size());
   for (size_t c = 0; c < starts.size(); ++c)
     position[c] = static_cast<int>(std::lround(starts[c] / kMmPerColumn));
-  // Each pair of neighbours on a line asks for room between their columns.
+  MakeRoom(items, position);
+  RecordAnchors(items, position);
+  laidOut_ = true;
+}
+
+// Collects every label of the report with its anchor and longest text, and groups the anchors
+// into columns; returns the first position of each column, left to right.
+std::vector<double> TextExportFilter::GroupAnchors(std::map<const ReportLabel*, Item>& items) {
+  std::vector<std::pair<const ReportLabel*, double>> anchorsMm;
+  for (const auto& band : Report().Bands())
+    for (const auto& label : band->Labels()) {
+      const int length = std::max(label->MaxChars(), Utf8Length(label->Utf8()));
+      items[label.get()] = Item{AnchorOf(*label), length, 0};
+      anchorsMm.emplace_back(label.get(), AnchorMm(*label));
+    }
+  std::vector<double> columnsMm;
+  for (const auto& entry : anchorsMm) columnsMm.push_back(entry.second);
+  std::sort(columnsMm.begin(), columnsMm.end());
+  std::vector<double> starts;
+  for (double mm : columnsMm)
+    if (starts.empty() || mm - starts.back() >= kSameAnchorMm) starts.push_back(mm);
+  for (const auto& [label, mm] : anchorsMm)
+    items[label].column =
+        static_cast<int>(std::upper_bound(starts.begin(), starts.end(), mm) - starts.begin() - 1);
+  return starts;
+}
+
+// Moves columns right until each pair of neighbours on a line has the room its texts ask for.
+// Columns are visited left to right, so a column moved pushes the ones after it.
+void TextExportFilter::MakeRoom(const std::map<const ReportLabel*, Item>& items,
+                                std::vector<int>& position) {
   struct Gap {
-    int from, to, room;
+    int from, to, room;  // from -1: the left margin
   };
   std::vector<Gap> gaps;
-  std::map<const ReportLabel*, const Item*> itemOf;
-  for (const Item& item : items) itemOf[item.label] = &item;
   for (const auto& band : Report().Bands())
-    for (const auto& line : LinesOf(*band)) {
+    for (const auto& line : LinesOf(*band))
       for (size_t k = 0; k < line.size(); ++k) {
-        const Item& right = *itemOf[band->Labels()[static_cast<size_t>(line[k])].get()];
+        const Item& right = items.at(band->Labels()[static_cast<size_t>(line[k])].get());
         if (k == 0) {
           gaps.push_back({-1, right.column, ExtentLeft(right.anchor, right.length)});
           continue;
         }
-        const Item& left = *itemOf[band->Labels()[static_cast<size_t>(line[k - 1])].get()];
+        const Item& left = items.at(band->Labels()[static_cast<size_t>(line[k - 1])].get());
         if (left.column < right.column)
           gaps.push_back(
               {left.column, right.column,
                ExtentRight(left.anchor, left.length) + 1 + ExtentLeft(right.anchor, right.length)});
       }
-    }
-  width_ = 0;
-  for (size_t c = 0; c < starts.size(); ++c) {
+  for (size_t c = 0; c < position.size(); ++c)
     for (const Gap& gap : gaps)
       if (gap.to == static_cast<int>(c))
         position[c] = std::max(position[c], (gap.from < 0 ? 0 : position[gap.from]) + gap.room);
-  }
+}
+
+// Keeps, per band, the character column of each label's anchor, and the width of the widest
+// line, which the bottom rules take.
+void TextExportFilter::RecordAnchors(const std::map<const ReportLabel*, Item>& items,
+                                     const std::vector<int>& position) {
+  width_ = 0;
   anchors_.clear();
   for (const auto& band : Report().Bands()) {
     std::vector<int> anchors;
     for (const auto& label : band->Labels()) {
-      const Item& item = *itemOf[label.get()];
+      const Item& item = items.at(label.get());
       anchors.push_back(position[item.column]);
       width_ = std::max(width_, position[item.column] + ExtentRight(item.anchor, item.length));
     }
     anchors_.emplace_back(band.get(), std::move(anchors));
   }
-  laidOut_ = true;
 }
 
 void TextExportFilter::WriteBand(const ReportBand& band, const Lines& lines) {
@@ -373,60 +390,63 @@ void HtmlExportFilter::Close() {
 }
 
 void HtmlExportFilter::WriteBand(const ReportBand& band, const Lines& lines) {
-  std::string& out = Out().Buffer();
-  const auto& labels = band.Labels();
-  auto cells = [&](const std::vector<int>& line, bool header) {
-    for (int index : line) {
-      const ReportLabel& label = *labels[static_cast<size_t>(index)];
-      const bool th = header || label.Font().bold;
-      out += th ? "<th>" : "<td>";
-      AppendHtml(out, label.Utf8());
-      out += th ? "</th>" : "</td>";
-    }
-  };
   switch (band.Kind()) {
     case BandKind::Title:
-      for (const auto& line : lines) {
-        if (line.size() == 1 && labels[static_cast<size_t>(line[0])]->Font().pointSize > 10.0) {
-          Close();
-          out += "<h1>";
-          AppendHtml(out, labels[static_cast<size_t>(line[0])]->Utf8());
-          out += "</h1>\n";
-          continue;
-        }
-        if (open_ != Open::Header) {
-          Close();
-          out += "<table class=\"head\">\n";
-          open_ = Open::Header;
-        }
-        out += "<tr>";
-        cells(line, false);
-        out += "</tr>\n";
-      }
+      WriteTitle(band, lines);
       break;
     case BandKind::ColumnHeader:
       Close();
-      out += "<table class=\"rows\">\n<thead>\n";
-      for (const auto& line : lines) {
-        out += "<tr>";
-        cells(line, true);
-        out += "</tr>\n";
-      }
-      out += "</thead>\n<tbody>\n";
+      Out().Buffer() += "<table class=\"rows\">\n<thead>\n";
+      WriteRows(band, lines, true);
+      Out().Buffer() += "</thead>\n<tbody>\n";
       open_ = Open::Rows;
       break;
     case BandKind::Detail:
       if (open_ != Open::Rows) {
         Close();
-        out += "<table class=\"rows\">\n<tbody>\n";
+        Out().Buffer() += "<table class=\"rows\">\n<tbody>\n";
         open_ = Open::Rows;
       }
-      for (const auto& line : lines) {
-        out += "<tr>";
-        cells(line, false);
-        out += "</tr>\n";
-      }
+      WriteRows(band, lines, false);
       break;
+  }
+}
+
+// A title line of one large label is the heading; the other lines, the captions and values,
+// form the header table.
+void HtmlExportFilter::WriteTitle(const ReportBand& band, const Lines& lines) {
+  std::string& out = Out().Buffer();
+  for (const auto& line : lines) {
+    const ReportLabel& first = *band.Labels()[static_cast<size_t>(line[0])];
+    if (line.size() == 1 && first.Font().pointSize > 10.0) {
+      Close();
+      out += "<h1>";
+      AppendHtml(out, first.Utf8());
+      out += "</h1>\n";
+      continue;
+    }
+    if (open_ != Open::Header) {
+      Close();
+      out += "<table class=\"head\">\n";
+      open_ = Open::Header;
+    }
+    WriteRows(band, {line}, false);
+  }
+}
+
+// One table row per line: header cells for the column headers and for bold labels.
+void HtmlExportFilter::WriteRows(const ReportBand& band, const Lines& lines, bool header) {
+  std::string& out = Out().Buffer();
+  for (const auto& line : lines) {
+    out += "<tr>";
+    for (int index : line) {
+      const ReportLabel& label = *band.Labels()[static_cast<size_t>(index)];
+      const bool th = header || label.Font().bold;
+      out += th ? "<th>" : "<td>";
+      AppendHtml(out, label.Utf8());
+      out += th ? "</th>" : "</td>";
+    }
+    out += "</tr>\n";
   }
 }
 
