@@ -31,6 +31,7 @@
 #include "forms/Utfrm_report.h"
 #include "forms/page_models.h"
 #include "report/export_filters.h"
+#include "report/export_formats.h"
 #include "report/report_preview.h"
 #include "report/report_print.h"
 #include "support/blank_text.h"
@@ -458,25 +459,6 @@ void Tfrm_Amortization::sb_previewClick() {
   PreviewReport(*RequireReport()->rep_schedule, this);
 }
 
-const QStringList& Tfrm_Amortization::SaveFilters() {
-  static const QStringList filters = {QStringLiteral("Text files (*.txt)"),
-                                      QStringLiteral("Comma Separate Values (*.csv)"),
-                                      QStringLiteral("HTML File (*.htm)")};
-  return filters;
-}
-
-QString Tfrm_Amortization::WithFilterExtension(const QString& path, int filterIndex) {
-  static const char* const kExtensions[] = {".TXT", ".csv", ".htm"};
-  if (filterIndex < 1 || filterIndex > 3) return path;
-  const QFileInfo info(path);
-  const QString name = info.fileName();
-  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-  if (dot > 0 && dot + 1 < name.size()) return path;  // typed with an extension: kept
-  QString base = path;
-  while (base.endsWith(QLatin1Char('.'))) base.chop(1);
-  return base + QLatin1String(kExtensions[filterIndex - 1]);
-}
-
 QFileDialog* Tfrm_Amortization::SaveDialog() {
   if (!saveDialog_) {
     saveDialog_ = new QFileDialog(this, QStringLiteral("Save file"));
@@ -485,7 +467,7 @@ QFileDialog* Tfrm_Amortization::SaveDialog() {
     saveDialog_->setOption(QFileDialog::DontConfirmOverwrite, true);
     saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
     saveDialog_->setFileMode(QFileDialog::AnyFile);
-    saveDialog_->setNameFilters(SaveFilters());
+    saveDialog_->setNameFilters(ExportFormatFilters());
     saveDialog_->setDefaultSuffix(QString());
     // Qt's dialog replaces the extension of the typed name when the user picks another
     // filter; a name typed with an extension keeps it here, whatever filter is selected.
@@ -505,7 +487,8 @@ QFileDialog* Tfrm_Amortization::SaveDialog() {
 void Tfrm_Amortization::sb_saveasClick() {
   QFileDialog* dialog = SaveDialog();
   // The filter first: choosing a filter rewrites the extension of the name shown.
-  dialog->selectNameFilter(SaveFilters().value(lastFilter_));
+  const QStringList filters = ExportFormatFilters();
+  dialog->selectNameFilter(filters.value(lastFilter_));
   if (lastSavedFile_.isEmpty()) {
     dialog->setDirectory(QCoreApplication::applicationDirPath());
     dialog->selectFile(QString());
@@ -515,30 +498,18 @@ void Tfrm_Amortization::sb_saveasClick() {
     dialog->selectFile(last.fileName());
   }
   const bool accepted = dialog->exec() == QDialog::Accepted;
-  const int shown = static_cast<int>(SaveFilters().indexOf(dialog->selectedNameFilter()));
-  if (shown >= 0) lastFilter_ = shown;
+  const qsizetype shown = filters.indexOf(dialog->selectedNameFilter());
+  if (shown < 0) return;  // no format of ours: nothing is written
+  lastFilter_ = static_cast<int>(shown);
   if (!accepted) return;
   const QStringList files = dialog->selectedFiles();
   if (files.isEmpty() || files.first().isEmpty()) return;
 
-  const int filterIndex = shown + 1;
-  const QString fileName = WithFilterExtension(files.first(), filterIndex);
-  std::unique_ptr<ExportFilter> filter;
-  switch (filterIndex) {
-    case 1:
-      filter = std::make_unique<TextExportFilter>(fileName);
-      break;
-    case 2:
-      filter = std::make_unique<CsvExportFilter>(fileName);
-      break;
-    case 3:
-      filter = std::make_unique<HtmlExportFilter>(fileName);
-      break;
-    default:
-      return;
-  }
+  const ExportFormat& format = ExportFormats()[static_cast<size_t>(shown)];
+  const QString fileName = WithExtension(files.first(), format);
+  const std::unique_ptr<ExportFilter> writer = format.makeWriter(fileName);
   lastSavedFile_ = fileName;
-  filter->Export(*RequireReport()->rep_schedule, this);
+  writer->Export(*RequireReport()->rep_schedule, this);
 }
 
 // ---- Report callbacks ----

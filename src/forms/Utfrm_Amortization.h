@@ -138,12 +138,6 @@ class Tfrm_Amortization : public QDialog {
   Extended ReadField(const QString& text);
   Extended ReadPeriodicRate();
 
-  // The save dialog's filters (as shown) and the extension each one appends.
-  static const QStringList& SaveFilters();
-  // The file name the save dialog hands back: the extension of the filter (1-based index)
-  // is appended when the typed name has none.
-  static QString WithFilterExtension(const QString& path, int filterIndex);
-
   ScheduleListModel* Model() const { return model_; }
   QFileDialog* SaveDialog();
 

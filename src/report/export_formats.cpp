@@ -1,0 +1,41 @@
+#include "report/export_formats.h"
+
+#include <QFileInfo>
+
+namespace quarrant {
+
+namespace {
+
+template <class Writer>
+std::unique_ptr<ExportFilter> Make(const QString& fileName) {
+  return std::make_unique<Writer>(fileName);
+}
+
+constexpr ExportFormat kFormats[] = {
+    {"Text files (*.txt)", ".TXT", &Make<TextExportFilter>},
+    {"Comma Separate Values (*.csv)", ".csv", &Make<CsvExportFilter>},
+    {"HTML File (*.htm)", ".htm", &Make<HtmlExportFilter>},
+};
+
+}  // namespace
+
+std::span<const ExportFormat> ExportFormats() {
+  return kFormats;
+}
+
+QStringList ExportFormatFilters() {
+  QStringList filters;
+  for (const ExportFormat& format : kFormats) filters.append(QString::fromLatin1(format.filter));
+  return filters;
+}
+
+QString WithExtension(const QString& path, const ExportFormat& format) {
+  const QString name = QFileInfo(path).fileName();
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  if (dot > 0 && dot + 1 < name.size()) return path;  // typed with an extension: kept
+  QString base = path;
+  while (base.endsWith(QLatin1Char('.'))) base.chop(1);
+  return base + QLatin1String(format.extension);
+}
+
+}  // namespace quarrant
