@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "Row" + std::to_string(info.index); });
 
 TEST(GuardedTest, ReportsTheErrorAndGoesOn) {
-  MessageRecorder messages;
+  MessageCatcher messages;
   int after = 0;
   EXPECT_FALSE(Guarded([] { throw std::runtime_error("Invalid floating point operation"); }));
   EXPECT_TRUE(Guarded([&] { ++after; }));

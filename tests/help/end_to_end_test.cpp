@@ -27,17 +27,12 @@
 #include "help/helpsystem.h"
 #include "platform/chm_viewer.h"
 #include "platform/linux_platform.h"
+#include "support/read_text.h"
 
 namespace quarrant::testing {
 namespace {
 
-QStringList ReadLines(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  QString text = QString::fromUtf8(file.readAll());
-  if (text.endsWith('\n')) text.chop(1);
-  return text.isEmpty() ? QStringList{} : text.split('\n');
-}
+using test_support::ReadLines;
 
 // "hh:mm:ss" in the C or an English locale, possibly with AM/PM, then three spaces.
 const QString kStamp = QStringLiteral("^\\d{1,2}:\\d{2}:\\d{2}( ?[AaPp][Mm])?   ");

@@ -11,21 +11,12 @@
 
 #include "help/helpsystem.h"
 #include "support/fake_platform.h"
+#include "support/read_text.h"
 
 namespace quarrant::testing {
 
-inline QString ReadText(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return QString::fromUtf8(file.readAll());
-}
-
-inline QStringList ReadLines(const QString& path) {
-  QString text = ReadText(path);
-  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-  if (text.isEmpty()) return {};
-  return text.split(QLatin1Char('\n'));
-}
+using test_support::ReadLines;
+using test_support::ReadText;
 
 inline bool WriteText(const QString& path, const QByteArray& bytes) {
   QFile file(path);

@@ -106,7 +106,8 @@ TEST_P(OpeningTest, HandsOverThePageValues) {
   const OpenedState state = OpenFromMainWindow(main, catcher);
 
   ASSERT_TRUE(state.shown);
-  EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join(QStringLiteral(" | ")).toStdString();
+  EXPECT_TRUE(catcher.texts().isEmpty())
+      << catcher.texts().join(QStringLiteral(" | ")).toStdString();
   EXPECT_EQ(state.nper, QString::fromLatin1(c.seNPer));
   EXPECT_EQ(state.rate, QString::fromLatin1(c.seI));
   EXPECT_EQ(state.pv, QString::fromLatin1(c.sePV));
@@ -179,8 +180,8 @@ TEST_P(FailedOpeningTest, ReportsAndDoesNotShowTheWindow) {
   watch.start(5);
   Child<QPushButton>(main, "sb_Amortization")->click();
   EXPECT_FALSE(shown);
-  ASSERT_EQ(catcher.texts.size(), 1);
-  EXPECT_EQ(catcher.texts.front(), QString::fromLatin1(c.message));
+  ASSERT_EQ(catcher.texts().size(), 1);
+  EXPECT_EQ(catcher.texts().front(), QString::fromLatin1(c.message));
   EXPECT_TRUE(main.findChildren<Tfrm_Amortization*>().isEmpty());
 }
 
@@ -212,7 +213,8 @@ TEST_P(CalculateTest, ListsTheSchedule) {
   Tfrm_Amortization window;
   MessageCatcher catcher;
   Calculate(window, c.inputs);
-  EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join(QStringLiteral(" | ")).toStdString();
+  EXPECT_TRUE(catcher.texts().isEmpty())
+      << catcher.texts().join(QStringLiteral(" | ")).toStdString();
   const auto rows = ListRows(window);
   ASSERT_EQ(static_cast<int>(rows.size()), c.rows);
   if (!c.first.isEmpty()) EXPECT_EQ(rows.front(), c.first);
@@ -283,8 +285,8 @@ TEST_P(CalculateFailureTest, ReportsAndKeepsTheWindowOpen) {
 
   MessageCatcher catcher;
   Calculate(window, c.inputs);
-  ASSERT_EQ(catcher.texts.size(), 1);
-  EXPECT_EQ(catcher.texts.front(), c.message);
+  ASSERT_EQ(catcher.texts().size(), 1);
+  EXPECT_EQ(catcher.texts().front(), c.message);
   EXPECT_TRUE(window.isVisible());
   if (c.keepsOldRows)
     EXPECT_EQ(ListRows(window), before);

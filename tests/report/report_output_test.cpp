@@ -295,10 +295,10 @@ TEST(ReportExport, UnwritableTargetReachesTheErrorReport) {
   for (const QString& path : {blocked, missing}) {
     MessageCatcher catcher;
     EXPECT_FALSE(Guarded([&] { CsvExportFilter(path).Export(fixture.Report()); }));
-    ASSERT_EQ(catcher.texts.size(), 1);
-    EXPECT_TRUE(catcher.texts.front().startsWith(QStringLiteral("Cannot write file \"") + path))
-        << catcher.texts.front().toStdString();
-    EXPECT_TRUE(catcher.texts.front().endsWith(QLatin1Char('.')));
+    ASSERT_EQ(catcher.texts().size(), 1);
+    EXPECT_TRUE(catcher.texts().front().startsWith(QStringLiteral("Cannot write file \"") + path))
+        << catcher.texts().front().toStdString();
+    EXPECT_TRUE(catcher.texts().front().endsWith(QLatin1Char('.')));
   }
   EXPECT_TRUE(QFileInfo(blocked).isDir());
 }
@@ -361,7 +361,8 @@ TEST_P(SaveAsTest, WritesTheChosenFormatUnderTheReturnedName) {
   MessageCatcher catcher;
   AnswerSaveDialog(dir.path(), c.filter, QString::fromLatin1(c.typed));
   fixture.window.sb_saveas->click();
-  EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join(QStringLiteral(" | ")).toStdString();
+  EXPECT_TRUE(catcher.texts().isEmpty())
+      << catcher.texts().join(QStringLiteral(" | ")).toStdString();
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QString::fromLatin1(c.file)});
   const QString text = ReadText(expectedPath);
   switch (c.format) {
@@ -643,8 +644,8 @@ TEST(ReportPreview, ErrorWhileGeneratingReachesTheErrorReport) {
   fixture.Report().OnNeedData = [](QObject*, bool&) { throw std::runtime_error("no rows today"); };
   MessageCatcher catcher;
   fixture.window.sb_preview->click();
-  ASSERT_EQ(catcher.texts.size(), 1);
-  EXPECT_EQ(catcher.texts.front(), QStringLiteral("no rows today."));
+  ASSERT_EQ(catcher.texts().size(), 1);
+  EXPECT_EQ(catcher.texts().front(), QStringLiteral("no rows today."));
 }
 
 TEST(ReportBinding, WindowLeavesTheReportUnboundWhenDestroyed) {
@@ -815,8 +816,8 @@ TEST(ReportExport, FailedWriteNamesTheReason) {
   MessageCatcher catcher;
   Guarded([&] { HtmlExportFilter(path).Export(fixture.Report()); });
   setrlimit(RLIMIT_FSIZE, &old);
-  ASSERT_EQ(catcher.texts.size(), 1);
-  EXPECT_EQ(catcher.texts.front(),
+  ASSERT_EQ(catcher.texts().size(), 1);
+  EXPECT_EQ(catcher.texts().front(),
             QStringLiteral("Cannot write file \"%1\": File too large.").arg(path));
   EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }

@@ -29,12 +29,6 @@ std::vector<QStringList> ListRows(const Tfrm_Amortization& window) {
   return rows;
 }
 
-QString ReadText(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return QString();
-  return QString::fromUtf8(file.readAll());
-}
-
 std::vector<QStringList> ParseCsv(const QString& text) {
   std::vector<QStringList> records;
   QStringList record;

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the amortization window and report tests: a catcher for modal message boxes, a
-// schedule window filled with given inputs, and readers of the exported files.
+// Helpers of the amortization window and report tests: a schedule window filled with given
+// inputs, and readers of the exported files.
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
@@ -14,30 +14,14 @@
 
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_report.h"
+#include "support/message_catcher.h"
 #include "support/qstring_print.h"
+#include "support/read_text.h"
 
 namespace quarrant::testing {
 
-// Closes every modal message box that opens while it lives and remembers its caption and text.
-class MessageCatcher {
- public:
-  MessageCatcher() {
-    timer_.setInterval(10);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        captions.append(box->windowTitle());
-        texts.append(box->text());
-        box->done(QMessageBox::Ok);
-      }
-    });
-    timer_.start();
-  }
-  QStringList captions;
-  QStringList texts;
-
- private:
-  QTimer timer_;
-};
+using test_support::MessageCatcher;
+using test_support::ReadText;
 
 // Runs action on the first modal widget of type T that opens, then lets the modal loop go on.
 template <class T>
@@ -69,7 +53,6 @@ void Calculate(Tfrm_Amortization& window, const Inputs& inputs);
 // All rows of the list, each as its six texts.
 std::vector<QStringList> ListRows(const Tfrm_Amortization& window);
 
-QString ReadText(const QString& path);
 // Records of a comma-separated file: double-quoted fields, doubled quotes inside.
 std::vector<QStringList> ParseCsv(const QString& text);
 // Lines of an HTML export read with an XML parser: each heading as one text, each table row

@@ -1,6 +1,6 @@
 #pragma once
 // Drives the main window in GUI tests: controls are found by object name, message boxes are
-// read and closed from a timer through QApplication::activeModalWidget().
+// read and closed by a MessageCatcher.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -21,21 +21,13 @@
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "support/error_report.h"
 #include "support/find_child.h"
+#include "support/message_catcher.h"
 #include "support/qstring_print.h"
 
 namespace quarrant::window_tests {
 
-struct Message {
-  QString caption;
-  QString text;
-  QMessageBox::Icon icon;
-  bool operator==(const Message&) const = default;
-};
-
-inline void PrintTo(const Message& m, std::ostream* out) {
-  *out << "{caption \"" << m.caption.toStdString() << "\", text \"" << m.text.toStdString()
-       << "\", icon " << static_cast<int>(m.icon) << "}";
-}
+using test_support::Message;
+using test_support::MessageCatcher;
 
 // A box of a handler of the window: caption "Error", stop icon.
 inline Message ErrorBox(const char* text) {
@@ -45,34 +37,6 @@ inline Message ErrorBox(const char* text) {
 inline Message ProgramReport(const char* text) {
   return {ApplicationTitle(), QString::fromUtf8(text), QMessageBox::Critical};
 }
-
-// Records and closes (with OK) every message box that becomes modal while it lives.
-class MessageRecorder {
- public:
-  MessageRecorder() {
-    timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      shown_.push_back({box->windowTitle(), box->text(), box->icon()});
-      hadOkOnly_ = hadOkOnly_ && box->buttons().size() == 1 && box->button(QMessageBox::Ok);
-      if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-        ok->click();
-      else
-        box->reject();
-    });
-    timer_.start();
-  }
-  const std::vector<Message>& shown() const { return shown_; }
-  // True when every box shown so far had exactly one button, OK.
-  bool okOnly() const { return hadOkOnly_; }
-  void clear() { shown_.clear(); }
-
- private:
-  QTimer timer_;
-  std::vector<Message> shown_;
-  bool hadOkOnly_ = true;
-};
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -124,7 +88,7 @@ class WindowTest : public ::testing::Test {
   }
   void setDigits(int index) { find<QComboBox>("cb_digits")->setCurrentIndex(index); }
 
-  MessageRecorder messages_;
+  MessageCatcher messages_;
 
  private:
   std::unique_ptr<Tfrm_ZavuzirEza> window_;
