@@ -208,10 +208,34 @@ TEST(NetValueTest, CompoundFactorLimitOfTheFutureValue) {
   // At 900 % the first of 17 flows is carried forward by exactly 10^16, still accepted.
   const std::vector<double> seventeen(17, 1.0);
   EXPECT_EQ(NetFutureValue(9, seventeen, PaymentTiming::EndOfPeriod), -11111111111111111.0L);
-  const std::vector<double> eighteen(18, 1.0);
-  EXPECT_TRUE(FailsWith<EInvalidArgument>(
-      [&] { NetFutureValue(9, eighteen, PaymentTiming::EndOfPeriod); }, "FutureValue"));
+  // The series is refused exactly where FutureValue refuses its first flow, under that name:
+  // also where that factor lies beyond the extended range (2^19999), and for a small rate.
+  const Extended small = 5e-5L;
+  const auto smallLimit = static_cast<size_t>(std::log(1e16L) / std::log1p(small));
+  const struct {
+    Extended rate;
+    size_t flows;
+    bool refused;
+  } cases[] = {{9, 18, true},        {0.1L, 387, false},         {0.1L, 388, true},
+               {1, 20000, true},     {small, smallLimit, false}, {small, smallLimit + 2, true},
+               {-0.5L, 20000, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "rate " << c.rate << ", " << c.flows << " flows");
+    const std::vector<double> flows(c.flows, 1.0);
+    const auto first = static_cast<int32_t>(c.flows - 1);
+    if (c.flows < 20000) {
+      EXPECT_EQ(
+          FailsWith<EInvalidArgument>(
+              [&] { FutureValue(c.rate, first, 0, 1, PaymentTiming::EndOfPeriod); }, "FutureValue"),
+          c.refused);
+    }
+    EXPECT_EQ(
+        FailsWith<EInvalidArgument>(
+            [&] { NetFutureValue(c.rate, flows, PaymentTiming::EndOfPeriod); }, "FutureValue"),
+        c.refused);
+  }
   // The present value has no such limit; it overflows only beyond the extended range.
+  const std::vector<double> eighteen(18, 1.0);
   EXPECT_NEAR(NetPresentValue(9, eighteen, PaymentTiming::StartOfPeriod), 10.0L / 9, 1e-15L);
   const std::vector<double> many(600, 1.0);
   EXPECT_TRUE(FailsWith<EArithmeticError>(
@@ -240,15 +264,25 @@ TEST(NetValueTest, FutureValueIsTheNegatedCompoundedPresentValue) {
   }
 }
 
-// The net future value forms its compound factors once for the whole series; every term must
-// still be exactly FutureValue's, for every branch of the compound factor and both timings.
+// The net future value compounds by Horner's scheme; it must still be the sum of FutureValue's
+// terms to 1e-15 of their sum, for every form of the compound factor and both timings. The last
+// three rates are 1 + rate rounded by almost half a unit: on 10^5 flows, a step compounding by
+// another base than FutureValue's (the rounded 1 + rate, or below 6.1e-5 the rate itself) is
+// off by over 10^-15.
 TEST(NetValueTest, FutureValueIsTheSumOfFutureValueTerms) {
   std::mt19937_64 random(31);
-  std::uniform_real_distribution<double> amount(-1e4, 1e4);
-  const Extended rates[] = {0, 3e-5L, -6e-5L, 0.07L, -0.3L, 0.0001L, 1.5L};
+  std::uniform_real_distribution<double> amount(1, 1e4);
+  const Extended rates[] = {0,
+                            1e-9L,
+                            0.07L,
+                            -0.3L,
+                            1.5L,
+                            0x1.8p-16L + 32112 * 0x1p-79L,
+                            -(0x1.8p-16L + 16056 * 0x1p-79L),
+                            0x1.8p-14L + 8028 * 0x1p-77L};
   for (Extended rate : rates) {
     for (PaymentTiming timing : {PaymentTiming::EndOfPeriod, PaymentTiming::StartOfPeriod}) {
-      std::vector<double> flows(rate > 1 ? 40 : 500);
+      std::vector<double> flows(rate > 1 ? 40 : std::fabs(rate) < 2e-4L ? 100000 : 500);
       for (double& flow : flows) flow = amount(random);
       flows[3] = 0;
       const auto last = static_cast<int32_t>(flows.size() - 1);
@@ -256,7 +290,8 @@ TEST(NetValueTest, FutureValueIsTheSumOfFutureValueTerms) {
       for (int32_t i = last; i >= 0; --i) {
         expected += FutureValue(rate, last - i, 0, flows[static_cast<size_t>(i)], timing);
       }
-      EXPECT_EQ(NetFutureValue(rate, flows, timing), expected) << "rate " << rate;
+      EXPECT_NEAR(NetFutureValue(rate, flows, timing), expected, -1e-15L * expected)
+          << "rate " << rate;
     }
   }
 }
