@@ -57,8 +57,8 @@ Extended NetFutureValue(Extended Rate, std::span<const double> Flows, PaymentTim
   if (Flows.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max()) + 1u) {
     throw EInvalidArgument("NetFutureValue");
   }
-  using detail::kFirstOrderRate;
   using detail::kLargestCompoundFactor;
+  using detail::kSmallRate;
   // The sum of FutureValue(Rate, H - i, 0, flows[i], Timing) = -flows[i] * (1 + Rate)^(H - i);
   // the timing only scales the annuity factor, which the zero payment multiplies away.
   const auto last = static_cast<int64_t>(Flows.size()) - 1;
@@ -79,8 +79,7 @@ Extended NetFutureValue(Extended Rate, std::span<const double> Flows, PaymentTim
   // sum + sum * growth. The growth is the one FutureValue's compound factor compounds: 1 + Rate
   // as rounded, whose power it raises (so growth = (1 + Rate) - 1, exactly), and below the
   // small-rate bound the rate itself, whose logarithm it takes.
-  const Extended growth =
-      std::fabs(Rate) < kFirstOrderRate ? Rate : checked::Add(1.0L, Rate) - 1.0L;
+  const Extended growth = std::fabs(Rate) < kSmallRate ? Rate : checked::Add(1.0L, Rate) - 1.0L;
   Extended sum = 0.0L;
   for (const double flow : Flows) sum += sum * growth + flow;
   // The flows are doubles and no factor exceeds 10^16, so finite flows keep the sum far inside

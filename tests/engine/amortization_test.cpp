@@ -115,16 +115,15 @@ INSTANTIATE_TEST_SUITE_P(
                       {"2", "-250.00", "0.00", "-500.00", "0.00", "500.00"},
                       {"3", "-250.00", "0.00", "-750.00", "0.00", "250.00"},
                       {"4", "-250.00", "0.00", "-1000.00", "0.00", "0.00"}}},
-        // Below 6.1e-5 the annuity factor is first-order while the compound factors are
-        // not: the principal parts overshoot and a balance is left.
-        ScheduleCase{"small_rate_leaves_a_balance",
+        // I%YR 0.05: the periodic rate lies below 6.1e-5, and the loan is still paid off.
+        ScheduleCase{"small_rate_pays_off",
                      360,
                      0.05L,
                      0,
                      100000,
                      0,
                      PaymentTiming::EndOfPeriod,
-                     {{"360", "-279.87", "-0.01", "-100003.70", "-753.99", "-3.70"}}},
+                     {{"360", "-279.86", "-0.01", "-100000.00", "-753.96", "0.00"}}},
         ScheduleCase{"future_value_500",
                      12,
                      12,
@@ -278,9 +277,9 @@ TEST(PaymentPartsTest, PeriodsOutsideTheTermUseTheirCompoundFactor) {
   const Extended principal = PaymentParts(std::numeric_limits<int32_t>::min(), 10, tiny, 1000, 0,
                                           PaymentTiming::EndOfPeriod, interest);
   const Extended crp = std::exp(-2147483649.0L * std::log1p(tiny));
-  const Extended firstOrder = 10 * (1 + 9 * tiny / 2);
+  const Extended tinyAnnuity = 10 * (1 + 9 * tiny / 2);  // to 1e-22 at this rate
   // 1 + r itself is rounded (relative 2^-64); raised to 2^31 that grows to 2^-33 of the value.
-  EXPECT_NEAR(principal, -1000 * crp / firstOrder, 100 * 0x1p-32L);
+  EXPECT_NEAR(principal, -1000 * crp / tinyAnnuity, 100 * 0x1p-32L);
 }
 
 TEST(SchedulePeriodicRateTest, ByFrequency) {
