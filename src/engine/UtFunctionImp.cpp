@@ -38,7 +38,13 @@ Extended EffectiveToNominal(int32_t PeriodsPerYear, Extended EffectiveRate) {
 Extended DecliningBalanceDepreciation(Extended Cost, Extended Salvage, int32_t Life, int32_t Period,
                                       Extended Factor) {
   if (Period < 1 || Period > Life || Life < 1 || Salvage >= Cost) return 0.0L;
-  if (Life <= 2) return Period == 1 ? checked::Sub(Cost, Salvage) : 0.0L;
+  // The whole depreciable amount goes in year 1 when the life is too short for a decline, and
+  // when the yearly rate Factor / Life reaches 100 %: 1 - rate is then 0 or negative, and the
+  // geometric book value of the later years would say nothing about what is left (it
+  // alternates in sign and could take the total beyond the depreciable amount).
+  if (Life <= 2 || Factor >= static_cast<Extended>(Life)) {
+    return Period == 1 ? checked::Sub(Cost, Salvage) : 0.0L;
+  }
 
   const Extended rate = checked::Div(Factor, static_cast<Extended>(Life));
   // Book value at the start of the year from the geometric decline alone.

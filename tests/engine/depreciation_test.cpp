@@ -103,15 +103,15 @@ INSTANTIATE_TEST_SUITE_P(
                      {9000, 0},
                      0},
         ScheduleCase{"declining_life_1", Method::DecliningBalance, 10000, 1000, 1, 1.5L, {9000}, 0},
-        // 1 - rate is negative: the book value alternates in sign and year 2 clamps to 0.
+        // A yearly rate of 5/3: everything goes in year 1, nothing is left for later years.
         ScheduleCase{"declining_factor_above_life",
                      Method::DecliningBalance,
                      10000,
                      1000,
                      3,
                      5,
-                     {9000, 0, 3444.4444444444444444L},
-                     1e-12L},
+                     {9000, 0, 0},
+                     0},
         ScheduleCase{"salvage_above_cost_straight_line",
                      Method::StraightLine,
                      1000,
@@ -150,6 +150,26 @@ TEST(DecliningBalanceTest, NoSwitchToStraightLine) {
               1e-13L);
   EXPECT_NEAR(total, 1000 * (1 - std::pow(0.85L, 10)), 1e-12L);
   EXPECT_NEAR(total, 803.13L, 0.005L);
+}
+
+// Whatever the factor, no year is negative and the years together never take more than
+// cost - salvage: the book value never falls below the salvage. From a factor equal to the
+// life on, year 1 takes it all.
+TEST(DecliningBalanceTest, BookValueNeverFallsBelowTheSalvage) {
+  for (int32_t life : {3, 4, 5, 10}) {
+    for (Extended factor : {0.5L, 1.5L, 2.0L, 2.9L, 3.0L, 4.0L, 5.0L, 6.0L, 7.5L, 12.0L, 40.0L}) {
+      SCOPED_TRACE(::testing::Message() << "life " << life << ", factor " << factor);
+      Extended total = 0;
+      for (int32_t year = 1; year <= life; ++year) {
+        const Extended depreciation = DecliningBalanceDepreciation(10000, 1000, life, year, factor);
+        EXPECT_GE(depreciation, 0) << "year " << year;
+        total += depreciation;
+      }
+      EXPECT_LE(total, 9000 + 1e-12L);
+      if (factor >= life)
+        EXPECT_EQ(DecliningBalanceDepreciation(10000, 1000, life, 1, factor), 9000);
+    }
+  }
 }
 
 TEST(DepreciationTest, PeriodsOutsideTheLifeGiveZero) {
