@@ -152,26 +152,6 @@ TEST(DecliningBalanceTest, NoSwitchToStraightLine) {
   EXPECT_NEAR(total, 803.13L, 0.005L);
 }
 
-// Whatever the factor, no year is negative and the years together never take more than
-// cost - salvage: the book value never falls below the salvage. From a factor equal to the
-// life on, year 1 takes it all.
-TEST(DecliningBalanceTest, BookValueNeverFallsBelowTheSalvage) {
-  for (int32_t life : {3, 4, 5, 10}) {
-    for (Extended factor : {0.5L, 1.5L, 2.0L, 2.9L, 3.0L, 4.0L, 5.0L, 6.0L, 7.5L, 12.0L, 40.0L}) {
-      SCOPED_TRACE(::testing::Message() << "life " << life << ", factor " << factor);
-      Extended total = 0;
-      for (int32_t year = 1; year <= life; ++year) {
-        const Extended depreciation = DecliningBalanceDepreciation(10000, 1000, life, year, factor);
-        EXPECT_GE(depreciation, 0) << "year " << year;
-        total += depreciation;
-      }
-      EXPECT_LE(total, 9000 + 1e-12L);
-      if (factor >= life)
-        EXPECT_EQ(DecliningBalanceDepreciation(10000, 1000, life, 1, factor), 9000);
-    }
-  }
-}
-
 TEST(DepreciationTest, PeriodsOutsideTheLifeGiveZero) {
   struct Case {
     const char* name;
