@@ -6,7 +6,6 @@
 
 #include "engine/checked_math.h"
 #include "engine/engine_errors.h"
-#include "engine/power_sequence.h"
 #include "engine/time_value.h"
 #include "engine/time_value_detail.h"
 
@@ -39,7 +38,13 @@ Extended EffectiveToNominal(int32_t PeriodsPerYear, Extended EffectiveRate) {
 Extended DecliningBalanceDepreciation(Extended Cost, Extended Salvage, int32_t Life, int32_t Period,
                                       Extended Factor) {
   if (Period < 1 || Period > Life || Life < 1 || Salvage >= Cost) return 0.0L;
-  if (Life <= 2) return Period == 1 ? checked::Sub(Cost, Salvage) : 0.0L;
+  // The whole depreciable amount goes in year 1 when the life is too short for a decline, and
+  // when the yearly rate Factor / Life reaches 100 %: 1 - rate is then 0 or negative, and the
+  // geometric book value of the later years would say nothing about what is left (it
+  // alternates in sign and could take the total beyond the depreciable amount).
+  if (Life <= 2 || Factor >= static_cast<Extended>(Life)) {
+    return Period == 1 ? checked::Sub(Cost, Salvage) : 0.0L;
+  }
 
   const Extended rate = checked::Div(Factor, static_cast<Extended>(Life));
   // Book value at the start of the year from the geometric decline alone.
@@ -58,33 +63,35 @@ Extended NetFutureValue(Extended Rate, std::span<const double> Flows, PaymentTim
   if (Flows.size() > static_cast<size_t>(std::numeric_limits<int32_t>::max()) + 1u) {
     throw EInvalidArgument("NetFutureValue");
   }
-  // Each term is FutureValue(Rate, H - i, 0, flows[i], Timing) = -flows[i] * CR, CR the
-  // compound factor AnnuityFactor gives FutureValue: 1 at rate 0, e^(p ln(1 + Rate)) below the
-  // first-order bound, IntegerPower(1 + Rate, p) otherwise. The timing only scales the annuity
-  // factor, which the zero payment multiplies away. The factors are formed here the same way,
-  // with the logarithm and the squares of the power taken once for all flows, and the same
-  // limit applies: a factor above 10^16 is refused under FutureValue's name.
-  using detail::kFirstOrderRate;
   using detail::kLargestCompoundFactor;
-  (void)Timing;
-  const bool firstOrder = Rate != 0.0L && std::fabs(Rate) < kFirstOrderRate;
-  const Extended logFactor = firstOrder ? LogOnePlus(Rate) : 0.0L;
-  detail::PowerSequence power(checked::Add(1.0L, Rate));
-
+  using detail::kSmallRate;
+  // The sum of FutureValue(Rate, H - i, 0, flows[i], Timing) = -flows[i] * (1 + Rate)^(H - i);
+  // the timing only scales the annuity factor, which the zero payment multiplies away.
   const auto last = static_cast<int64_t>(Flows.size()) - 1;
-  Extended sum = 0.0L;
-  for (int64_t i = last; i >= 0; --i) {
-    const auto periods = static_cast<uint32_t>(last - i);
-    Extended factor = 1.0L;
-    if (firstOrder) {
-      factor = checked::Exp(checked::Mul(static_cast<Extended>(periods), logFactor));
-    } else if (Rate != 0.0L) {
-      factor = power(periods);
+  if (Rate > 0.0L && last > 0) {
+    // The first flow has the largest compound factor, and FutureValue would refuse every term
+    // if it refuses that one: decide before summing. Far beyond the limit (e^40 > 10^16) the
+    // factor is not formed at all, as it might leave the extended range.
+    constexpr Extended kFarBeyondLimit = 40.0L;
+    const Extended periods = static_cast<Extended>(last);
+    if (checked::Mul(periods, checked::Log1p(Rate)) > kFarBeyondLimit) {
+      throw EInvalidArgument("FutureValue");
     }
-    if (factor > kLargestCompoundFactor) throw EInvalidArgument("FutureValue");
-    sum = checked::Add(sum, -checked::Mul(Flows[static_cast<size_t>(i)], factor));
+    Extended largest = 0.0L;
+    AnnuityFactor(Rate, static_cast<int32_t>(last), Timing, largest);
+    if (largest > kLargestCompoundFactor) throw EInvalidArgument("FutureValue");
   }
-  return sum;
+  // Horner's scheme from the first flow on, each step compounding by one period as
+  // sum + sum * growth. The growth is the one FutureValue's compound factor compounds: 1 + Rate
+  // as rounded, whose power it raises (so growth = (1 + Rate) - 1, exactly), and below the
+  // small-rate bound the rate itself, whose logarithm it takes.
+  const Extended growth = std::fabs(Rate) < kSmallRate ? Rate : checked::Add(1.0L, Rate) - 1.0L;
+  Extended sum = 0.0L;
+  for (const double flow : Flows) sum += sum * growth + flow;
+  // The flows are doubles and no factor exceeds 10^16, so finite flows keep the sum far inside
+  // the extended range; one that is not finite leaves the sum not finite to the end.
+  // 0 - sum, not -sum: an all-zero series gives 0, not -0.
+  return checked::Sub(0.0L, checked::Finite(sum));
 }
 
 }  // namespace quarrant

@@ -36,6 +36,25 @@ Extended PrincipalPart(Extended presentValue, Extended futureValue, Extended crp
   return checked::Div(checked::Mul(owed, crp), annuity);
 }
 
+// With payments at the start of each period the first one falls before any interest has
+// accrued: it has no interest part and repays principal by the whole level payment. Every later
+// payment pays the interest of the period before it, on the balance after the previous payment;
+// the closed forms above give exactly that with the annuity-due factor.
+bool PaidBeforeInterest(int32_t period, PaymentTiming timing) {
+  return timing == PaymentTiming::StartOfPeriod && period == 1;
+}
+
+// The principal part of period k's payment; interest receives its interest part.
+Extended Parts(int32_t period, PaymentTiming timing, Extended presentValue, Extended futureValue,
+               Extended crp, Extended crn, Extended annuity, Extended& interest) {
+  if (PaidBeforeInterest(period, timing)) {
+    interest = 0.0L;
+    return checked::Div(checked::Sub(checked::Mul(-presentValue, crn), futureValue), annuity);
+  }
+  interest = InterestPart(presentValue, futureValue, crp, crn, annuity);
+  return PrincipalPart(presentValue, futureValue, crp, annuity);
+}
+
 }  // namespace
 
 Extended InterestPayment(Extended Rate, int32_t Period, int32_t NPeriods, Extended PresentValue,
@@ -46,6 +65,7 @@ Extended InterestPayment(Extended Rate, int32_t Period, int32_t NPeriods, Extend
   const Extended crp = CompoundFactorBefore(Rate, Period);
   Extended crn = 0.0L;
   const Extended annuity = AnnuityFactor(Rate, NPeriods, Timing, crn);
+  if (PaidBeforeInterest(Period, Timing)) return 0.0L;
   return InterestPart(PresentValue, FutureValue, crp, crn, annuity);
 }
 
@@ -55,8 +75,9 @@ Extended PaymentParts(int32_t Period, int32_t NPeriods, Extended Rate, Extended 
   const Extended crp = CompoundFactorBefore(Rate, Period);
   Extended crn = 0.0L;
   const Extended annuity = AnnuityFactor(Rate, NPeriods, Timing, crn);
-  const Extended interest = InterestPart(PresentValue, FutureValue, crp, crn, annuity);
-  const Extended principal = PrincipalPart(PresentValue, FutureValue, crp, annuity);
+  Extended interest = 0.0L;
+  const Extended principal =
+      Parts(Period, Timing, PresentValue, FutureValue, crp, crn, annuity, interest);
   InterestPartOut = interest;
   return principal;
 }
@@ -87,8 +108,9 @@ void AmortizationSchedule(int32_t NPeriods, Extended Rate, Extended PresentValue
   row.Balance = PresentValue;
   for (int32_t period = 1; period <= NPeriods; ++period) {
     const Extended crp = compoundFactor(static_cast<uint32_t>(period - 1));
-    const Extended interest = InterestPart(PresentValue, FutureValue, crp, crn, annuity);
-    const Extended principal = PrincipalPart(PresentValue, FutureValue, crp, annuity);
+    Extended interest = 0.0L;
+    const Extended principal =
+        Parts(period, Timing, PresentValue, FutureValue, crp, crn, annuity, interest);
     row.Period = period;
     row.Principal = principal;
     row.Interest = interest;

@@ -1,7 +1,7 @@
 #pragma once
-// IntegerPower for a run of non-negative exponents of one base, as the schedule and the net
-// future value need them (exponents 0, 1, 2, ...), with the squares Base^(2^j) formed once for
-// the whole run instead of once per exponent.
+// IntegerPower for a run of non-negative exponents of one base, as the schedule needs them
+// (exponents 0, 1, 2, ...), with the squares Base^(2^j) formed once for the whole run instead
+// of once per exponent.
 #include <array>
 #include <cstdint>
 

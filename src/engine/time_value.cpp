@@ -23,8 +23,8 @@ using checked::Ln;
 using checked::Mul;
 using checked::Sub;
 
-using detail::kFirstOrderRate;
 using detail::kLargestCompoundFactor;
+using detail::kSmallRate;
 
 constexpr int kMaxRateIterations = 15;
 
@@ -35,6 +35,11 @@ constexpr Extended kSeriesBound = 1e-3L;
 Extended Expm1(Extended x) {
   if (std::isnan(x)) throw EArithmeticError::InvalidOperation();
   return checked::Finite(std::expm1(x));
+}
+
+// ln(1 + x) / x for x > -1, and its limit 1 at x = 0.
+Extended LogOnePlusOverX(Extended x) {
+  return x == 0.0L ? 1.0L : Div(checked::Log1p(x), x);
 }
 
 // Square and multiply on the magnitude of a non-negative count.
@@ -88,13 +93,13 @@ Extended AnnuityFactor(Extended Rate, int32_t N, PaymentTiming Timing, Extended&
     return n;
   }
   Extended factor;
-  if (std::fabs(Rate) < kFirstOrderRate) {
-    // (CR - 1) / Rate would lose digits to cancellation here, so the first-order form
-    // N (1 + (N - 1) Rate / 2) stands in. It neglects terms of relative size about
-    // N^2 Rate^2 / 6 (under 1e-3 even for N = 1200 at this bound), which a long amortization
-    // schedule shows as a small left-over balance.
-    CompoundRate = Exp(Mul(n, LogOnePlus(Rate)));
-    factor = Mul(n, Add(1.0L, Mul(n - 1.0L, Rate) / 2.0L));
+  if (std::fabs(Rate) < kSmallRate) {
+    // 1 + Rate would round away most of a small rate's digits, and (CR - 1) / Rate would
+    // cancel: CR - 1 comes from e^x - 1 of x = N ln(1 + Rate), both taken without forming
+    // 1 + Rate, so the factors keep full precision down to the smallest rates.
+    const Extended growth = Expm1(Mul(n, checked::Log1p(Rate)));
+    CompoundRate = Add(1.0L, growth);
+    factor = Div(growth, Rate);
   } else {
     CompoundRate = CompoundFactor(Rate, N);
     factor = Div(Sub(CompoundRate, 1.0L), Rate);
@@ -150,9 +155,15 @@ Extended NumberOfPeriods(Extended Rate, Extended Payment, Extended PresentValue,
   // The payment exactly offsets the interest: the balance never moves.
   if (t == 0.0L) throw EInvalidArgument("NumberOfPeriods");
   const Extended total = -Add(PresentValue, FutureValue);
-  if (std::fabs(Rate) < kFirstOrderRate) return Div(total, t);
+  // x = CR - 1, the growth that the periods must compound to.
   const Extended x = Div(Mul(total, Rate), t);
   if (!(x > -1.0L)) throw EInvalidArgument("NumberOfPeriods");
+  if (std::fabs(Rate) < kSmallRate) {
+    // ln(1 + x) / ln(1 + Rate), written as (total / t) * [ln(1 + x) / x] / [ln(1 + Rate) / Rate]
+    // with both logarithms taken without forming 1 + Rate: full precision for small rates,
+    // no underflow of x for the tiniest, and -(PV + FV) / PMT for a rate of exactly 0.
+    return Div(Mul(Div(total, t), LogOnePlusOverX(x)), LogOnePlusOverX(Rate));
+  }
   return Div(LogOnePlus(x), LogOnePlus(Rate));
 }
 

@@ -7,8 +7,11 @@
 
 namespace quarrant::detail {
 
-// Below this magnitude the annuity factor takes its first-order form; strict comparison.
-inline constexpr Extended kFirstOrderRate = 0.000061L;
+// Below this magnitude (strict comparison) 1 + Rate keeps too few of the rate's digits to be
+// raised to a power: the compound factor, the annuity factor and the period count are then
+// formed from ln(1 + Rate) and e^x - 1 of the rate itself. At and above it they keep the
+// multiplied-out power of 1 + Rate.
+inline constexpr Extended kSmallRate = 0.000061L;
 
 // The compound factor beyond which a future value is refused and the present value and
 // payment take their perpetuity limits. NetFutureValue refuses the same factors.

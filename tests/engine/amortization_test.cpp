@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
                      PaymentTiming::EndOfPeriod,
                      {{"1", "-78.85", "-10.00", "-78.85", "-10.00", "921.15"},
                       {"12", "-87.97", "-0.88", "-1000.00", "-66.19", "0.00"}}},
-        // Every part is the end-of-period value divided by 1.01; a balance of 9.90 remains.
+        // The first payment falls before any interest accrues; each later one pays the interest
+        // on the balance after the one before.
         ScheduleCase{"monthly_1_percent_start",
                      12,
                      12,
@@ -93,8 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
                      1000,
                      0,
                      PaymentTiming::StartOfPeriod,
-                     {{"1", "-78.07", "-9.90", "-78.07", "-9.90", "921.93"},
-                      {"12", "-87.10", "-0.87", "-990.10", "-65.53", "9.90"}}},
+                     {{"1", "-87.97", "0.00", "-87.97", "0.00", "912.03"},
+                      {"2", "-78.85", "-9.12", "-166.82", "-9.12", "833.18"},
+                      {"12", "-87.10", "-0.87", "-1000.00", "-55.63", "0.00"}}},
         ScheduleCase{"thirty_year_mortgage",
                      360,
                      6,
@@ -115,16 +117,15 @@ INSTANTIATE_TEST_SUITE_P(
                       {"2", "-250.00", "0.00", "-500.00", "0.00", "500.00"},
                       {"3", "-250.00", "0.00", "-750.00", "0.00", "250.00"},
                       {"4", "-250.00", "0.00", "-1000.00", "0.00", "0.00"}}},
-        // Below 6.1e-5 the annuity factor is first-order while the compound factors are
-        // not: the principal parts overshoot and a balance is left.
-        ScheduleCase{"small_rate_leaves_a_balance",
+        // I%YR 0.05: the periodic rate lies below 6.1e-5, and the loan is still paid off.
+        ScheduleCase{"small_rate_pays_off",
                      360,
                      0.05L,
                      0,
                      100000,
                      0,
                      PaymentTiming::EndOfPeriod,
-                     {{"360", "-279.87", "-0.01", "-100003.70", "-753.99", "-3.70"}}},
+                     {{"360", "-279.86", "-0.01", "-100000.00", "-753.96", "0.00"}}},
         ScheduleCase{"future_value_500",
                      12,
                      12,
@@ -135,10 +136,11 @@ INSTANTIATE_TEST_SUITE_P(
                      {{"12", "-131.95", "3.68", "-1500.00", "-39.28", "-500.00"}}}),
     [](const ::testing::TestParamInfo<ScheduleCase>& info) { return info.param.name; });
 
-// Over random loans, every row's parts add up to the level payment, and the last row ends where
-// the closed forms say: end-of-period at balance -FV, start-of-period at (PV r - FV) / (1 + r),
-// with every start-of-period part the end-of-period part divided by 1 + r. Rates below 6.1e-5
-// in magnitude (other than 0) are left out: there the parts do not add up by design.
+// Over random loans, for both timings and rates from 0 through the smallest to large ones:
+// every row's parts add up to the level payment; its interest is the rate times the balance on
+// which interest has accrued (the previous row's balance, PV before the first end-of-period
+// payment, nothing before the first start-of-period payment); and the last row ends at balance
+// -FV, at the start of the period -FV / (1 + r), the future value one period before it falls.
 // Tolerance: each part carries the error of a power (about 2 log2 k roundings) and of a
 // cancelling difference of compound factors; the running sums add n roundings. With amounts up
 // to (|PV| + |FV|) (1 + n |r|), (n + 64) * 32 units of roundoff of that scale bound it.
@@ -146,40 +148,38 @@ TEST(AmortizationScheduleTest, RowsAddUpForBothTimings) {
   std::mt19937_64 random(1987);
   std::uniform_real_distribution<double> amount(-1e6, 1e6);
   std::uniform_real_distribution<double> rate(-0.05, 0.3);
+  std::uniform_real_distribution<double> smallExponent(-12, -4.22);  // below 6.1e-5
   std::uniform_int_distribution<int32_t> periods(1, 480);
   double worst = 0;
   for (int trial = 0; trial < 400; ++trial) {
     const int32_t n = periods(random);
     Extended r = rate(random);
     if (trial % 8 == 0) r = 0;
-    if (r != 0 && std::fabs(r) < 6.1e-5L) continue;
+    if (trial % 4 == 1) r = (trial % 8 == 1 ? 1 : -1) * std::pow(10.0L, smallExponent(random));
     const Extended pv = amount(random);
     const Extended fv = trial % 3 == 0 ? 0.0L : static_cast<Extended>(amount(random));
-    const Extended crn = std::pow(1 + r, static_cast<Extended>(n));
-    const Extended annuityEnd = r == 0 ? n : (crn - 1) / r;
+    const Extended grown = std::expm1(n * std::log1p(r));  // (1 + r)^n - 1
+    const Extended annuityEnd = r == 0 ? n : grown / r;
+    const Extended payment = (-pv * (1 + grown) - fv) / annuityEnd;  // at the end of the period
     const Extended scale = (std::fabs(pv) + std::fabs(fv)) * (1 + n * std::fabs(r));
     const Extended tolerance = scale * (n + 64) * 32 * kUnitRoundoff;
-
-    const std::vector<ScheduleRow> end = Schedule(n, r, pv, fv, PaymentTiming::EndOfPeriod);
-    const std::vector<ScheduleRow> start = Schedule(n, r, pv, fv, PaymentTiming::StartOfPeriod);
-    ASSERT_EQ(end.size(), static_cast<size_t>(n));
-    ASSERT_EQ(start.size(), static_cast<size_t>(n));
-    const Extended payment = (-pv * crn - fv) / annuityEnd;
     Extended largest = 0;
-    for (size_t i = 0; i < end.size(); ++i) {
-      const ScheduleRow& e = end[i];
-      const ScheduleRow& s = start[i];
-      largest = std::max(largest, std::fabs(e.Principal + e.Interest - payment));
-      largest = std::max(largest, std::fabs(e.Balance - (pv + e.TotalPrincipal)));
-      largest = std::max(largest, std::fabs(s.Principal * (1 + r) - e.Principal));
-      largest = std::max(largest, std::fabs(s.Interest * (1 + r) - e.Interest));
+    for (PaymentTiming timing : {PaymentTiming::EndOfPeriod, PaymentTiming::StartOfPeriod}) {
+      const bool start = timing == PaymentTiming::StartOfPeriod;
+      const std::vector<ScheduleRow> rows = Schedule(n, r, pv, fv, timing);
+      ASSERT_EQ(rows.size(), static_cast<size_t>(n));
+      Extended accruing = start ? 0 : pv;
+      for (const ScheduleRow& row : rows) {
+        largest = std::max(largest, std::fabs(row.Principal + row.Interest -
+                                              (start ? payment / (1 + r) : payment)));
+        largest = std::max(largest, std::fabs(row.Interest + r * accruing));
+        largest = std::max(largest, std::fabs(row.Balance - (pv + row.TotalPrincipal)));
+        accruing = row.Balance;
+      }
+      const Extended owedAtLastPayment = start ? fv / (1 + r) : fv;
+      largest = std::max(largest, std::fabs(rows.back().TotalPrincipal + pv + owedAtLastPayment));
+      largest = std::max(largest, std::fabs(rows.back().Balance + owedAtLastPayment));
     }
-    const ScheduleRow& lastEnd = end.back();
-    const ScheduleRow& lastStart = start.back();
-    largest = std::max(largest, std::fabs(lastEnd.TotalPrincipal + (pv + fv)));
-    largest = std::max(largest, std::fabs(lastEnd.Balance + fv));
-    largest = std::max(largest, std::fabs(lastStart.TotalPrincipal + (pv + fv) / (1 + r)));
-    largest = std::max(largest, std::fabs(lastStart.Balance - (pv * r - fv) / (1 + r)));
     ASSERT_LE(largest, tolerance) << "trial " << trial << ": n " << n << " r " << r << " pv " << pv
                                   << " fv " << fv;
     worst = std::max(worst, static_cast<double>(largest / tolerance));
@@ -278,9 +278,9 @@ TEST(PaymentPartsTest, PeriodsOutsideTheTermUseTheirCompoundFactor) {
   const Extended principal = PaymentParts(std::numeric_limits<int32_t>::min(), 10, tiny, 1000, 0,
                                           PaymentTiming::EndOfPeriod, interest);
   const Extended crp = std::exp(-2147483649.0L * std::log1p(tiny));
-  const Extended firstOrder = 10 * (1 + 9 * tiny / 2);
+  const Extended tinyAnnuity = 10 * (1 + 9 * tiny / 2);  // to 1e-22 at this rate
   // 1 + r itself is rounded (relative 2^-64); raised to 2^31 that grows to 2^-33 of the value.
-  EXPECT_NEAR(principal, -1000 * crp / firstOrder, 100 * 0x1p-32L);
+  EXPECT_NEAR(principal, -1000 * crp / tinyAnnuity, 100 * 0x1p-32L);
 }
 
 TEST(SchedulePeriodicRateTest, ByFrequency) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "engine/cash_flow.h"
@@ -208,10 +209,21 @@ TEST(NetValueTest, CompoundFactorLimitOfTheFutureValue) {
   // At 900 % the first of 17 flows is carried forward by exactly 10^16, still accepted.
   const std::vector<double> seventeen(17, 1.0);
   EXPECT_EQ(NetFutureValue(9, seventeen, PaymentTiming::EndOfPeriod), -11111111111111111.0L);
-  const std::vector<double> eighteen(18, 1.0);
-  EXPECT_TRUE(FailsWith<EInvalidArgument>(
-      [&] { NetFutureValue(9, eighteen, PaymentTiming::EndOfPeriod); }, "FutureValue"));
+  // Refused under FutureValue's name as soon as the first flow's factor exceeds 10^16 (388 flows
+  // at 10 %, as FutureValue(0.1, 387) is refused): also where that factor lies beyond the
+  // extended range (2^19999), and for a small rate just past the limit.
+  const Extended small = 5e-5L;
+  const auto smallLimit = static_cast<size_t>(std::log(1e16L) / std::log1p(small));
+  const std::pair<Extended, size_t> refused[] = {
+      {9, 18}, {0.1L, 388}, {1, 20000}, {small, smallLimit + 2}};
+  for (const auto& [rate, count] : refused) {
+    EXPECT_TRUE(FailsWith<EInvalidArgument>(
+        [&] { NetFutureValue(rate, std::vector<double>(count, 1.0), PaymentTiming::EndOfPeriod); },
+        "FutureValue"))
+        << rate << ", " << count << " flows";
+  }
   // The present value has no such limit; it overflows only beyond the extended range.
+  const std::vector<double> eighteen(18, 1.0);
   EXPECT_NEAR(NetPresentValue(9, eighteen, PaymentTiming::StartOfPeriod), 10.0L / 9, 1e-15L);
   const std::vector<double> many(600, 1.0);
   EXPECT_TRUE(FailsWith<EArithmeticError>(
@@ -227,7 +239,7 @@ TEST(NetValueTest, FutureValueIsTheNegatedCompoundedPresentValue) {
     for (double& flow : flows) flow = amount(random);
     Extended r = rate(random);
     if (trial % 10 == 0) r = 0;
-    if (trial % 10 == 1) r = 3e-5L;  // the first-order branch of the compound factor
+    if (trial % 10 == 1) r = 3e-5L;  // below the small-rate bound
     const auto last = static_cast<int32_t>(flows.size() - 1);
     Extended scale = 0;
     for (size_t i = 0; i < flows.size(); ++i) {
@@ -240,15 +252,20 @@ TEST(NetValueTest, FutureValueIsTheNegatedCompoundedPresentValue) {
   }
 }
 
-// The net future value forms its compound factors once for the whole series; every term must
-// still be exactly FutureValue's, for every branch of the compound factor and both timings.
+// The net future value compounds by Horner's scheme; it must still be the sum of FutureValue's
+// terms to 1e-15 of their sum, for every form of the compound factor and both timings. The last
+// two rates, one each side of 6.1e-5, have 1 + rate rounded by almost half a unit: on 10^5 flows
+// a step compounding by another base than FutureValue's (the rounded 1 + rate, or below 6.1e-5
+// the rate itself) is off by over 10^-15.
 TEST(NetValueTest, FutureValueIsTheSumOfFutureValueTerms) {
   std::mt19937_64 random(31);
-  std::uniform_real_distribution<double> amount(-1e4, 1e4);
-  const Extended rates[] = {0, 3e-5L, -6e-5L, 0.07L, -0.3L, 0.0001L, 1.5L};
+  std::uniform_real_distribution<double> amount(1, 1e4);
+  const Extended belowHalfUnit = 0x1.8p-16L + 32112 * 0x1p-79L;  // 1 + rate rounds by 0.49 ulp
+  const Extended aboveHalfUnit = 0x1.8p-14L + 8028 * 0x1p-77L;
+  const Extended rates[] = {0, 1e-9L, 0.07L, -0.3L, 1.5L, -6e-5L, belowHalfUnit, aboveHalfUnit};
   for (Extended rate : rates) {
     for (PaymentTiming timing : {PaymentTiming::EndOfPeriod, PaymentTiming::StartOfPeriod}) {
-      std::vector<double> flows(rate > 1 ? 40 : 500);
+      std::vector<double> flows(rate > 1 ? 40 : std::fabs(rate) < 2e-4L ? 100000 : 500);
       for (double& flow : flows) flow = amount(random);
       flows[3] = 0;
       const auto last = static_cast<int32_t>(flows.size() - 1);
@@ -256,7 +273,8 @@ TEST(NetValueTest, FutureValueIsTheSumOfFutureValueTerms) {
       for (int32_t i = last; i >= 0; --i) {
         expected += FutureValue(rate, last - i, 0, flows[static_cast<size_t>(i)], timing);
       }
-      EXPECT_EQ(NetFutureValue(rate, flows, timing), expected) << "rate " << rate;
+      EXPECT_NEAR(NetFutureValue(rate, flows, timing), expected, -1e-15L * expected)
+          << "rate " << rate;
     }
   }
 }

@@ -103,15 +103,15 @@ INSTANTIATE_TEST_SUITE_P(
                      {9000, 0},
                      0},
         ScheduleCase{"declining_life_1", Method::DecliningBalance, 10000, 1000, 1, 1.5L, {9000}, 0},
-        // 1 - rate is negative: the book value alternates in sign and year 2 clamps to 0.
+        // A yearly rate of 5/3: everything goes in year 1, nothing is left for later years.
         ScheduleCase{"declining_factor_above_life",
                      Method::DecliningBalance,
                      10000,
                      1000,
                      3,
                      5,
-                     {9000, 0, 3444.4444444444444444L},
-                     1e-12L},
+                     {9000, 0, 0},
+                     0},
         ScheduleCase{"salvage_above_cost_straight_line",
                      Method::StraightLine,
                      1000,

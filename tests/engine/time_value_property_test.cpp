@@ -16,12 +16,9 @@
 // these runs is reported by the test and stays well below it, while a wrong sign, a wrong
 // timing factor or an off-by-one power misses by many orders of magnitude.
 //
-// Below |rate| = 6.1e-5 the solvers use first-order forms on purpose: the annuity factor
-// N (1 + (N - 1) rate / 2), and for N the linear -(PV + FV) / (PV rate + PMT). PV, PMT and FV
-// share the first-order factor and still round-trip to rounding. N and the rate are measured
-// against the exact identity, so their tolerance adds the truncation error of those forms,
-// computed here from an exact annuity factor (expm1/log1p): that is the accuracy the
-// first-order branch has, not a fault of the round trip.
+// Below |rate| = 6.1e-5 the factors come from ln(1 + rate) and e^x - 1 of the rate itself: no
+// rounded 1 + rate is compounded there, so the carried item is 0, and N and the rate must come
+// back as precisely as above the bound, not merely to the accuracy of some approximation.
 //
 // InterestRate additionally stops once its Newton step is below 1e-12 |T| + 1e-15 in
 // T = -ln(1 + rate); the rate tolerance adds that bound, times (1 + rate).
@@ -155,7 +152,7 @@ bool RateIsDetermined(const Tvm& c) {
 
 TEST(TimeValueRoundTrip, EveryQuantityComesBack) {
   Generator generate(0x5eed2026);
-  Worst worstPv, worstPmt, worstFv, worstN, worstRate, worstNFirstOrder, worstRateFirstOrder;
+  Worst worstPv, worstPmt, worstFv, worstN, worstRate, worstNSmall, worstRateSmall;
   int cases = 0, periodChecks = 0, rateChecks = 0;
   for (int i = 0; i < 20000; ++i) {
     Tvm c;
@@ -179,16 +176,12 @@ TEST(TimeValueRoundTrip, EveryQuantityComesBack) {
     const Extended terms = std::fabs(c.pv * cr) + std::fabs(c.pmt * a) + std::fabs(c.fv);
     const Exact exact = ExactPieces(c);
     const bool small = std::fabs(c.rate) < kSmallRate;
-    // How far the first-order annuity factor lies from the exact one (0 above 6.1e-5).
-    const Extended firstOrder =
-        c.n * (1 + (c.n - 1) * c.rate / 2) * (1 + c.rate * TimingCode(c.timing));
-    const Extended truncatedAnnuity = small ? std::fabs(firstOrder - exact.annuity) : 0;
     // Rounding of 1 + rate carried through N compoundings and magnified by (CR - 1) / rate.
     const Extended carried =
-        c.rate == 0 ? 0
-                    : (c.n / (1 + c.rate) + 64) * cr *
-                          (std::fabs(c.pv) +
-                           std::fabs(c.pmt) * (1 + std::fabs(c.rate)) / std::fabs(c.rate));
+        small ? 0
+              : (c.n / (1 + c.rate) + 64) * cr *
+                    (std::fabs(c.pv) +
+                     std::fabs(c.pmt) * (1 + std::fabs(c.rate)) / std::fabs(c.rate));
     const Extended shared = kK * kEps * terms;
     const Extended independent = kK * kEps * (terms + carried);
 
@@ -220,12 +213,9 @@ TEST(TimeValueRoundTrip, EveryQuantityComesBack) {
           (std::fabs(c.pv * c.rate) + std::fabs(c.pmt * timed)) / std::fabs(t) + 4;
       Extended nTolerance;
       if (small) {
-        // The first-order branch solves PV (1 + N r) + PMT (1 + r t) N + FV = 0 instead.
-        const Extended truncation =
-            std::fabs(c.pv * (exact.cr - 1 - c.n * c.rate)) +
-            std::fabs(c.pmt * timed) * c.n * (c.n - 1) * std::fabs(c.rate) / 2 +
-            std::fabs(c.pmt) * truncatedAnnuity;
-        nTolerance = (independent + 2 * truncation) / std::fabs(t) + kK * kEps * c.n * cancellation;
+        // N = (-(PV + FV) / T) (ln(1 + X) / X) / (ln(1 + r) / r): the quotient carries the
+        // cancellations, the two ratios barely feel the errors of X.
+        nTolerance = independent / std::fabs(exact.dFdN) + kK * kEps * c.n * cancellation;
       } else {
         const Extended x = exact.cr - 1;
         const Extended l = std::fabs(std::log1p(c.rate));
@@ -235,7 +225,7 @@ TEST(TimeValueRoundTrip, EveryQuantityComesBack) {
       try {
         const Extended n = NumberOfPeriods(c.rate, c.pmt, c.pv, c.fv, c.timing);
         EXPECT_LE(std::fabs(n - c.n), nTolerance) << "N";
-        (small ? worstNFirstOrder : worstN)
+        (small ? worstNSmall : worstN)
             .Note(static_cast<double>(std::fabs(n - c.n) / nTolerance), c);
       } catch (const EEngineError& error) {
         ADD_FAILURE() << "NumberOfPeriods raised " << error.what();
@@ -245,13 +235,12 @@ TEST(TimeValueRoundTrip, EveryQuantityComesBack) {
     // The rate, by Newton's method on the exact identity, where it is a unique root.
     if (RateIsDetermined(c)) {
       ++rateChecks;
-      const Extended truncation = 2 * std::fabs(c.pmt) * truncatedAnnuity;
       const Extended stop = (1e-12L * std::fabs(std::log1p(c.rate)) + 1e-15L) * (1 + c.rate);
-      const Extended rateTolerance = (independent + truncation) / std::fabs(exact.dFdRate) + stop;
+      const Extended rateTolerance = independent / std::fabs(exact.dFdRate) + stop;
       try {
         const Extended rate = InterestRate(c.n, c.pmt, c.pv, c.fv, c.timing);
         EXPECT_LE(std::fabs(rate - c.rate), rateTolerance) << "rate";
-        (small ? worstRateFirstOrder : worstRate)
+        (small ? worstRateSmall : worstRate)
             .Note(static_cast<double>(std::fabs(rate - c.rate) / rateTolerance), c);
       } catch (const EEngineError& error) {
         ADD_FAILURE() << "InterestRate raised " << error.what();
@@ -264,7 +253,7 @@ TEST(TimeValueRoundTrip, EveryQuantityComesBack) {
       "%d cases, N checked in %d, rate in %d; worst share of the tolerance: PV %.3g, PMT %.3g, "
       "FV %.3g, N %.3g, rate %.3g; below 6.1e-5: N %.3g, rate %.3g\n",
       cases, periodChecks, rateChecks, worstPv.ratio, worstPmt.ratio, worstFv.ratio, worstN.ratio,
-      worstRate.ratio, worstNFirstOrder.ratio, worstRateFirstOrder.ratio);
+      worstRate.ratio, worstNSmall.ratio, worstRateSmall.ratio);
   // Most draws must exercise the N and rate solvers, or the test proves little.
   EXPECT_GT(periodChecks, cases * 9 / 10);
   EXPECT_GT(rateChecks, cases / 3);

@@ -42,6 +42,7 @@ TEST_P(SolverValue, MatchesToTheDigitsGiven) {
 }
 
 constexpr Extended k10 = 5e-11L;  // ten decimals given
+constexpr Extended kSmallLoanRate = 0.05L / 12 / 100;
 
 INSTANTIATE_TEST_SUITE_P(
     Documented, SolverValue,
@@ -67,9 +68,16 @@ INSTANTIATE_TEST_SUITE_P(
                   0.0350315304L, k10},
         ValueCase{"InterestRateNoPayment", [] { return InterestRate(10, 0, -1000, 2000, kEnd); },
                   0.0717734625L, k10},
-        ValueCase{"FirstOrderPeriods",
-                  [] { return NumberOfPeriods(0.00005L, -100, 1000, 0, kEnd); }, 10.0050025013L,
-                  k10},
+        ValueCase{"SmallRatePeriods", [] { return NumberOfPeriods(0.00005L, -100, 1000, 0, kEnd); },
+                  10.0027508941L, k10},
+        // I%YR 0.05 monthly, 30 years: rate 0.05 / 12 / 100, below 6.1e-5.
+        ValueCase{"SmallRateLoanPayment",
+                  [] { return Payment(kSmallLoanRate, 360, 100000, 0, kEnd); }, -279.872106313261L,
+                  5e-13L},
+        ValueCase{
+            "SmallRateLoanPeriods",
+            [] { return NumberOfPeriods(kSmallLoanRate, -279.872106313261L, 100000, 0, kEnd); },
+            360, 1e-9L},
         ValueCase{"NegativePeriods", [] { return NumberOfPeriods(0.01L, -100, -1000, 0, kEnd); },
                   -9.5785940398L, k10},
         ValueCase{"PerpetuityPresentValue", [] { return PresentValue(0.01L, 4000, -100, 0, kEnd); },
@@ -253,11 +261,12 @@ TEST(AnnuityFactor, TakesItsThreeForms) {
   // Rate exactly 0: N, whatever the timing.
   EXPECT_EQ(AnnuityFactor(0, 12, kStart, compound), 12.0L);
   EXPECT_EQ(compound, 1.0L);
-  // Below 6.1e-5 in magnitude: the first-order factor; the compound factor stays exact.
-  EXPECT_NEAR(static_cast<double>(AnnuityFactor(-0.00005L, 10, kEnd, compound)), 9.99775, 1e-15);
-  EXPECT_NEAR(static_cast<double>(compound), std::pow(1 - 0.00005, 10), 1e-15);
-  EXPECT_NEAR(static_cast<double>(AnnuityFactor(0.00005L, 10, kStart, compound)),
-              10.00225 * 1.00005, 1e-14);
+  // Below 6.1e-5 in magnitude: the same ((1 + Rate)^N - 1) / Rate, to full precision.
+  const Extended small = AnnuityFactor(-0.00005L, 10, kEnd, compound);
+  EXPECT_NEAR(static_cast<double>(small - 9.9977502999737515749L), 0, 1e-18);
+  EXPECT_NEAR(static_cast<double>(compound - 0.99950011248500131242L), 0, 1e-19);
+  const Extended smallStart = AnnuityFactor(0.00005L, 10, kStart, compound);
+  EXPECT_NEAR(static_cast<double>(smallStart - 10.002750412541252888L), 0, 1e-18);
   // Otherwise (CR - 1) / Rate, times 1 + Rate at the start of the period.
   EXPECT_NEAR(static_cast<double>(AnnuityFactor(0.1L, 2, kEnd, compound)), 2.1, 1e-17);
   EXPECT_NEAR(static_cast<double>(compound), 1.21, 1e-17);

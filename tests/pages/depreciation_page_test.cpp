@@ -208,10 +208,10 @@ TEST_F(DepreciationPageTest, LivesUpToTheBoundAreListedLongerOnesRefused) {
 }
 
 TEST_F(DepreciationPageTest, ArithmeticErrorReachesTheErrorReportAndKeepsRowsMade) {
-  // A factor of 10^600 (a yearly rate of 10^599) overflows the depreciation of year 9:
-  // 10^599 * 1000 * (10^599)^8.
+  // A factor of -10^600 (a yearly rate of -10^599) makes the book value grow, and the
+  // depreciation of year 9 overflows: -10^599 * 1000 * (1 + 10^599)^8.
   enter(QStringLiteral("1000"), QStringLiteral("0"), QStringLiteral("10"), 2,
-        QStringLiteral("10^600"));
+        QStringLiteral("-(10^600)"));
   click("sb_calc");
   ASSERT_EQ(messages_.shown().size(), 1u);
   EXPECT_EQ(messages_.shown()[0].caption, ApplicationTitle());
