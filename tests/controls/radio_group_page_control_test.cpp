@@ -1,11 +1,15 @@
 // The radio group and the page control of the control set.
+#include <gtest/gtest.h>
+
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTest>
 
+#include "controls/page_control.h"
+#include "controls/radio_group.h"
 #include "support/print_case.h"
-#include "support/window_fixture.h"
 
-namespace quarrant::window_tests {
+namespace quarrant {
 namespace {
 
 using ::quarrant::test_support::PrintTo;
@@ -100,4 +104,4 @@ TEST(PageControlRows, OneRowWhenWideEnoughTwoWhenNarrow) {
 }
 
 }  // namespace
-}  // namespace quarrant::window_tests
+}  // namespace quarrant

@@ -15,7 +15,6 @@
 #include "controls/spin_edit.h"
 #include "engine/calendar.h"
 #include "support/print_case.h"
-#include "support/window_fixture.h"
 
 namespace quarrant {
 namespace {
