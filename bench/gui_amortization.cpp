@@ -32,7 +32,7 @@ void Open(Tfrm_Amortization& window, int32_t periods) {
   window.CalculateSchedule();
   window.show();
   QApplication::processEvents();
-  benchmark::DoNotOptimize(window.Model()->RowCount());
+  benchmark::DoNotOptimize(window.model()->rowCount());
 }
 
 void OpenWindow(int32_t periods) {

@@ -89,7 +89,7 @@ void BM_ExportPreformatted(benchmark::State& state) {
   for (int r = 0; r < 360; ++r) {
     std::array<std::string, 6> row;
     for (int c = 0; c < 6; ++c)
-      row[static_cast<size_t>(c)] = schedule.window.Model()->Text(r, c).toStdString();
+      row[static_cast<size_t>(c)] = schedule.window.model()->text(r, c).toStdString();
     texts.push_back(row);
   }
   ReportBand* detail = report.Band(BandKind::Detail);

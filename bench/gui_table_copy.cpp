@@ -35,7 +35,7 @@ void BM_TabSeparatedMillionRows(benchmark::State& state) {
   const std::vector<int> rows = RowsToCopy(*window.lv_as);
   qsizetype size = 0;
   for (auto _ : state) {
-    const QString text = TabSeparatedRows(*window.Model(), rows);
+    const QString text = TabSeparatedRows(*window.model(), rows);
     size = text.size();
     benchmark::DoNotOptimize(text.constData());
   }
@@ -90,7 +90,7 @@ void BM_TabSeparatedMillionReadyRows(benchmark::State& state) {
   Tfrm_report report;
   Tfrm_Amortization window;
   FillMillionRows(window);
-  const ReadyTextModel model(*window.Model());
+  const ReadyTextModel model(*window.model());
   std::vector<int> rows(kRows);
   for (int r = 0; r < kRows; ++r) rows[static_cast<size_t>(r)] = r;
   for (auto _ : state) {

@@ -61,7 +61,7 @@ QString TabSeparatedRows(const QAbstractItemModel& model, const std::vector<int>
     if (row < 0 || row >= rowCount) continue;
     const qsizetype before = out.size();
     if (source != nullptr) {
-      source->AppendRowTexts(row, out);
+      source->appendRowTexts(row, out);
       out += QLatin1Char('\n');
     } else {
       AppendLine(out, model, row, columns);

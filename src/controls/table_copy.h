@@ -16,7 +16,7 @@ class RowTextSource {
   virtual ~RowTextSource() = default;
   // Appends the display texts of one row, cells separated by tabs, without a line end. The
   // texts hold no tabs or line breaks.
-  virtual void AppendRowTexts(int row, QString& out) const = 0;
+  virtual void appendRowTexts(int row, QString& out) const = 0;
 };
 
 // The header line and the given rows of the model (display texts, every column), each line

@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,8 +14,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
-#include <cstring>
-#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -47,141 +44,27 @@ static void InitReportResources() {
 
 namespace quarrant {
 
-// ---------------------------------------------------------------------------------------------
-// ScheduleListModel
-
 namespace {
 
 // Characters an input field of the window takes.
 constexpr int kMaxInputLength = 255;
 
-std::string CellText(int32_t period, const unsigned char (&amounts)[5][10], int column,
-                     char separator) {
-  if (column == 0) return std::to_string(period);
-  Extended amount = 0;
-  std::memcpy(&amount, amounts[column - 1], 10);
-  return FormatScheduleAmount(amount, separator);
-}
-
 }  // namespace
-
-ScheduleListModel::ScheduleListModel(QObject* parent)
-    : QAbstractTableModel(parent), rows_(std::make_shared<std::vector<PackedRow>>()) {}
-
-int ScheduleListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : RowCount();
-}
-
-int ScheduleListModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kColumns;
-}
-
-QVariant ScheduleListModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid()) return QVariant();
-  return Text(index.row(), index.column());
-}
-
-QVariant ScheduleListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  static const char* const kHeaders[kColumns] = {"Period",          "Principal",      "Interest",
-                                                 "Total Principal", "Total Interest", "Balance"};
-  if (orientation != Qt::Horizontal || section < 0 || section >= kColumns)
-    return QAbstractTableModel::headerData(section, orientation, role);
-  if (role == Qt::DisplayRole) return QString::fromLatin1(kHeaders[section]);
-  if (role == Qt::TextAlignmentRole)
-    return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
-  return QVariant();
-}
-
-std::string ScheduleListModel::Snapshot::Text(int row, int column) const {
-  if (row < 0 || row >= RowCount() || column < 0 || column >= kColumns) return std::string();
-  const PackedRow& packed = (*rows_)[static_cast<size_t>(row)];
-  return CellText(packed.period, packed.amounts, column, separator_);
-}
-
-QString ScheduleListModel::Text(int row, int column) const {
-  if (row < 0 || row >= RowCount() || column < 0 || column >= kColumns) return QString();
-  const PackedRow& packed = (*rows_)[static_cast<size_t>(row)];
-  return QString::fromStdString(CellText(packed.period, packed.amounts, column, separator_));
-}
-
-void ScheduleListModel::AppendRowTexts(int row, QString& out) const {
-  if (row < 0 || row >= RowCount()) return;
-  const PackedRow& packed = (*rows_)[static_cast<size_t>(row)];
-  for (int column = 0; column < kColumns; ++column) {
-    if (column > 0) out += QLatin1Char('\t');
-    // The cell texts are digits, a sign and the separator: Latin-1 throughout.
-    const std::string text = CellText(packed.period, packed.amounts, column, separator_);
-    out += QLatin1StringView(text.data(), static_cast<qsizetype>(text.size()));
-  }
-}
-
-ScheduleListModel::Snapshot ScheduleListModel::TakeSnapshot() const {
-  Snapshot snapshot;
-  snapshot.rows_ = rows_;
-  snapshot.separator_ = separator_;
-  return snapshot;
-}
-
-std::vector<ScheduleListModel::PackedRow>& ScheduleListModel::OwnRows() {
-  if (rows_.use_count() > 1) rows_ = std::make_shared<std::vector<PackedRow>>(*rows_);
-  return *rows_;
-}
-
-void ScheduleListModel::Clear(char decimalSeparator) {
-  if (updateDepth_ == 0) beginResetModel();
-  rows_ = std::make_shared<std::vector<PackedRow>>();
-  separator_ = decimalSeparator;
-  if (updateDepth_ == 0) endResetModel();
-}
-
-void ScheduleListModel::Reserve(int rows) {
-  if (rows > 0) OwnRows().reserve(static_cast<size_t>(rows));
-}
-
-void ScheduleListModel::AppendRow(const ScheduleRow& row) {
-  static_assert(sizeof(Extended) >= kAmountBytes);
-  PackedRow packed{};
-  packed.period = row.Period;
-  const Extended amounts[5] = {row.Principal, row.Interest, row.TotalPrincipal, row.TotalInterest,
-                               row.Balance};
-  for (int i = 0; i < 5; ++i) std::memcpy(packed.amounts[i], &amounts[i], kAmountBytes);
-  std::vector<PackedRow>& rows = OwnRows();
-  const int index = static_cast<int>(rows.size());
-  if (updateDepth_ == 0) beginInsertRows(QModelIndex(), index, index);
-  rows.push_back(packed);
-  if (updateDepth_ == 0) endInsertRows();
-}
-
-void ScheduleListModel::BeginUpdate() {
-  if (updateDepth_++ == 0) beginResetModel();
-}
-
-void ScheduleListModel::EndUpdate() {
-  if (updateDepth_ > 0 && --updateDepth_ == 0) endResetModel();
-}
 
 // ---------------------------------------------------------------------------------------------
 // Tfrm_Amortization
 
 namespace {
 
-// Suspends the list's repainting and its views' row bookkeeping while a schedule is appended;
-// both resume when the guard goes, also when the computation ends with an error.
-class ListUpdateGuard {
+// Shows the rows appended so far when it goes, also when the computation ends with an error.
+class PublishRows {
  public:
-  ListUpdateGuard(QTableView* view, ScheduleListModel* model) : view_(view), model_(model) {
-    view_->setUpdatesEnabled(false);
-    model_->BeginUpdate();
-  }
-  ~ListUpdateGuard() {
-    model_->EndUpdate();
-    view_->setUpdatesEnabled(true);
-  }
-  ListUpdateGuard(const ListUpdateGuard&) = delete;
-  ListUpdateGuard& operator=(const ListUpdateGuard&) = delete;
+  explicit PublishRows(ScheduleListModel* model) : model_(model) {}
+  ~PublishRows() { model_->publish(); }
+  PublishRows(const PublishRows&) = delete;
+  PublishRows& operator=(const PublishRows&) = delete;
 
  private:
-  QTableView* view_;
   ScheduleListModel* model_;
 };
 
@@ -427,11 +310,11 @@ void Tfrm_Amortization::CalculateSchedule() {
   const PaymentTiming timing =
       cb_pt->currentIndex() == 0 ? PaymentTiming::StartOfPeriod : PaymentTiming::EndOfPeriod;
 
-  model_->Clear(UserDecimalSeparator());
-  ListUpdateGuard suspend(lv_as, model_);
-  model_->Reserve(periods);
+  model_->start(UserDecimalSeparator());
+  model_->reserve(periods);
+  const PublishRows publish(model_);
   AmortizationSchedule(periods, rate, presentValue, 0.0L, timing,
-                       [this](const ScheduleRow& row) { model_->AppendRow(row); });
+                       [this](const ScheduleRow& row) { model_->append(row); });
 }
 
 // ---- Buttons ----
@@ -517,8 +400,8 @@ void Tfrm_Amortization::sb_saveasClick() {
 void Tfrm_Amortization::FillReportHeader(BandedReport& report, bool& /*cancel*/) {
   reportRow_ = 0;
   // The rows as they stand now; a preview's worker reads them while the window is blocked.
-  reportRows_ = model_->TakeSnapshot();
-  report.SetExpectedRows(reportRows_.RowCount());
+  reportRows_ = model_->snapshot();
+  report.SetExpectedRows(reportRows_.rowCount());
   static const char* const kLabels[ScheduleListModel::kColumns] = {
       "lb_Period",         "lb_Principal",     "lb_Interest",
       "lb_TotalPrincipal", "lb_TotalInterest", "lb_Balance"};
@@ -539,11 +422,11 @@ void Tfrm_Amortization::FillReportHeader(BandedReport& report, bool& /*cancel*/)
 }
 
 void Tfrm_Amortization::NextReportRow(QObject* /*sender*/, bool& moreRows) {
-  moreRows = reportRow_ < reportRows_.RowCount();
+  moreRows = reportRow_ < reportRows_.rowCount();
   if (moreRows) {
     for (int c = 0; c < ScheduleListModel::kColumns; ++c)
       if (ReportLabel* label = reportLabels_[static_cast<size_t>(c)])
-        label->SetUtf8(reportRows_.Text(reportRow_, c));
+        label->SetUtf8(reportRows_.text(reportRow_, c));
   } else {
     reportRows_ = ScheduleListModel::Snapshot();  // the report has every row: let them go
   }

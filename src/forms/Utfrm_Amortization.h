@@ -2,7 +2,6 @@
 // Tfrm_Amortization: the modal window that lists a loan's schedule period by period, lets the
 // user change the inputs and recalculate, and prints, previews or exports the schedule through
 // the report form (Tfrm_report).
-#include <QAbstractTableModel>
 #include <QDialog>
 #include <QIcon>
 #include <QList>
@@ -13,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "controls/table_copy.h"
 #include "engine/amortization.h"
 #include "engine/cmpEvaluator.h"
 #include "engine/extended.h"
+#include "forms/page_models.h"
 
 class QComboBox;
 class QFileDialog;
@@ -33,70 +32,6 @@ namespace quarrant {
 class BandedReport;
 class ReportLabel;
 class Tfrm_report;
-
-// The rows of the schedule list. Each row is kept as the schedule handed it over (the period
-// and the five amounts, packed to their 80-bit significant bytes) and its six texts are the
-// ones the window writes: the period as a decimal integer and each amount through
-// FormatScheduleAmount with the separator of the calculation. Writing a text when it is
-// asked for, not up front, keeps a million-row schedule quick to list and small.
-// The rows are shared with snapshots: a snapshot keeps the rows as they stood when it was
-// taken (a new calculation starts a new set of rows), so the report reads a snapshot from any
-// thread without locks.
-class ScheduleListModel : public QAbstractTableModel, public RowTextSource {
-  Q_OBJECT
-
-  static constexpr size_t kAmountBytes = 10;  // significant bytes of an 80-bit number
-  struct PackedRow {
-    int32_t period;
-    unsigned char amounts[5][kAmountBytes];
-  };
-
- public:
-  static constexpr int kColumns = 6;
-
-  // The rows as they stood when it was taken, with the texts the list shows.
-  class Snapshot {
-   public:
-    int RowCount() const { return rows_ ? static_cast<int>(rows_->size()) : 0; }
-    // The UTF-8 text of a cell; empty outside the rows.
-    std::string Text(int row, int column) const;
-
-   private:
-    friend class ScheduleListModel;
-    std::shared_ptr<const std::vector<PackedRow>> rows_;
-    char separator_ = '.';
-  };
-
-  explicit ScheduleListModel(QObject* parent = nullptr);
-
-  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-  QVariant headerData(int section, Qt::Orientation orientation,
-                      int role = Qt::DisplayRole) const override;
-
-  int RowCount() const { return static_cast<int>(rows_->size()); }
-  QString Text(int row, int column) const;
-  void AppendRowTexts(int row, QString& out) const override;
-  Snapshot TakeSnapshot() const;
-
-  // Empties the list; the texts of rows appended afterwards use this decimal separator.
-  void Clear(char decimalSeparator = '.');
-  void Reserve(int rows);
-  // Appends one row. Inside BeginUpdate/EndUpdate the views hear of the new rows only once,
-  // at EndUpdate.
-  void AppendRow(const ScheduleRow& row);
-  void BeginUpdate();
-  void EndUpdate();
-
- private:
-  // The rows this model may change: its own, not shared with a snapshot.
-  std::vector<PackedRow>& OwnRows();
-
-  std::shared_ptr<std::vector<PackedRow>> rows_;
-  char separator_ = '.';
-  int updateDepth_ = 0;
-};
 
 class Tfrm_Amortization : public QDialog {
   Q_OBJECT
@@ -138,7 +73,7 @@ class Tfrm_Amortization : public QDialog {
   Extended ReadField(const QString& text);
   Extended ReadPeriodicRate();
 
-  ScheduleListModel* Model() const { return model_; }
+  ScheduleListModel* model() const { return model_; }
   QFileDialog* SaveDialog();
 
   // ---- Controls (object names equal the member names) ----

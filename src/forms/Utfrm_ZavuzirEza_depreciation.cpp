@@ -131,7 +131,7 @@ void Tfrm_ZavuzirEza::sb_calcClick() {
     }
     total = checked::Add(total, depreciation);
     static_cast<void>(checked::Sub(cost, total));  // the book value shown must be a number
-    table->add(depreciation, total);
+    table->append(depreciation, total);
   }
 }
 

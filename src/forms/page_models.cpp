@@ -3,6 +3,9 @@
 #include <QHeaderView>
 #include <QPalette>
 #include <QTableView>
+#include <cstring>
+
+#include "engine/number_format.h"
 
 namespace quarrant {
 
@@ -58,7 +61,7 @@ void DepreciationTableModel::start(Extended cost, Format format) {
   format_ = std::move(format);
 }
 
-void DepreciationTableModel::add(Extended depreciation, Extended total) {
+void DepreciationTableModel::append(Extended depreciation, Extended total) {
   rows_.push_back(Row{depreciation, total});
 }
 
@@ -107,6 +110,127 @@ QVariant DepreciationTableModel::headerData(int section, Qt::Orientation orienta
                                          "Book Value"};
   if (section < 0 || section > 3) return {};
   return QString::fromLatin1(captions[section]);
+}
+
+// ---- ScheduleListModel ----
+
+namespace {
+
+std::string CellText(int32_t period, const unsigned char (&amounts)[5][10], int column,
+                     char separator) {
+  if (column == 0) return std::to_string(period);
+  Extended amount = 0;
+  std::memcpy(&amount, amounts[column - 1], 10);
+  return FormatScheduleAmount(amount, separator);
+}
+
+}  // namespace
+
+ScheduleListModel::ScheduleListModel(QObject* parent)
+    : QAbstractTableModel(parent), rows_(std::make_shared<std::vector<PackedRow>>()) {}
+
+std::vector<ScheduleListModel::PackedRow>& ScheduleListModel::ownRows() {
+  if (rows_.use_count() > 1) rows_ = std::make_shared<std::vector<PackedRow>>(*rows_);
+  return *rows_;
+}
+
+void ScheduleListModel::clear() {
+  beginResetModel();
+  rows_ = std::make_shared<std::vector<PackedRow>>();
+  shown_ = 0;
+  endResetModel();
+}
+
+void ScheduleListModel::start(char decimalSeparator) {
+  clear();
+  separator_ = decimalSeparator;
+}
+
+void ScheduleListModel::reserve(int rows) {
+  if (rows > 0) ownRows().reserve(static_cast<size_t>(rows));
+}
+
+void ScheduleListModel::append(const ScheduleRow& row) {
+  static_assert(sizeof(Extended) >= kAmountBytes);
+  PackedRow packed{};
+  packed.period = row.Period;
+  const Extended amounts[5] = {row.Principal, row.Interest, row.TotalPrincipal, row.TotalInterest,
+                               row.Balance};
+  for (int i = 0; i < 5; ++i) std::memcpy(packed.amounts[i], &amounts[i], kAmountBytes);
+  ownRows().push_back(packed);
+}
+
+void ScheduleListModel::publish() {
+  const int count = static_cast<int>(rows_->size());
+  if (count == shown_) return;
+  // A whole new table reaches the views as a reset, which costs them nothing per row.
+  if (shown_ == 0) {
+    beginResetModel();
+    shown_ = count;
+    endResetModel();
+    return;
+  }
+  beginInsertRows(QModelIndex(), shown_, count - 1);
+  shown_ = count;
+  endInsertRows();
+}
+
+std::string ScheduleListModel::cellText(int row, int column) const {
+  if (row < 0 || row >= shown_ || column < 0 || column >= kColumns) return std::string();
+  const PackedRow& packed = (*rows_)[static_cast<size_t>(row)];
+  return CellText(packed.period, packed.amounts, column, separator_);
+}
+
+std::string ScheduleListModel::Snapshot::text(int row, int column) const {
+  if (row < 0 || row >= count_ || column < 0 || column >= kColumns) return std::string();
+  const PackedRow& packed = (*rows_)[static_cast<size_t>(row)];
+  return CellText(packed.period, packed.amounts, column, separator_);
+}
+
+QString ScheduleListModel::text(int row, int column) const {
+  return QString::fromStdString(cellText(row, column));
+}
+
+void ScheduleListModel::appendRowTexts(int row, QString& out) const {
+  if (row < 0 || row >= shown_) return;
+  for (int column = 0; column < kColumns; ++column) {
+    if (column > 0) out += QLatin1Char('\t');
+    // The cell texts are digits, a sign and the separator: Latin-1 throughout.
+    const std::string text = cellText(row, column);
+    out += QLatin1StringView(text.data(), static_cast<qsizetype>(text.size()));
+  }
+}
+
+ScheduleListModel::Snapshot ScheduleListModel::snapshot() const {
+  Snapshot snapshot;
+  snapshot.rows_ = rows_;
+  snapshot.count_ = shown_;
+  snapshot.separator_ = separator_;
+  return snapshot;
+}
+
+int ScheduleListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : shown_;
+}
+
+int ScheduleListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant ScheduleListModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid()) return QVariant();
+  return text(index.row(), index.column());
+}
+
+QVariant ScheduleListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  static const char* const kHeaders[kColumns] = {"Period",          "Principal",      "Interest",
+                                                 "Total Principal", "Total Interest", "Balance"};
+  if (orientation != Qt::Horizontal || section < 0 || section >= kColumns)
+    return QAbstractTableModel::headerData(section, orientation, role);
+  if (role == Qt::DisplayRole) return QString::fromLatin1(kHeaders[section]);
+  if (role == Qt::TextAlignmentRole)
+    return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+  return QVariant();
 }
 
 // ---- CashFlowListModel ----

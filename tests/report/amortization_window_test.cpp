@@ -346,7 +346,7 @@ TEST(AmortizationWindow, LayoutOfTheInventory) {
   const QStringList headers = {"Period",          "Principal",      "Interest",
                                "Total Principal", "Total Interest", "Balance"};
   for (int c = 0; c < 6; ++c) {
-    EXPECT_EQ(window.Model()->headerData(c, Qt::Horizontal).toString(), headers[c]);
+    EXPECT_EQ(window.model()->headerData(c, Qt::Horizontal).toString(), headers[c]);
     if (c > 0) EXPECT_EQ(window.lv_as->columnWidth(c), 100);
   }
   // The list follows the window when it is resized.

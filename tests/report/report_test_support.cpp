@@ -20,7 +20,7 @@ void Calculate(Tfrm_Amortization& window, const Inputs& inputs) {
 
 std::vector<QStringList> ListRows(const Tfrm_Amortization& window) {
   std::vector<QStringList> rows;
-  const QAbstractItemModel* model = window.Model();
+  const QAbstractItemModel* model = window.model();
   for (int r = 0; r < model->rowCount(); ++r) {
     QStringList row;
     for (int c = 0; c < model->columnCount(); ++c) row.append(model->index(r, c).data().toString());
