@@ -13,6 +13,7 @@
 
 #include <exception>
 
+#include "controls/accessible_names.h"
 #include "controls/page_control.h"
 #include "controls/plain_text.h"
 #include "controls/push_button.h"
@@ -80,6 +81,7 @@ void Tfrm_ZavuzirEza::BuildPages() {
   pc_main->setObjectName(QStringLiteral("pc_main"));
   pc_main->setGeometry(9, 4, 353, 326);
   pc_main->setFont(ArialFont());
+  pc_main->switchPagesFromWholeWindow();
 
   struct PageSpec {
     QWidget** member;
@@ -129,6 +131,7 @@ void Tfrm_ZavuzirEza::BuildSharedStrip() {
   se_expv->setText(QStringLiteral("0"));
   lb_digits = MakeLabel(this, QStringLiteral("Decimal places:"), 8, 361, "lb_digits");
   lb_digits->setGeometry(8, 361, 75, 13);
+  LabelField(lb_expv, se_expv);
 
   cb_digits = new QComboBox(this);
   cb_digits->setObjectName(QStringLiteral("cb_digits"));
@@ -140,6 +143,8 @@ void Tfrm_ZavuzirEza::BuildSharedStrip() {
   // The closed box is narrow; let the open list show "General" in full.
   cb_digits->view()->setMinimumWidth(
       cb_digits->fontMetrics().horizontalAdvance(QStringLiteral("General")) + 24);
+
+  LabelField(lb_digits, cb_digits);
 
   sb_help = MakeButton(this, "sb_help", QStringLiteral("&Help"), QRect(295, 358, 67, 25));
   ConnectClicks({{sb_help, &Tfrm_ZavuzirEza::sb_helpClick}});
@@ -272,6 +277,17 @@ void Tfrm_ZavuzirEza::OnEditChange(QLineEdit* field) {
     preview = QStringLiteral("Syntax Error!");
   }
   se_expv->setText(preview);
+  DescribeByPreview(field);
+}
+
+void Tfrm_ZavuzirEza::DescribeByPreview(QLineEdit* field) {
+  // A screen reader reads a field's description with the field: the one the preview follows
+  // carries the preview's value, and the preview names that field. An unchanged text sends no
+  // event, so a keystroke that leaves the value as it was is not announced again.
+  if (previewed_ != nullptr && previewed_ != field) previewed_->setAccessibleDescription({});
+  previewed_ = field;
+  field->setAccessibleDescription(lb_expv->text() + QLatin1Char(' ') + se_expv->text());
+  se_expv->setAccessibleDescription(field->accessibleName());
 }
 
 void Tfrm_ZavuzirEza::OnEditEnter(QLineEdit* field) {

@@ -1,0 +1,144 @@
+// What a screen reader sees of every window, read over the AT-SPI bus by a client process of
+// its own (atspi_walk), as Orca reads it: every control that takes the focus has a name and a
+// role that says what it is, and the page tabs are named page tabs that can be pressed.
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QToolButton>
+#include <cstdio>
+#include <map>
+#include <set>
+
+#include "forms/Utfrm_Amortization.h"
+#include "forms/Utfrm_report.h"
+#include "platform/chm_viewer.h"
+#include "real_input_fixture.h"
+#include "report/report_preview.h"
+
+namespace quarrant {
+namespace {
+
+struct SeenObject {
+  QString role, name, description, flags;
+  bool focusable() const { return flags.contains(QLatin1Char('f')); }
+};
+
+// Runs atspi_walk while this program's event loop goes on answering its questions.
+QStringList Walk(const QStringList& arguments) {
+  QProcess walker;
+  walker.start(QStringLiteral(QUARRANT_ATSPI_WALK),
+               QStringList{arguments.front(), QString::number(QApplication::applicationPid())} +
+                   arguments.mid(1));
+  EXPECT_TRUE(WaitFor([&] { return walker.state() == QProcess::NotRunning; }));
+  EXPECT_EQ(walker.exitCode(), 0) << walker.readAllStandardError().toStdString();
+  return QString::fromUtf8(walker.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+// A control a screen reader can land on needs a name, and a role that is not a mere container.
+// A page-tab list stands for its tabs, which carry the names.
+QString FaultOf(const SeenObject& object) {
+  static const std::set<QString> kContainers = {"filler", "panel", "unknown", "invalid",
+                                                "redundant object"};
+  if (!object.focusable() || object.role == QLatin1String("page tab list")) return {};
+  if (kContainers.count(object.role)) return QStringLiteral("role ") + object.role;
+  if (object.name.trimmed().isEmpty()) return QStringLiteral("no name");
+  return {};
+}
+
+class ScreenReaderTest : public RealInputTest {
+ protected:
+  // Notes what is on screen now, window by window (a control seen on several pages once).
+  void look() {
+    for (const QString& line : Walk({QStringLiteral("dump")})) {
+      const QStringList f = line.split('\t');
+      if (f.size() < 6) continue;
+      seen_[f[0]][f[1]] = SeenObject{f[2], f[3], f[4], f[5]};
+    }
+  }
+
+  std::map<QString, std::map<QString, SeenObject>> seen_;
+};
+
+TEST_F(ScreenReaderTest, EveryWindowNamesItsControlsAndPageTabs) {
+  Tfrm_report reportForm;
+  auto* pages = find<PageControl>("pc_main");
+  auto* datePages = find<PageControl>("pc_dates");
+  for (int page = 0; page < pages->count(); ++page) {
+    pages->setCurrentIndex(page);
+    look();
+  }
+  datePages->setCurrentIndex(1);
+  look();
+  datePages->setCurrentIndex(0);
+  // A page tab pressed through the bus shows its page.
+  Walk({QStringLiteral("press"), QStringLiteral("page tab"), QStringLiteral("Two Dates")});
+  EXPECT_TRUE(WaitFor([&] { return datePages->currentIndex() == 1; }));
+  pages->setCurrentIndex(0);
+
+  // A message box: a bad expression read by a solve button.
+  find<QLineEdit>("ed_PMT")->setText(QStringLiteral("2*"));
+  whenModal<QMessageBox>([&](QMessageBox* box) {
+    look();
+    box->accept();
+  });
+  find<QPushButton>("sb_PV")->click();
+
+  // The amortization window and, from it, the print preview.
+  find<QLineEdit>("Ed_N")->setText(QStringLiteral("12"));
+  find<QLineEdit>("ed_I")->setText(QStringLiteral("6"));
+  find<QLineEdit>("ed_PV")->setText(QStringLiteral("1000"));
+  whenModal<Tfrm_Amortization>([&](Tfrm_Amortization* schedule) {
+    look();
+    whenModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
+      EXPECT_TRUE(WaitFor([&] { return preview->IsGenerated(); }));
+      look();
+      preview->reject();
+    });
+    schedule->sb_preview->click();
+    schedule->reject();
+  });
+  find<QPushButton>("sb_Amortization")->click();
+
+  // The help viewer.
+  find<QPushButton>("sb_help")->click();
+  QWidget* viewer = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (dynamic_cast<HelpViewerWindow*>(w) != nullptr && w->isVisible()) viewer = w;
+    return viewer != nullptr && QTest::qWaitForWindowExposed(viewer);
+  }));
+  look();
+  viewer->close();
+
+  // The counts a screen reader meets, then every fault.
+  std::set<QString> pageTabs;
+  for (const auto& [window, objects] : seen_) {
+    int named = 0, unnamed = 0;
+    for (const auto& [path, object] : objects) {
+      if (object.role == QLatin1String("page tab")) pageTabs.insert(object.name);
+      if (!object.focusable() || object.role == QLatin1String("page tab list")) continue;
+      ++(object.name.trimmed().isEmpty() ? unnamed : named);
+      const QString fault = FaultOf(object);
+      EXPECT_TRUE(fault.isEmpty())
+          << window.toStdString() << " " << path.toStdString() << " " << object.role.toStdString()
+          << " \"" << object.name.toStdString() << "\": " << fault.toStdString();
+    }
+    std::printf("AT-SPI  %-28s focusable %3d  named %3d  unnamed %3d\n",
+                window.toUtf8().constData(), named + unnamed, named, unnamed);
+  }
+  EXPECT_EQ(seen_.size(), 5u) << "main window, message box, amortization, preview, help";
+  const std::set<QString> captions = {"Time Value of Money",
+                                      "Interest Rate Conversions",
+                                      "Depreciation",
+                                      "Cash Flow",
+                                      "Date Calculator",
+                                      "One Date",
+                                      "Two Dates"};
+  for (const QString& caption : captions)
+    EXPECT_TRUE(pageTabs.count(caption)) << "no page tab \"" << caption.toStdString() << "\"";
+}
+
+}  // namespace
+}  // namespace quarrant
