@@ -284,10 +284,13 @@ void Tfrm_ZavuzirEza::DescribeByPreview(QLineEdit* field) {
   // A screen reader reads a field's description with the field: the one the preview follows
   // carries the preview's value, and the preview names that field. An unchanged text sends no
   // event, so a keystroke that leaves the value as it was is not announced again.
-  if (previewed_ != nullptr && previewed_ != field) previewed_->setAccessibleDescription({});
+  auto describe = [](QWidget* widget, const QString& text) {
+    if (widget->accessibleDescription() != text) widget->setAccessibleDescription(text);
+  };
+  if (previewed_ != nullptr && previewed_ != field) describe(previewed_, QString());
   previewed_ = field;
-  field->setAccessibleDescription(lb_expv->text() + QLatin1Char(' ') + se_expv->text());
-  se_expv->setAccessibleDescription(field->accessibleName());
+  describe(field, lb_expv->text() + QLatin1Char(' ') + se_expv->text());
+  describe(se_expv, field->accessibleName());
 }
 
 void Tfrm_ZavuzirEza::OnEditEnter(QLineEdit* field) {

@@ -3,10 +3,12 @@
 // role that says what it is, and the page tabs are named page tabs that can be pressed.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -138,6 +140,71 @@ TEST_F(ScreenReaderTest, EveryWindowNamesItsControlsAndPageTabs) {
                                       "Two Dates"};
   for (const QString& caption : captions)
     EXPECT_TRUE(pageTabs.count(caption)) << "no page tab \"" << caption.toStdString() << "\"";
+}
+
+// The events a screen reader hears, kept by object, type and child while the log lives.
+struct HeardEvent {
+  QObject* object;
+  QAccessible::Event type;
+  int child;
+};
+std::vector<HeardEvent> g_heard;
+
+class EventLog {
+ public:
+  EventLog() {
+    g_heard.clear();
+    QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+      g_heard.push_back({e->object(), e->type(), e->child()});
+    });
+  }
+  ~EventLog() { QAccessible::installUpdateHandler(nullptr); }
+  int count(QObject* object, QAccessible::Event type, int child = -1) const {
+    return static_cast<int>(std::count_if(g_heard.begin(), g_heard.end(), [&](const HeardEvent& e) {
+      return e.object == object && e.type == type && e.child == child;
+    }));
+  }
+};
+
+// Keys alone: Ctrl+Tab from inside the date page's page control switches the main pages, and a
+// screen reader hears the new tab selected; typing into a value field changes the field's
+// description to the preview's value only when that value changes.
+TEST_F(ScreenReaderTest, PageChangesAndPreviewValuesAreAnnounced) {
+  ASSERT_TRUE(QAccessible::isActive()) << "no screen reader listens: the bridge is off";
+  ASSERT_TRUE(WaitFor([&] { return window_->isActiveWindow(); }));
+  auto* pages = find<PageControl>("pc_main");
+  PageTabBar* tabs = pages->tabBar();
+  pages->setCurrentIndex(4);
+  find<PageControl>("pc_dates")->tabBar()->setFocus();
+  EventLog log;
+  input_.Chord("Tab", XInput::kControl);
+  ASSERT_TRUE(WaitFor([&] { return pages->currentIndex() == 0; }));
+  EXPECT_EQ(log.count(tabs, QAccessible::StateChanged, 0), 1);
+  EXPECT_EQ(log.count(tabs, QAccessible::StateChanged, 4), 1);
+  EXPECT_EQ(log.count(tabs, QAccessible::Selection, 0), 1);
+  input_.Chord("Tab", XInput::kControl | XInput::kShift);
+  EXPECT_TRUE(WaitFor([&] { return pages->currentIndex() == 4; }));
+  input_.Chord("Tab", XInput::kControl);
+  ASSERT_TRUE(WaitFor([&] { return pages->currentIndex() == 0; }));
+
+  auto* periods = find<QLineEdit>("Ed_N");
+  auto* preview = find<QLineEdit>("se_expv");
+  periods->setFocus();
+  typeInto(periods, "2*12", QStringLiteral("2*12"));
+  EXPECT_EQ(periods->accessibleDescription(), QStringLiteral("Expression Value: 24.00"));
+  EXPECT_EQ(preview->accessibleDescription(), QStringLiteral("Number of Periods(N)"));
+  const int heard = log.count(periods, QAccessible::DescriptionChanged);
+  EXPECT_GE(heard, 1);
+  typeInto(periods, " ", QStringLiteral("2*12 "));  // the same value: nothing to hear
+  EXPECT_EQ(log.count(periods, QAccessible::DescriptionChanged), heard);
+  typeInto(periods, "0", QStringLiteral("2*12 0"));
+  EXPECT_EQ(periods->accessibleDescription(), QStringLiteral("Expression Value: Syntax Error!"));
+  EXPECT_EQ(log.count(periods, QAccessible::DescriptionChanged), heard + 1);
+  // The link follows the focus to the next field.
+  key("Tab");
+  ASSERT_TRUE(WaitFor([&] { return find<QLineEdit>("ed_PMT")->hasFocus(); }));
+  EXPECT_TRUE(periods->accessibleDescription().isEmpty());
+  EXPECT_EQ(preview->accessibleDescription(), QStringLiteral("Payment(PMT)"));
 }
 
 }  // namespace
