@@ -262,6 +262,18 @@ void Tfrm_ZavuzirEza::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+bool Tfrm_ZavuzirEza::focusNextPrevChild(bool next) {
+  // The window's order is a ring: from the preview, Tab comes round to the page tabs (not to
+  // a page control inside a page), and Shift+Tab from the page tabs goes to the preview.
+  QWidget* from = focusWidget();
+  QWidget* to = nullptr;
+  if (next && from == se_expv) to = pc_main->tabBar();
+  if (!next && from == pc_main->tabBar()) to = se_expv;
+  if (to == nullptr) return QDialog::focusNextPrevChild(next);
+  to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
 Extended Tfrm_ZavuzirEza::EvaluateForPreview(const QString& text) {
   QString source = text == PlaceholderText() ? QStringLiteral("0") : text;
   if (IsBlank(source)) source = QStringLiteral("0");

@@ -66,6 +66,21 @@ bool KeepsItems(AtspiRole role) {
          role == ATSPI_ROLE_MENU_BAR || role == ATSPI_ROLE_SCROLL_BAR;
 }
 
+// Calls visit(child, index) for each child of parent.
+template <class Visit>
+void ForEachChild(AtspiAccessible* parent, Visit&& visit) {
+  GError* error = nullptr;
+  const gint children = atspi_accessible_get_child_count(parent, &error);
+  ClearError(error);
+  for (gint i = 0; i < children; ++i) {
+    AtspiAccessible* child = atspi_accessible_get_child_at_index(parent, i, &error);
+    ClearError(error);
+    if (child == nullptr) continue;
+    visit(child, i);
+    g_object_unref(child);
+  }
+}
+
 struct Press {
   std::string role, name;
   bool done = false;
@@ -104,15 +119,9 @@ void Walk(AtspiAccessible* object, const std::string& window, const std::string&
   }
   if (KeepsItems(role)) return;
 
-  const gint children = atspi_accessible_get_child_count(object, &error);
-  ClearError(error);
-  for (gint i = 0; i < children; ++i) {
-    AtspiAccessible* child = atspi_accessible_get_child_at_index(object, i, &error);
-    ClearError(error);
-    if (child == nullptr) continue;
+  ForEachChild(object, [&](AtspiAccessible* child, gint i) {
     Walk(child, window, path.empty() ? std::to_string(i) : path + "." + std::to_string(i), press);
-    g_object_unref(child);
-  }
+  });
 }
 
 }  // namespace
@@ -135,29 +144,17 @@ int main(int argc, char** argv) {
   GError* error = nullptr;
   AtspiAccessible* desktop = atspi_get_desktop(0);
   bool found = false;
-  const gint apps = atspi_accessible_get_child_count(desktop, &error);
-  ClearError(error);
-  for (gint a = 0; a < apps; ++a) {
-    AtspiAccessible* app = atspi_accessible_get_child_at_index(desktop, a, &error);
+  ForEachChild(desktop, [&](AtspiAccessible* app, gint) {
+    const bool ours = atspi_accessible_get_process_id(app, &error) == pid;
     ClearError(error);
-    if (app == nullptr) continue;
-    if (atspi_accessible_get_process_id(app, &error) == pid) {
-      found = true;
-      const gint windows = atspi_accessible_get_child_count(app, &error);
+    if (!ours) return;
+    found = true;
+    ForEachChild(app, [&](AtspiAccessible* window, gint) {
+      const std::string title = Text(atspi_accessible_get_name(window, &error)).str();
       ClearError(error);
-      for (gint w = 0; w < windows; ++w) {
-        AtspiAccessible* window = atspi_accessible_get_child_at_index(app, w, &error);
-        ClearError(error);
-        if (window == nullptr) continue;
-        const std::string title = Text(atspi_accessible_get_name(window, &error)).str();
-        ClearError(error);
-        Walk(window, title, "", doPress ? &press : nullptr);
-        g_object_unref(window);
-      }
-    }
-    ClearError(error);
-    g_object_unref(app);
-  }
+      Walk(window, title, "", doPress ? &press : nullptr);
+    });
+  });
   g_object_unref(desktop);
   if (!found) {
     std::fprintf(stderr, "atspi_walk: no program with process id %u on the bus\n", pid);

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -40,9 +41,12 @@ class KeyboardJourneyTest : public RealInputTest {
   // control Tab never reaches, ends it.
   bool tabTo(QWidget* target, const char* keyName = "Tab", unsigned modifiers = 0) {
     for (int press = 0; press < 40; ++press) {
-      if (QTest::qWaitFor([&] { return target->hasFocus(); }, 300)) return true;
+      if (target->hasFocus()) return true;
+      QWidget* before = QApplication::focusWidget();
       input_.Chord(keyName, modifiers);
+      QTest::qWaitFor([&] { return QApplication::focusWidget() != before; }, 2000);
     }
+    if (target->hasFocus()) return true;
     ADD_FAILURE() << "Tab does not reach " << target->objectName().toStdString() << "; focus on "
                   << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
                                                   : QStringLiteral("nothing"))
@@ -133,6 +137,40 @@ TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
     input_.Chord(closeModifiers ? "w" : "Escape", closeModifiers);
     EXPECT_TRUE(WaitFor([&] { return HelpWindow() == nullptr; }));
   }
+  EXPECT_EQ(mouse.presses, 0);
+}
+
+// Cash flows with the keys: Ctrl+Tab to the page, rows inserted, the list entered and left by
+// Tab, and a row loaded back into Amount by Return and by Space.
+TEST_F(KeyboardJourneyTest, CashFlowRowsLoadedByReturnAndSpace) {
+  MouseWatch mouse;
+  ASSERT_TRUE(WaitFor([&] { return window_->isActiveWindow(); }));
+  auto* pages = find<PageControl>("pc_main");
+  for (int press = 0; press < 3; ++press) input_.Chord("Tab", XInput::kControl);
+  ASSERT_TRUE(WaitFor([&] { return pages->currentIndex() == 3; }));
+  auto* amount = find<QLineEdit>("se_amount");
+  auto* list = find<QTableView>("lv_cashfllow");
+  for (const char* typed : {"-1000", "300", "400"}) {
+    ASSERT_TRUE(tabTo(amount));
+    retype(amount, typed, QString::fromLatin1(typed));
+    ASSERT_TRUE(tabTo(find<QPushButton>("sb_Insert")));
+    const int rows = list->model()->rowCount();
+    key("Return");
+    ASSERT_TRUE(WaitFor([&] { return list->model()->rowCount() == rows + 1; }));
+  }
+  ASSERT_TRUE(tabTo(list));
+  key("Down");
+  key("Return");
+  EXPECT_TRUE(WaitFor([&] { return amount->text() == QStringLiteral("300.0000"); }))
+      << amount->text().toStdString();
+  ASSERT_TRUE(tabTo(list));
+  key("Down");
+  key("space");
+  EXPECT_TRUE(WaitFor([&] { return amount->text() == QStringLiteral("400.0000"); }))
+      << amount->text().toStdString();
+  // The list holds rows and still lets Tab go on.
+  ASSERT_TRUE(tabTo(list));
+  EXPECT_TRUE(tabTo(find<QPushButton>("sb_clearcashf")));
   EXPECT_EQ(mouse.presses, 0);
 }
 

@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -80,6 +81,18 @@ std::string FirstLine(int fd, pid_t& pid, Clock::time_point deadline) {
   return line;
 }
 
+// Starts a program that writes one line (its display, its address) to a pipe whose descriptor
+// number it takes among its arguments, and returns that line, or empty.
+std::string StartAndReadLine(pid_t& pid,
+                             const std::function<std::vector<std::string>(std::string)>& command,
+                             Clock::time_point deadline) {
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) return {};
+  pid = Spawn(command(std::to_string(pipeFds[1])), pipeFds[1]);
+  close(pipeFds[1]);
+  return FirstLine(pipeFds[0], pid, deadline);
+}
+
 // A window manager that follows the common conventions names itself on the root window.
 bool WindowManagerRunning(Display* display) {
   const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
@@ -96,18 +109,15 @@ bool WindowManagerRunning(Display* display) {
 }  // namespace
 
 bool XSession::Start(std::string& error) {
-  int pipeFds[2];
-  if (pipe(pipeFds) != 0) {
-    error = "no pipe";
-    return false;
-  }
   // The server picks a free display number and writes it to the descriptor it is given.
-  server_ = Spawn({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0", "1024x768x24",
-                   "-nolisten", "tcp", "-noreset"},
-                  pipeFds[1]);
-  close(pipeFds[1]);
   const auto deadline = Clock::now() + kStartTimeout;
-  const std::string number = FirstLine(pipeFds[0], server_, deadline);
+  const std::string number = StartAndReadLine(
+      server_,
+      [](std::string fd) -> std::vector<std::string> {
+        return {"Xvfb",        "-displayfd", fd,    "-screen", "0",
+                "1024x768x24", "-nolisten",  "tcp", "-noreset"};
+      },
+      deadline);
   if (number.empty()) {
     error = "Xvfb did not start";
     Stop();
@@ -138,17 +148,13 @@ bool XSession::Start(std::string& error) {
 }
 
 bool XSession::StartAccessibilityBus(std::string& error) {
-  int pipeFds[2];
-  if (pipe(pipeFds) != 0) {
-    error = "no pipe";
-    return false;
-  }
-  sessionBus_ = Spawn({"dbus-daemon", "--session", "--nofork", "--nopidfile",
-                       "--print-address=" + std::to_string(pipeFds[1])},
-                      pipeFds[1]);
-  close(pipeFds[1]);
   const auto deadline = Clock::now() + kStartTimeout;
-  const std::string address = FirstLine(pipeFds[0], sessionBus_, deadline);
+  const std::string address = StartAndReadLine(
+      sessionBus_,
+      [](std::string fd) -> std::vector<std::string> {
+        return {"dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=" + fd};
+      },
+      deadline);
   if (address.empty()) {
     error = "dbus-daemon did not start";
     return false;
