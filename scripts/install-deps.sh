@@ -13,6 +13,7 @@ packages=(
   xvfb xauth poppler-utils
   librsvg2-bin desktop-file-utils appstream man-db groff-base dpkg-dev lintian openbox xdotool scrot x11-utils
   libx11-dev libxtst-dev
+  dbus at-spi2-core libatspi2.0-dev
   locales
 )
 

@@ -1,5 +1,7 @@
 #include "controls/page_control.h"
 
+#include <QShortcut>
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +13,8 @@
 
 #include <algorithm>
 
+#include "controls/accessible_names.h"
+
 namespace quarrant {
 
 namespace {
@@ -18,16 +22,6 @@ namespace {
 constexpr int kTextPadding = 7;  // left and right of a caption inside its tab
 constexpr int kRaise = 2;        // how far the active tab stands out above its row
 constexpr int kFrame = 2;        // width of the page frame
-
-QString VisibleCaption(const QString& caption) {
-  // "&" marks an access key and is not drawn; "&&" is a literal ampersand.
-  QString text;
-  for (qsizetype i = 0; i < caption.size(); ++i) {
-    if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size()) ++i;
-    text.append(caption.at(i));
-  }
-  return text;
-}
 
 }  // namespace
 
@@ -39,6 +33,13 @@ PageTabBar::PageTabBar(PageControl* owner) : QWidget(owner), owner_(owner) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_Hover);
   setMouseTracking(true);
+  InstallPageTabAccessibility();
+}
+
+void PageTabBar::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // The focus is on the selected tab, not on the rows as a whole.
+  AnnouncePageTabFocus(this, owner_->currentIndex());
 }
 
 int PageTabBar::rowHeight() const {
@@ -46,7 +47,8 @@ int PageTabBar::rowHeight() const {
 }
 
 int PageTabBar::tabWidth(int index) const {
-  return fontMetrics().horizontalAdvance(VisibleCaption(owner_->tabText(index))) + 2 * kTextPadding;
+  return fontMetrics().horizontalAdvance(WithoutAccessKeys(owner_->tabText(index))) +
+         2 * kTextPadding;
 }
 
 PageTabBar::Layout PageTabBar::computeLayout(int width) const {
@@ -237,7 +239,8 @@ void PageTabBar::paintEvent(QPaintEvent*) {
     if (active && hasFocus()) {
       QStyleOptionFocusRect focus;
       focus.initFrom(this);
-      const int textWidth = fontMetrics().horizontalAdvance(VisibleCaption(owner_->tabText(index)));
+      const int textWidth =
+          fontMetrics().horizontalAdvance(WithoutAccessKeys(owner_->tabText(index)));
       focus.rect = QRect(textRect.center().x() - textWidth / 2 - 3, textRect.top() + 3,
                          textWidth + 6, textRect.height() - 5);
       style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
@@ -303,9 +306,11 @@ void PageControl::setTabText(int index, const QString& caption) {
 
 void PageControl::setCurrentIndex(int index) {
   if (index < 0 || index >= count() || index == current_) return;
+  const int previous = current_;
   current_ = index;
   stack_->setCurrentIndex(index);
   relayout();
+  AnnouncePageChange(tabBar_, previous, index);
   emit currentChanged(index);
 }
 
@@ -345,6 +350,23 @@ void PageControl::paintEvent(QPaintEvent*) {
   painter.drawLine(frame.topLeft(), frame.bottomLeft());
   painter.setPen(page.lighter(110));
   painter.drawLine(frame.left() + 1, frame.top() + 1, frame.left() + 1, frame.bottom() - 1);
+}
+
+void PageControl::switchPagesFromWholeWindow() {
+  // Window shortcuts come before any control's own keys, so an inner page control or a list
+  // cannot keep these.
+  auto* next = new QShortcut(this);
+  next->setKey(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+  connect(next, &QShortcut::activated, this, [this] {
+    if (count() > 0) setCurrentIndex((current_ + 1) % count());
+  });
+  auto* previous = new QShortcut(this);
+  previous->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+  connect(previous, &QShortcut::activated, this, [this] {
+    if (count() > 0) setCurrentIndex((current_ - 1 + count()) % count());
+  });
+  for (QShortcut* shortcut : {next, previous}) shortcut->setContext(Qt::WindowShortcut);
 }
 
 void PageControl::keyPressEvent(QKeyEvent* event) {

@@ -50,6 +50,7 @@ class PageTabBar : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   struct Layout {
@@ -95,6 +96,9 @@ class PageControl : public QWidget {
   void setTabFont(const QFont& font);
   // The rectangle the pages occupy, in this widget's coordinates.
   QRect pageRect() const;
+  // Ctrl+Tab and Ctrl+Shift+Tab switch this control's pages wherever the focus is in its
+  // window, also inside another page control on one of its pages.
+  void switchPagesFromWholeWindow();
 
  signals:
   void currentChanged(int index);
@@ -116,5 +120,12 @@ class PageControl : public QWidget {
 
   friend class PageTabBar;
 };
+
+// Assistive technology (page_control_accessible.cpp): the tab rows are a list of page tabs.
+void InstallPageTabAccessibility();
+// Tells a screen reader that the tab of page current has the focus.
+void AnnouncePageTabFocus(PageTabBar* bar, int current);
+// Tells a screen reader that the selected page changed from previous (or -1) to current.
+void AnnouncePageChange(PageTabBar* bar, int previous, int current);
 
 }  // namespace quarrant

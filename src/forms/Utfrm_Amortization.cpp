@@ -16,7 +16,9 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
+#include "controls/accessible_names.h"
 #include "controls/keypad_separator.h"
 #include "controls/plain_text.h"
 #include "controls/push_button.h"
@@ -134,6 +136,8 @@ void Tfrm_Amortization::BuildToolbar() {
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(il_toolbar.value(icon));
     button->setToolTip(QString::fromLatin1(tip));
+    button->setAccessibleName(QString::fromLatin1(tip));  // a picture alone says nothing
+    button->setFocusPolicy(Qt::TabFocus);
     button->setAutoRaise(true);
     button->setFixedSize(25, 25);
     tb_report->addWidget(button);
@@ -142,11 +146,14 @@ void Tfrm_Amortization::BuildToolbar() {
   sb_saveas = iconButton("sb_saveas", 0, "Save as");
   sb_print = iconButton("sb_print", 1, "Print");
   sb_preview = iconButton("sb_preview", 2, "Preview");
+  sb_saveas->setShortcut(QKeySequence::Save);
+  sb_print->setShortcut(QKeySequence::Print);
   sb_close = new QToolButton(tb_report);
   sb_close->setObjectName(QStringLiteral("sb_close"));
   sb_close->setText(QStringLiteral("&Close"));
   sb_close->setToolButtonStyle(Qt::ToolButtonTextOnly);
   sb_close->setAutoRaise(true);
+  sb_close->setFocusPolicy(Qt::TabFocus);
   sb_close->setFixedSize(62, 25);
   tb_report->addWidget(sb_close);
 }
@@ -204,6 +211,13 @@ void Tfrm_Amortization::BuildInputs() {
   sb_Calc->setGeometry(434, 36, 121, 61);
   lb_pmtf = label("lb_pmtf", "Payment frequency:", 16, 87);
   cb_pmtf = combo("cb_pmtf", 114, 84, 100, 20, PaymentFrequencyItems(), 0);
+  for (auto [caption, field] : {std::pair<QLabel*, QWidget*>{lb_NPer, se_NPer},
+                                {lb_i, se_i},
+                                {lb_pv, se_pv},
+                                {lb_fv, se_fv},
+                                {lb_pt, cb_pt},
+                                {lb_pmtf, cb_pmtf}})
+    LabelField(caption, field);
   QWidget* order[] = {sb_saveas, sb_print, sb_preview, sb_close, se_NPer, se_i,
                       se_pv,     se_fv,    cb_pt,      sb_Calc,  cb_pmtf};
   for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
@@ -220,6 +234,7 @@ void Tfrm_Amortization::BuildList() {
   lv_as->setFont(EditFont());
   SetUpReportView(lv_as, model_, {50, 100, 100, 100, 100, 100});
   EnableRowCopy(lv_as);
+  NameAfterCaption(lv_as, windowTitle());
   auto* listLayout = new QVBoxLayout(pn_list);
   listLayout->setContentsMargins(1, 1, 1, 1);
   listLayout->addWidget(lv_as);

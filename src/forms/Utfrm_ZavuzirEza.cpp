@@ -13,6 +13,7 @@
 
 #include <exception>
 
+#include "controls/accessible_names.h"
 #include "controls/keypad_separator.h"
 #include "controls/page_control.h"
 #include "controls/plain_text.h"
@@ -81,6 +82,7 @@ void Tfrm_ZavuzirEza::BuildPages() {
   pc_main->setObjectName(QStringLiteral("pc_main"));
   pc_main->setGeometry(9, 4, 353, 326);
   pc_main->setFont(ArialFont());
+  pc_main->switchPagesFromWholeWindow();
 
   struct PageSpec {
     QWidget** member;
@@ -130,6 +132,7 @@ void Tfrm_ZavuzirEza::BuildSharedStrip() {
   se_expv->setText(QStringLiteral("0"));
   lb_digits = MakeLabel(this, QStringLiteral("Decimal places:"), 8, 361, "lb_digits");
   lb_digits->setGeometry(8, 361, 75, 13);
+  LabelField(lb_expv, se_expv);
 
   cb_digits = new QComboBox(this);
   cb_digits->setObjectName(QStringLiteral("cb_digits"));
@@ -141,6 +144,8 @@ void Tfrm_ZavuzirEza::BuildSharedStrip() {
   // The closed box is narrow; let the open list show "General" in full.
   cb_digits->view()->setMinimumWidth(
       cb_digits->fontMetrics().horizontalAdvance(QStringLiteral("General")) + 24);
+
+  LabelField(lb_digits, cb_digits);
 
   sb_help = MakeButton(this, "sb_help", QStringLiteral("&Help"), QRect(295, 358, 67, 25));
   ConnectClicks({{sb_help, &Tfrm_ZavuzirEza::sb_helpClick}});
@@ -259,6 +264,18 @@ void Tfrm_ZavuzirEza::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+bool Tfrm_ZavuzirEza::focusNextPrevChild(bool next) {
+  // The window's order is a ring: from the preview, Tab comes round to the page tabs (not to
+  // a page control inside a page), and Shift+Tab from the page tabs goes to the preview.
+  QWidget* from = focusWidget();
+  QWidget* to = nullptr;
+  if (next && from == se_expv) to = pc_main->tabBar();
+  if (!next && from == pc_main->tabBar()) to = se_expv;
+  if (to == nullptr) return QDialog::focusNextPrevChild(next);
+  to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
 Extended Tfrm_ZavuzirEza::EvaluateForPreview(const QString& text) {
   QString source = text == PlaceholderText() ? QStringLiteral("0") : text;
   if (IsBlank(source)) source = QStringLiteral("0");
@@ -274,6 +291,20 @@ void Tfrm_ZavuzirEza::OnEditChange(QLineEdit* field) {
     preview = QStringLiteral("Syntax Error!");
   }
   se_expv->setText(preview);
+  DescribeByPreview(field);
+}
+
+void Tfrm_ZavuzirEza::DescribeByPreview(QLineEdit* field) {
+  // A screen reader reads a field's description with the field: the one the preview follows
+  // carries the preview's value, and the preview names that field. An unchanged text sends no
+  // event, so a keystroke that leaves the value as it was is not announced again.
+  auto describe = [](QWidget* widget, const QString& text) {
+    if (widget->accessibleDescription() != text) widget->setAccessibleDescription(text);
+  };
+  if (previewed_ != nullptr && previewed_ != field) describe(previewed_, QString());
+  previewed_ = field;
+  describe(field, lb_expv->text() + QLatin1Char(' ') + se_expv->text());
+  describe(se_expv, field->accessibleName());
 }
 
 void Tfrm_ZavuzirEza::OnEditEnter(QLineEdit* field) {

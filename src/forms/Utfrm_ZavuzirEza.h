@@ -79,6 +79,7 @@ class Tfrm_ZavuzirEza : public QDialog {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   // A click handler of one of the window's buttons.
@@ -100,6 +101,8 @@ class Tfrm_ZavuzirEza : public QDialog {
   // Focus received: clears the placeholder text, then runs the live preview.
   void OnEditEnter(QLineEdit* field);
   void RegisterValueField(QLineEdit* field);
+  // Links the preview and the field it shows for assistive technology.
+  void DescribeByPreview(QLineEdit* field);
   // Evaluates a field's text for the preview; throws on any error.
   Extended EvaluateForPreview(const QString& text);
 
@@ -272,6 +275,7 @@ class Tfrm_ZavuzirEza : public QDialog {
   // The help object; it lives until the program ends (not owned by the window).
   THookHelpSystem* help = nullptr;
   QList<QLineEdit*> valueFields_;
+  QLineEdit* previewed_ = nullptr;  // the value field whose value se_expv shows
 };
 
 }  // namespace quarrant

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "controls/accessible_names.h"
 #include "controls/numeric_edit.h"
 #include "controls/spin_edit.h"
 #include "controls/table_copy.h"
@@ -88,7 +90,9 @@ NumericEdit* MakeFourDecimalEdit(QWidget* page, const char* name, const QRect& b
 
 void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   se_diarate = MakeFourDecimalEdit(page, "se_diarate", {112, 8, 161, 18});
-  KeepLabelBefore(MakeLabel(page, QStringLiteral("Discount Rate(%):"), 23, 10), se_diarate);
+  LabelField(
+      KeepLabelBefore(MakeLabel(page, QStringLiteral("Discount Rate(%):"), 23, 10), se_diarate),
+      se_diarate);
 
   sb_Insert = MakeButton(page, "sb_Insert", QStringLiteral("Insert"), {24, 32, 75, 25});
   sb_Replace = MakeButton(page, "sb_Replace", QStringLiteral("Replace"), {104, 32, 75, 25});
@@ -96,7 +100,8 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   sb_clearcashf = MakeButton(page, "sb_clearcashf", QStringLiteral("C&lear"), {263, 32, 75, 25});
 
   se_amount = MakeFourDecimalEdit(page, "se_amount", {56, 61, 161, 18});
-  KeepLabelBefore(MakeLabel(page, QStringLiteral("Amount:"), 14, 63), se_amount);
+  LabelField(KeepLabelBefore(MakeLabel(page, QStringLiteral("Amount:"), 14, 63), se_amount),
+             se_amount);
 
   QLabel* timesLabel = MakeLabel(page, QStringLiteral("Times:"), 222, 63);
   se_Times = new SpinEdit(page);
@@ -105,7 +110,7 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   se_Times->setSingleStep(1);
   se_Times->setValue(1);
   se_Times->setGeometry(256, 61, 81, 20);
-  KeepLabelBefore(timesLabel, se_Times);
+  LabelField(KeepLabelBefore(timesLabel, se_Times), se_Times);
 
   pn_cashfllow = new QFrame(page);
   pn_cashfllow->setObjectName(QStringLiteral("pn_cashfllow"));
@@ -118,6 +123,7 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   layout->addWidget(lv_cashfllow);
   SetUpReportView(lv_cashfllow, new CashFlowListModel(lv_cashfllow), {80, 140, 100});
   EnableRowCopy(lv_cashfllow);
+  NameAfterCaption(lv_cashfllow, QStringLiteral("Cash Flow"));
 
   sb_calculate = MakeButton(page, "sb_calculate", QStringLiteral("Calculate"), {16, 191, 75, 25});
   QLabel* irrLabel = MakeLabel(page, QStringLiteral("Internal Rate of Return (IRR%): "), 16, 214);
@@ -127,6 +133,9 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   QLabel* nfvLabel = MakeLabel(page, QStringLiteral("Net Future Value (NFV):"), 50, 262);
   se_nfv = MakeEdit(page, "se_nfv", {168, 261, 145, 18}, false);
   for (QLabel* label : {irrLabel, npvLabel, nfvLabel}) KeepLabelBefore(label, se_irr);
+  LabelField(irrLabel, se_irr);
+  LabelField(npvLabel, se_npv);
+  LabelField(nfvLabel, se_nfv);
 
   SetTabOrder({sb_Insert, sb_Replace, sb_Delete, se_amount, se_Times, se_irr, se_npv, se_nfv,
                sb_calculate, se_diarate, lv_cashfllow, sb_clearcashf});
@@ -140,6 +149,16 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   });
   connect(lv_cashfllow, &QTableView::clicked, this,
           [this] { Guarded([this] { lv_cashfllowClick(); }); });
+  // Return or Space on the current row loads it as a click does.
+  auto* load = new QShortcut(lv_cashfllow);
+  load->setKeys(
+      {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)});
+  load->setContext(Qt::WidgetShortcut);
+  connect(load, &QShortcut::activated, this, [this] {
+    if (const QModelIndex current = lv_cashfllow->currentIndex(); current.isValid())
+      lv_cashfllow->selectRow(current.row());
+    Guarded([this] { lv_cashfllowClick(); });
+  });
 }
 
 namespace {

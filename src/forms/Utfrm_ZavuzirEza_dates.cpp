@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
+#include "controls/accessible_names.h"
 #include "controls/date_edit.h"
 #include "controls/numeric_edit.h"
 #include "controls/page_control.h"
@@ -30,9 +32,9 @@ double Now() {
 }
 
 // A label ending a few pixels left of the control it names.
-QLabel* PlaceBefore(QLabel* label, const QWidget* control) {
+void PlaceBefore(QLabel* label, QWidget* control) {
   label->move(control->x() - 4 - label->width(), control->y() + 2);
-  return label;
+  LabelField(label, control);
 }
 
 // Shows the breakdown of a day span (its magnitude) in the group "Time between dates".
@@ -98,6 +100,7 @@ void Tfrm_ZavuzirEza::BuildOneDatePage(QWidget* page, double now) {
   PlaceBefore(MakeLabel(page, QStringLiteral("Days in month:"), 0, 0), ed_dinm);
   ed_leapy = MakeEdit(page, "ed_leapy", {120, 128, 121, 18}, true);
   PlaceBefore(MakeLabel(page, QStringLiteral("Leap year:"), 0, 0), ed_leapy);
+  NameAfterCaption(de_date, sb_date->text());
   SetTabOrder({sb_date, de_date, ed_doy, ed_wofy, ed_dinm, ed_leapy});
 }
 
@@ -121,14 +124,21 @@ void Tfrm_ZavuzirEza::BuildTwoDatesPage(QWidget* page, double now) {
     QLineEdit** member;
     const char* name;
     const char* unit;
+    const char* spoken;  // the accessible name: the unit alone, not the group's caption
     int top;
-  } parts[] = {{&ed_bty, "ed_bty", "years", 24},
-               {&ed_btm, "ed_btm", "months", 52},
-               {&ed_btd, "ed_btd", "days", 80}};
+  } parts[] = {{&ed_bty, "ed_bty", "years", "Years", 24},
+               {&ed_btm, "ed_btm", "months", "Months", 52},
+               {&ed_btd, "ed_btd", "days", "Days", 80}};
   for (const auto& part : parts) {
     *part.member = MakeEdit(gb_between, part.name, {36, part.top, 49, 18}, true);
-    MakeLabel(gb_between, QString::fromLatin1(part.unit), 91, part.top + 2);
+    MakeLabel(gb_between, QString::fromLatin1(part.unit), 91, part.top + 2)->setBuddy(*part.member);
+    (*part.member)->setAccessibleName(QString::fromLatin1(part.spoken));
   }
+  // Each date field is labelled by the button that computes it.
+  for (auto [field, button] : {std::pair<QWidget*, QPushButton*>{de_begin, sb_bdate},
+                               {de_end, sb_edate},
+                               {ne_bd, sb_dbdate}})
+    NameAfterCaption(field, button->text());
   SetTabOrder({sb_bdate, de_begin, sb_edate, de_end, sb_dbdate, ed_bty, ed_btm, ed_btd, ne_bd});
 }
 

@@ -11,7 +11,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
+#include "controls/accessible_names.h"
 #include "controls/table_copy.h"
 #include "engine/UtFunctionImp.h"
 #include "engine/checked_math.h"
@@ -44,7 +46,7 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
   ed_fact = MakeValueField(page, "ed_fact", {103, 79, 186, 18});
   for (QLabel* label : {costLabel, salvageLabel, lifeLabel, factorLabel})
     KeepLabelBefore(label, ed_cb);
-  KeepLabelBefore(MakeLabel(page, QStringLiteral("Method:"), 59, 106), ed_cb);
+  QLabel* methodLabel = KeepLabelBefore(MakeLabel(page, QStringLiteral("Method:"), 59, 106), ed_cb);
 
   cb_method = new QComboBox(page);
   cb_method->setObjectName(QStringLiteral("cb_method"));
@@ -53,6 +55,12 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
                        QStringLiteral("Declining balance")});
   cb_method->setCurrentIndex(0);
   cb_method->setGeometry(103, 104, 130, 20);
+  for (auto [label, field] : {std::pair<QLabel*, QWidget*>{costLabel, ed_cb},
+                              {salvageLabel, ed_sv},
+                              {lifeLabel, ed_el},
+                              {factorLabel, ed_fact},
+                              {methodLabel, cb_method}})
+    LabelField(label, field);
 
   sb_calc = MakeButton(page, "sb_calc", QStringLiteral("Calculate"), {240, 104, 88, 20});
   sb_cleard = MakeButton(page, "sb_cleard", QStringLiteral("C&lear"), {256, 254, 75, 25});
@@ -68,6 +76,7 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
   layout->addWidget(lv_pery);
   SetUpReportView(lv_pery, new DepreciationTableModel(lv_pery), {40, 100, 100, 100});
   EnableRowCopy(lv_pery);
+  NameAfterCaption(lv_pery, QStringLiteral("Depreciation"));
 
   SetTabOrder({ed_cb, ed_sv, ed_el, ed_fact, cb_method, sb_calc, sb_cleard, lv_pery});
 

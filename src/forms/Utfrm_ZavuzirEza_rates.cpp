@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
+#include "controls/accessible_names.h"
 #include "controls/radio_group.h"
 #include "engine/UtFunctionImp.h"
 #include "engine/checked_math.h"
@@ -31,6 +33,10 @@ void Tfrm_ZavuzirEza::BuildRatesPage(QWidget* page) {
   rg_PMTFi->setItemIndex(0);
 
   sb_clearcf = MakeButton(page, "sb_clearcf", QStringLiteral("C&lear"), {256, 254, 75, 25});
+
+  // Each field is labelled by the button that converts from it.
+  for (auto [field, button] : {std::pair{ed_NAR, sb_NAR}, {ed_EAR, sb_EAR}, {ed_PIR, sb_PIR}})
+    NameAfterCaption(field, button->text());
 
   SetTabOrder({sb_NAR, ed_NAR, sb_EAR, ed_EAR, sb_PIR, ed_PIR, rg_PMTFi, sb_clearcf});
 

@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
+#include "controls/accessible_names.h"
 #include "controls/radio_group.h"
 #include "engine/time_value.h"
 #include "forms/Utfrm_ZavuzirEza.h"
@@ -47,6 +49,11 @@ void Tfrm_ZavuzirEza::BuildTvmPage(QWidget* page) {
   sb_Amortization =
       MakeButton(page, "sb_Amortization", QStringLiteral("&Amortization"), {183, 224, 147, 25});
   sb_clear = MakeButton(page, "sb_clear", QStringLiteral("C&lear"), {256, 254, 75, 25});
+
+  // Each field is labelled by the button that solves it.
+  for (auto [field, button] :
+       {std::pair{Ed_N, sb_N}, {ed_I, sb_i}, {ed_PV, sb_PV}, {ed_PMT, sb_PMT}, {ed_FV, sb_FV}})
+    NameAfterCaption(field, button->text());
 
   SetTabOrder({ed_FV, ed_I, Ed_N, ed_PMT, ed_PV, sb_PV, sb_PMT, sb_N, sb_i, sb_FV, rg_PMTF, rb_pmtt,
                sb_Amortization, sb_clear});

@@ -18,6 +18,8 @@ void SetUpReportView(QTableView* view, QAbstractItemModel* model,
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setWordWrap(false);
   view->setCornerButtonEnabled(false);
+  // Tab leaves the list (arrows move within it) instead of walking its cells.
+  view->setTabKeyNavigation(false);
 
   // A fixed row height lets the view place any row without measuring the others, which keeps
   // a list of a million rows as quick as a short one.

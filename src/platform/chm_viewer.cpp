@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStringConverter>
 #include <QStringDecoder>
@@ -365,6 +366,16 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 // ---------------------------------------------------------------------------------------------
 // HelpViewerWindow
 
+namespace {
+
+// The topic pane is named by the topic's title, which a screen reader says on entering it.
+void NameAfterTitle(QTextBrowser* browser) {
+  const QString title = browser->documentTitle();
+  browser->setAccessibleName(title.isEmpty() ? QStringLiteral("Topic") : title);
+}
+
+}  // namespace
+
 HelpViewerWindow::HelpViewerWindow(const QString& chmPath) : chmPath_(chmPath) {
   setObjectName(QStringLiteral("HelpViewer"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -391,6 +402,12 @@ HelpViewerWindow::HelpViewerWindow(const QString& chmPath) : chmPath_(chmPath) {
   back_ = makeButton("tb_back", QStringLiteral("Back"), QStyle::SP_ArrowBack);
   forward_ = makeButton("tb_forward", QStringLiteral("Forward"), QStyle::SP_ArrowForward);
   home_ = makeButton("tb_home", QStringLiteral("Home"), QStyle::SP_DirHomeIcon);
+  // Alt+Left and Alt+Right go back and forward; Escape and Ctrl+W close the window.
+  back_->setShortcut(QKeySequence::Back);
+  forward_->setShortcut(QKeySequence::Forward);
+  auto* close = new QShortcut(this);
+  close->setKeys({QKeySequence(Qt::Key_Escape), QKeySequence::Close});
+  connect(close, &QShortcut::activated, this, &QWidget::close);
   connect(back_, &QToolButton::clicked, this, [this] { Back(); });
   connect(forward_, &QToolButton::clicked, this, [this] { Forward(); });
   connect(home_, &QToolButton::clicked, this, [this] { Home(); });
@@ -398,6 +415,7 @@ HelpViewerWindow::HelpViewerWindow(const QString& chmPath) : chmPath_(chmPath) {
   auto* splitter = new QSplitter(Qt::Horizontal, this);
   contents_ = new QTreeWidget(splitter);
   contents_->setObjectName(QStringLiteral("tv_contents"));
+  contents_->setAccessibleName(QStringLiteral("Contents"));
   contents_->setHeaderHidden(true);
   contents_->setColumnCount(1);
   browser_ = new HelpBrowser(archive_, splitter);
@@ -520,6 +538,7 @@ void HelpViewerWindow::Navigate(const QUrl& url, bool addToHistory) {
     browser_->SetCurrentUrl(page);
     browser_->document()->setBaseUrl(page);
     browser_->setHtml(DecodeHtml(*bytes));
+    NameAfterTitle(browser_);
   }
   if (url.hasFragment()) {
     browser_->scrollToAnchor(url.fragment());
@@ -534,6 +553,7 @@ void HelpViewerWindow::ShowMessagePage(const QString& title, const QString& text
   browser_->SetCurrentUrl(QUrl());
   browser_->setHtml(QStringLiteral("<html><body><h2>%1</h2><p>%2</p></body></html>")
                         .arg(HtmlEscaped(title), text));
+  NameAfterTitle(browser_);
 }
 
 HelpLink ResolveHelpLink(const QUrl& current, const QUrl& link, const QString& chmPath) {

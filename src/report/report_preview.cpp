@@ -1,5 +1,7 @@
 #include "report/report_preview.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QIcon>
 #include <QLabel>
@@ -12,17 +14,21 @@
 #include <cmath>
 
 #include "report/report_print.h"
-#include "support/error_report.h"
 #include "report/report_render.h"
+#include "support/error_report.h"
 
 namespace quarrant {
 
-// One page on its sheet of paper, painted at the zoom of the preview.
+// One page on its sheet of paper, painted at the zoom of the preview. It takes the focus in
+// place of the scroll area around it, whose keys scroll the page.
 class ReportPageView : public QWidget {
+  Q_OBJECT
+
  public:
   ReportPageView(const ReportPreviewWindow& window, const PageSetup& setup, QWidget* parent)
       : QWidget(parent), window_(window), setup_(setup) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     UpdateSize();
   }
 
@@ -66,8 +72,32 @@ class ReportPageView : public QWidget {
   double zoom_ = 1.0;
 };
 
+namespace {
+
+// The page as assistive technology sees it: a document named by the status line ("Page 1 of
+// 3 ...").
+class PageViewAccessible : public QAccessibleWidget {
+ public:
+  explicit PageViewAccessible(QWidget* view) : QAccessibleWidget(view, QAccessible::Document) {}
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+    const auto* status = widget()->window()->findChild<QLabel*>(QStringLiteral("lb_status"));
+    return status != nullptr ? status->text().trimmed() : QString();
+  }
+};
+
+QAccessibleInterface* PageViewFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String(ReportPageView::staticMetaObject.className()))
+    return new PageViewAccessible(static_cast<QWidget*>(object));
+  return nullptr;
+}
+
+}  // namespace
+
 ReportPreviewWindow::ReportPreviewWindow(BandedReport& report, QWidget* parent)
     : QDialog(parent), report_(report) {
+  static const bool pageViewAccessible = (QAccessible::installFactory(PageViewFactory), true);
+  (void)pageViewAccessible;
   setObjectName(QStringLiteral("frm_preview"));
   setWindowTitle(QStringLiteral("Print Preview"));
   setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
@@ -130,6 +160,15 @@ ReportPreviewWindow::ReportPreviewWindow(BandedReport& report, QWidget* parent)
   connect(zoomIn, &QAction::triggered, this, [this] { SetZoom(Zoom() * 1.25); });
   connect(zoomOut, &QAction::triggered, this, [this] { SetZoom(Zoom() / 1.25); });
   connect(closeAction, &QAction::triggered, this, &QDialog::reject);
+  // Every toolbar button takes the focus by Tab, and the common actions have their keys.
+  for (QAction* action : toolbar->actions())
+    if (QWidget* button = toolbar->widgetForAction(action); button && !action->isSeparator())
+      button->setFocusPolicy(Qt::TabFocus);
+  scroll_->setFocusPolicy(Qt::NoFocus);
+  printAction_->setShortcut(QKeySequence::Print);
+  pdfAction_->setShortcut(QKeySequence::Save);
+  zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  zoomOut->setShortcut(QKeySequence::ZoomOut);
   firstAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Home));
   lastAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
   previousAction_->setShortcut(QKeySequence(Qt::Key_PageUp));
@@ -249,6 +288,7 @@ void ReportPreviewWindow::UpdateStatus() {
   previousAction_->setEnabled(count > 0 && current > 0);
   nextAction_->setEnabled(current + 1 < count);
   lastAction_->setEnabled(current + 1 < count || (!generated_ && count > 0));
+  const QString before = status_->text();
   if (count == 0)
     status_->setText(generated_ ? QStringLiteral(" No pages")
                                 : QStringLiteral(" Generating pages..."));
@@ -258,6 +298,11 @@ void ReportPreviewWindow::UpdateStatus() {
                          .arg(count)
                          .arg(generated_ ? QString() : QStringLiteral(" (generating...)"))
                          .arg(static_cast<int>(std::lround(Zoom() * 100))));
+  // The page is named by this line: a screen reader hears the new page and zoom.
+  if (status_->text() != before) {
+    QAccessibleEvent renamed(view_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+  }
 }
 
 void PreviewReport(BandedReport& report, QWidget* parent) {
@@ -267,3 +312,5 @@ void PreviewReport(BandedReport& report, QWidget* parent) {
 }
 
 }  // namespace quarrant
+
+#include "report_preview.moc"

@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -60,6 +61,38 @@ bool Exited(pid_t pid) {
   return waitpid(pid, nullptr, WNOHANG) == pid;
 }
 
+// The first line that a starting program writes to the pipe it was given (closed here), or
+// empty when the program ends or the deadline passes first; pid is cleared when it ended.
+std::string FirstLine(int fd, pid_t& pid, Clock::time_point deadline) {
+  std::string line;
+  while (Clock::now() < deadline) {
+    pollfd ready{fd, POLLIN, 0};
+    if (poll(&ready, 1, 200) > 0) {
+      char c = 0;
+      if (read(fd, &c, 1) != 1 || c == '\n') break;
+      line += c;
+    }
+    if (Exited(pid)) {
+      pid = -1;
+      break;
+    }
+  }
+  close(fd);
+  return line;
+}
+
+// Starts a program that writes one line (its display, its address) to a pipe whose descriptor
+// number it takes among its arguments, and returns that line, or empty.
+std::string StartAndReadLine(pid_t& pid,
+                             const std::function<std::vector<std::string>(std::string)>& command,
+                             Clock::time_point deadline) {
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) return {};
+  pid = Spawn(command(std::to_string(pipeFds[1])), pipeFds[1]);
+  close(pipeFds[1]);
+  return FirstLine(pipeFds[0], pid, deadline);
+}
+
 // A window manager that follows the common conventions names itself on the root window.
 bool WindowManagerRunning(Display* display) {
   const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
@@ -76,31 +109,15 @@ bool WindowManagerRunning(Display* display) {
 }  // namespace
 
 bool XSession::Start(std::string& error) {
-  int pipeFds[2];
-  if (pipe(pipeFds) != 0) {
-    error = "no pipe";
-    return false;
-  }
   // The server picks a free display number and writes it to the descriptor it is given.
-  server_ = Spawn({"Xvfb", "-displayfd", std::to_string(pipeFds[1]), "-screen", "0", "1024x768x24",
-                   "-nolisten", "tcp", "-noreset"},
-                  pipeFds[1]);
-  close(pipeFds[1]);
-  std::string number;
   const auto deadline = Clock::now() + kStartTimeout;
-  while (Clock::now() < deadline) {
-    pollfd fd{pipeFds[0], POLLIN, 0};
-    if (poll(&fd, 1, 200) > 0) {
-      char c = 0;
-      if (read(pipeFds[0], &c, 1) != 1 || c == '\n') break;
-      number += c;
-    }
-    if (Exited(server_)) {
-      server_ = -1;
-      break;
-    }
-  }
-  close(pipeFds[0]);
+  const std::string number = StartAndReadLine(
+      server_,
+      [](std::string fd) -> std::vector<std::string> {
+        return {"Xvfb",        "-displayfd", fd,    "-screen", "0",
+                "1024x768x24", "-nolisten",  "tcp", "-noreset"};
+      },
+      deadline);
   if (number.empty()) {
     error = "Xvfb did not start";
     Stop();
@@ -130,7 +147,37 @@ bool XSession::Start(std::string& error) {
   return true;
 }
 
+bool XSession::StartAccessibilityBus(std::string& error) {
+  const auto deadline = Clock::now() + kStartTimeout;
+  const std::string address = StartAndReadLine(
+      sessionBus_,
+      [](std::string fd) -> std::vector<std::string> {
+        return {"dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=" + fd};
+      },
+      deadline);
+  if (address.empty()) {
+    error = "dbus-daemon did not start";
+    return false;
+  }
+  setenv("DBUS_SESSION_BUS_ADDRESS", address.c_str(), 1);
+
+  // The launcher starts the accessibility bus and its registry and answers where it is.
+  accessibilityBus_ = Spawn({"/usr/libexec/at-spi-bus-launcher", "--launch-immediately"});
+  while (Clock::now() < deadline) {
+    pid_t probe = Spawn({"dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                         "/org/a11y/bus", "org.a11y.Bus.GetAddress"});
+    int status = 0;
+    waitpid(probe, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  error = "the accessibility bus did not start";
+  return false;
+}
+
 void XSession::Stop() {
+  End(accessibilityBus_);
+  End(sessionBus_);
   End(windowManager_);
   End(server_);
 }

@@ -19,6 +19,9 @@ class XSession {
   // Starts the server and the window manager and waits until both serve; on failure the
   // reason is in `error` and nothing is left running.
   bool Start(std::string& error);
+  // Starts a session bus and the accessibility bus on it, as a desktop session does, so that
+  // the program speaks to screen readers (DBUS_SESSION_BUS_ADDRESS is set for this process).
+  bool StartAccessibilityBus(std::string& error);
   void Stop();
   // ":N", the display the server listens on.
   const std::string& display() const { return display_; }
@@ -26,6 +29,8 @@ class XSession {
  private:
   pid_t server_ = -1;
   pid_t windowManager_ = -1;
+  pid_t sessionBus_ = -1;
+  pid_t accessibilityBus_ = -1;
   std::string display_;
 };
 

@@ -1,0 +1,178 @@
+// The loan of the overview with the keyboard alone, through the X server: typed and solved,
+// the schedule opened, exported as CSV and previewed page by page, the help opened and closed.
+// Not one mouse event reaches the program.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "forms/Utfrm_Amortization.h"
+#include "forms/Utfrm_report.h"
+#include "platform/chm_viewer.h"
+#include "real_input_fixture.h"
+#include "report/report_preview.h"
+
+namespace quarrant {
+namespace {
+
+// Counts the mouse presses that reach any object of the program.
+class MouseWatch : public QObject {
+ public:
+  MouseWatch() { qApp->installEventFilter(this); }
+  ~MouseWatch() override { qApp->removeEventFilter(this); }
+  int presses = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress) ++presses;
+    return false;
+  }
+};
+
+class KeyboardJourneyTest : public RealInputTest {
+ protected:
+  // Presses Tab (or another key) until target has the focus; a list that keeps Tab, or a
+  // control Tab never reaches, ends it.
+  bool tabTo(QWidget* target, const char* keyName = "Tab", unsigned modifiers = 0) {
+    for (int press = 0; press < 40; ++press) {
+      if (target->hasFocus()) return true;
+      QWidget* before = QApplication::focusWidget();
+      input_.Chord(keyName, modifiers);
+      QTest::qWaitFor([&] { return QApplication::focusWidget() != before; }, 2000);
+    }
+    if (target->hasFocus()) return true;
+    ADD_FAILURE() << "Tab does not reach " << target->objectName().toStdString() << "; focus on "
+                  << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                                  : QStringLiteral("nothing"))
+                         .toStdString();
+    return false;
+  }
+
+  // The help viewer on screen, or nullptr.
+  static QWidget* HelpWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (dynamic_cast<HelpViewerWindow*>(w) != nullptr && w->isVisible()) return w;
+    return nullptr;
+  }
+};
+
+TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
+  MouseWatch mouse;
+  Tfrm_report reportForm;
+  QTemporaryDir folder;
+  ASSERT_TRUE(WaitFor([&] { return window_->isActiveWindow(); }));
+
+  const struct {
+    const char* field;
+    const char* typed;
+  } loan[] = {{"ed_I", "6"}, {"Ed_N", "30*12"}, {"ed_PV", "100000"}};
+  for (const auto& entry : loan) {
+    auto* field = find<QLineEdit>(entry.field);
+    ASSERT_TRUE(tabTo(field));
+    retype(field, entry.typed, QString::fromLatin1(entry.typed));
+  }
+  ASSERT_TRUE(tabTo(find<QPushButton>("sb_PMT")));
+  key("Return");
+  EXPECT_TRUE(WaitFor([&] { return text("ed_PMT") == QStringLiteral("-599.55"); }));
+
+  const QString csv = folder.filePath(QStringLiteral("loan.csv"));
+  bool previewed = false;
+  whenModal<Tfrm_Amortization>([&](Tfrm_Amortization* schedule) {
+    ASSERT_EQ(schedule->model()->rowCount(), 360);
+    // Ctrl+S: the filter chosen with the keys, then the name typed.
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      auto* name = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+      ASSERT_TRUE(types && name);
+      ASSERT_TRUE(tabTo(types));
+      key("Down");
+      ASSERT_TRUE(WaitFor([&] { return types->currentIndex() == 1; }));
+      ASSERT_TRUE(tabTo(name, "Tab", XInput::kShift));
+      retype(name, csv.toStdString(), csv);
+      key("Return");
+      EXPECT_TRUE(WaitFor([&] { return !dialog->isVisible(); }));
+    });
+    input_.Chord("s", XInput::kControl);
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(csv); }));
+
+    // Tab into the toolbar; the preview pages on with Page Down and closes with Escape.
+    whenModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
+      ASSERT_TRUE(WaitFor([&] { return preview->IsGenerated() && preview->PageCount() > 2; }));
+      key("Next");
+      EXPECT_TRUE(WaitFor([&] { return preview->CurrentPage() == 1; }));
+      key("Next");
+      EXPECT_TRUE(WaitFor([&] { return preview->CurrentPage() == 2; }));
+      key("Escape");
+      EXPECT_TRUE(WaitFor([&] { return !preview->isVisible(); }));
+      previewed = true;
+    });
+    ASSERT_TRUE(tabTo(schedule->sb_preview));
+    key("space");
+    ASSERT_TRUE(
+        WaitFor([&] { return previewed && QApplication::activeModalWidget() == schedule; }));
+    key("Escape");
+    EXPECT_TRUE(WaitFor([&] { return !schedule->isVisible(); }));
+  });
+  ASSERT_TRUE(tabTo(find<QPushButton>("sb_Amortization")));
+  key("Return");
+  ASSERT_TRUE(WaitFor([&] { return previewed && !QApplication::activeModalWidget(); }));
+
+  QFile file(csv);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray content = file.readAll();
+  // The first period: principal -99.55 and interest -500.00, each a quoted field.
+  EXPECT_TRUE(content.contains("\"-99.55\",\"-500.00\"")) << content.left(300).toStdString();
+
+  // F1 opens the help; Ctrl+W closes it, and Escape the second time.
+  for (const unsigned closeModifiers : {unsigned{XInput::kControl}, 0u}) {
+    ASSERT_TRUE(WaitFor([&] { return window_->isActiveWindow(); }));
+    key("F1");
+    ASSERT_TRUE(WaitFor([&] { return HelpWindow() && HelpWindow()->isActiveWindow(); }));
+    input_.Chord(closeModifiers ? "w" : "Escape", closeModifiers);
+    EXPECT_TRUE(WaitFor([&] { return HelpWindow() == nullptr; }));
+  }
+  EXPECT_EQ(mouse.presses, 0);
+}
+
+// Cash flows with the keys: Ctrl+Tab to the page, rows inserted, the list entered and left by
+// Tab, and a row loaded back into Amount by Return and by Space.
+TEST_F(KeyboardJourneyTest, CashFlowRowsLoadedByReturnAndSpace) {
+  MouseWatch mouse;
+  ASSERT_TRUE(WaitFor([&] { return window_->isActiveWindow(); }));
+  auto* pages = find<PageControl>("pc_main");
+  for (int press = 0; press < 3; ++press) input_.Chord("Tab", XInput::kControl);
+  ASSERT_TRUE(WaitFor([&] { return pages->currentIndex() == 3; }));
+  auto* amount = find<QLineEdit>("se_amount");
+  auto* list = find<QTableView>("lv_cashfllow");
+  for (const char* typed : {"-1000", "300", "400"}) {
+    ASSERT_TRUE(tabTo(amount));
+    retype(amount, typed, QString::fromLatin1(typed));
+    ASSERT_TRUE(tabTo(find<QPushButton>("sb_Insert")));
+    const int rows = list->model()->rowCount();
+    key("Return");
+    ASSERT_TRUE(WaitFor([&] { return list->model()->rowCount() == rows + 1; }));
+  }
+  ASSERT_TRUE(tabTo(list));
+  key("Down");
+  key("Return");
+  EXPECT_TRUE(WaitFor([&] { return amount->text() == QStringLiteral("300.0000"); }))
+      << amount->text().toStdString();
+  ASSERT_TRUE(tabTo(list));
+  key("Down");
+  key("space");
+  EXPECT_TRUE(WaitFor([&] { return amount->text() == QStringLiteral("400.0000"); }))
+      << amount->text().toStdString();
+  // The list holds rows and still lets Tab go on.
+  ASSERT_TRUE(tabTo(list));
+  EXPECT_TRUE(tabTo(find<QPushButton>("sb_clearcashf")));
+  EXPECT_EQ(mouse.presses, 0);
+}
+
+}  // namespace
+}  // namespace quarrant

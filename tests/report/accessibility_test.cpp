@@ -1,0 +1,148 @@
+// Every window through Qt's accessibility interfaces, as the accessibility bridge hands them to
+// a screen reader: each control that takes the focus has a name and the role of its kind, the
+// page tabs are named page tabs with their selected state and a press action.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QToolButton>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "controls/accessible_names.h"
+#include "controls/page_control.h"
+#include "forms/Utfrm_Amortization.h"
+#include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/Utfrm_report.h"
+#include "platform/chm_viewer.h"
+#include "report/report_preview.h"
+#include "report_test_support.h"
+
+namespace quarrant {
+namespace {
+
+// The role each kind of control must have, most specific kind first.
+const std::pair<const char*, QAccessible::Role> kRoles[] = {
+    {"quarrant::PageTabBar", QAccessible::PageTabList},
+    {"quarrant::ReportPageView", QAccessible::Document},
+    {"QRadioButton", QAccessible::RadioButton},
+    {"QAbstractButton", QAccessible::Button},
+    {"QAbstractSpinBox", QAccessible::SpinBox},
+    {"QComboBox", QAccessible::ComboBox},
+    {"QLineEdit", QAccessible::EditableText},
+    {"QTableView", QAccessible::Table},
+    {"QTreeView", QAccessible::Tree},
+    {"QTextBrowser", QAccessible::StaticText},
+    {"QLabel", QAccessible::StaticText},  // a message box's selectable text
+};
+
+// Checks every control of a window now on screen; seen keeps those checked before.
+class Walker {
+ public:
+  void walk(QWidget* window) { visit(QAccessible::queryAccessibleInterface(window), window); }
+  std::vector<std::string> faults;
+  std::set<QString> pageTabs;
+  int focusable = 0;
+
+ private:
+  void visit(QAccessibleInterface* iface, QWidget* window) {
+    if (iface == nullptr || iface->state().invisible) return;
+    QObject* object = iface->object();
+    if (iface->state().focusable && object != nullptr && seen_.insert(object).second) {
+      ++focusable;
+      check(iface, object, window);
+    }
+    const QAccessible::Role role = iface->role();
+    if (role == QAccessible::Table || role == QAccessible::Tree || role == QAccessible::ComboBox)
+      return;  // rows and items, not controls
+    for (int i = 0; i < iface->childCount(); ++i) visit(iface->child(i), window);
+  }
+
+  void check(QAccessibleInterface* iface, QObject* object, QWidget* window) {
+    const std::string where = window->windowTitle().toStdString() + " " +
+                              object->objectName().toStdString() + " (" +
+                              object->metaObject()->className() + ")";
+    const auto kind = std::find_if(std::begin(kRoles), std::end(kRoles), [&](const auto& entry) {
+      return object->inherits(entry.first);
+    });
+    if (kind == std::end(kRoles))
+      faults.push_back(where + ": a focusable control of no known kind");
+    else if (iface->role() != kind->second)
+      faults.push_back(where + ": role " + std::to_string(iface->role()));
+    if (iface->role() == QAccessible::PageTabList)
+      checkTabs(iface, qobject_cast<PageControl*>(static_cast<QWidget*>(object)->parentWidget()),
+                where);
+    else if (iface->text(QAccessible::Name).trimmed().isEmpty())
+      faults.push_back(where + ": no name");
+  }
+
+  void checkTabs(QAccessibleInterface* list, PageControl* pages, const std::string& where) {
+    if (pages == nullptr || list->childCount() != pages->count()) {
+      faults.push_back(where + ": not one page tab per page");
+      return;
+    }
+    for (int i = 0; i < pages->count(); ++i) {
+      QAccessibleInterface* tab = list->child(i);
+      const QString name = tab->text(QAccessible::Name);
+      if (tab->role() != QAccessible::PageTab || name != WithoutAccessKeys(pages->tabText(i)) ||
+          tab->state().selected != (i == pages->currentIndex()) || !tab->actionInterface())
+        faults.push_back(where + ": tab " + std::to_string(i) + " is not a named page tab");
+      pageTabs.insert(name);
+    }
+  }
+
+  std::set<QObject*> seen_;
+};
+
+TEST(Accessibility, EveryWindowNamesItsControlsWithTheirRoles) {
+  Walker walker;
+  Tfrm_report reportForm;
+  Tfrm_ZavuzirEza main;
+  main.show();
+  auto* pages = main.findChild<PageControl*>("pc_main");
+  auto* datePages = main.findChild<PageControl*>("pc_dates");
+  for (int page = 0; page < pages->count(); ++page) {
+    pages->setCurrentIndex(page);
+    walker.walk(&main);
+  }
+  datePages->setCurrentIndex(1);
+  walker.walk(&main);
+  const int mainControls = walker.focusable;
+
+  QMessageBox box(QMessageBox::Critical, "Error", "Expression Error:2*", QMessageBox::Ok);
+  box.show();
+  walker.walk(&box);
+
+  Tfrm_Amortization schedule;
+  schedule.SetPeriods(24);
+  schedule.CalculateSchedule();
+  schedule.show();
+  walker.walk(&schedule);
+  testing::OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return preview->IsGenerated(); }));
+    walker.walk(preview);
+    preview->reject();
+  });
+  schedule.sb_preview->click();
+
+  QWidget* viewer = HtmlHelpViewer(
+      nullptr, qEnvironmentVariable("QUARRANT_BIN_DIR") + QStringLiteral("/Rare.chm"), 0, 0);
+  ASSERT_NE(viewer, nullptr);
+  walker.walk(viewer);
+  CloseHelpViewers();
+
+  for (const std::string& fault : walker.faults) ADD_FAILURE() << fault;
+  // Guards the walk itself: a walk that misses the pages would find no faults either.
+  EXPECT_GT(mainControls, 60);
+  EXPECT_GT(walker.focusable, mainControls + 20);
+  EXPECT_EQ(walker.pageTabs,
+            (std::set<QString>{"Time Value of Money", "Interest Rate Conversions", "Depreciation",
+                               "Cash Flow", "Date Calculator", "One Date", "Two Dates"}));
+}
+
+}  // namespace
+}  // namespace quarrant
