@@ -33,7 +33,6 @@
 #include "report/export_formats.h"
 #include "report/report_preview.h"
 #include "report/report_print.h"
-#include "support/blank_text.h"
 #include "support/error_report.h"
 #include "support/payment_frequency.h"
 #include "support/regional.h"
@@ -306,7 +305,7 @@ void Tfrm_Amortization::SetPaymentFrequency(int32_t itemIndex) {
 // ---- Reading the inputs ----
 
 Extended Tfrm_Amortization::ReadField(const QString& text) {
-  evaluator_->Expression = IsBlank(text) ? std::string("0") : text.toStdString();
+  evaluator_->Expression = Tfrm_ZavuzirEza::ExpressionOf(text).toStdString();
   return evaluator_->Evaluate();
 }
 

@@ -276,10 +276,13 @@ bool Tfrm_ZavuzirEza::focusNextPrevChild(bool next) {
   return true;
 }
 
+QString Tfrm_ZavuzirEza::ExpressionOf(const QString& fieldText) {
+  if (fieldText == PlaceholderText() || IsBlank(fieldText)) return QStringLiteral("0");
+  return fieldText;
+}
+
 Extended Tfrm_ZavuzirEza::EvaluateForPreview(const QString& text) {
-  QString source = text == PlaceholderText() ? QStringLiteral("0") : text;
-  if (IsBlank(source)) source = QStringLiteral("0");
-  evaluator.Expression = source.toStdString();
+  evaluator.Expression = ExpressionOf(text).toStdString();
   return evaluator.Evaluate();
 }
 
@@ -313,8 +316,7 @@ void Tfrm_ZavuzirEza::OnEditEnter(QLineEdit* field) {
 }
 
 Extended Tfrm_ZavuzirEza::EvaluateText(const QString& text) {
-  QString source = text == PlaceholderText() ? QStringLiteral("0") : text;
-  if (IsBlank(source)) source = QStringLiteral("0");
+  const QString source = ExpressionOf(text);
   evaluator.Expression = source.toStdString();
   try {
     return evaluator.Evaluate();

@@ -54,6 +54,8 @@ class Tfrm_ZavuzirEza : public QDialog {
 
   // The text of Ed_N at start; wherever a field's whole text equals it, the field reads 0.
   static const QString& PlaceholderText();
+  // What a value field's text reads as: the placeholder or a blank text is 0.
+  static QString ExpressionOf(const QString& fieldText);
   // The window's own font ("MS Sans Serif" 8 pt, rendered with a metric-compatible face).
   static QFont WindowFont();
   // Arial 14 px (rendered with Liberation Sans): page tabs and value fields.
