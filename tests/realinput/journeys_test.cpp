@@ -29,7 +29,6 @@
 #include "engine/calendar.h"
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_ZavuzirEza.h"
-#include "forms/Utfrm_report.h"
 #include "real_input_fixture.h"
 #include "x_session.h"
 
@@ -240,7 +239,6 @@ TEST_F(RealInputTest, DatesTypedAndLeftEveryWay) {
 // The amortization window opened from the loan and its schedule exported through the save
 // dialog: a file name typed, Return, and the file is there.
 TEST_F(RealInputTest, AmortizationExportedThroughTheSaveDialog) {
-  Tfrm_report reportForm;  // the program keeps one, hidden, for the amortization window
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   clickInto(find<QLineEdit>("Ed_N"));

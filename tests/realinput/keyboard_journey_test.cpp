@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -13,10 +12,9 @@
 #include <QToolButton>
 
 #include "forms/Utfrm_Amortization.h"
-#include "forms/Utfrm_report.h"
-#include "platform/chm_viewer.h"
 #include "real_input_fixture.h"
 #include "report/report_preview.h"
+#include "support/read_text.h"
 
 namespace quarrant {
 namespace {
@@ -37,36 +35,21 @@ class MouseWatch : public QObject {
 
 class KeyboardJourneyTest : public RealInputTest {
  protected:
-  // Presses Tab (or another key) until target has the focus; a list that keeps Tab, or a
-  // control Tab never reaches, ends it.
-  bool tabTo(QWidget* target, const char* keyName = "Tab", unsigned modifiers = 0) {
-    for (int press = 0; press < 40; ++press) {
-      if (target->hasFocus()) return true;
+  // Presses Tab (with the modifiers given) until target has the focus, at most 40 times.
+  bool tabTo(QWidget* target, unsigned modifiers = 0) {
+    for (int press = 0; press < 40 && !target->hasFocus(); ++press) {
       QWidget* before = QApplication::focusWidget();
-      input_.Chord(keyName, modifiers);
+      input_.Chord("Tab", modifiers);
       QTest::qWaitFor([&] { return QApplication::focusWidget() != before; }, 2000);
     }
-    if (target->hasFocus()) return true;
-    ADD_FAILURE() << "Tab does not reach " << target->objectName().toStdString() << "; focus on "
-                  << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
-                                                  : QStringLiteral("nothing"))
-                         .toStdString();
-    return false;
-  }
-
-  // The help viewer on screen, or nullptr.
-  static QWidget* HelpWindow() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (dynamic_cast<HelpViewerWindow*>(w) != nullptr && w->isVisible()) return w;
-    return nullptr;
+    EXPECT_TRUE(target->hasFocus()) << "Tab does not reach " << target->objectName().toStdString();
+    return target->hasFocus();
   }
 };
 
 TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
   MouseWatch mouse;
-  Tfrm_report reportForm;
   QTemporaryDir folder;
-  ASSERT_TRUE(WaitFor([&] { return window_->isActiveWindow(); }));
 
   const struct {
     const char* field;
@@ -93,7 +76,7 @@ TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
       ASSERT_TRUE(tabTo(types));
       key("Down");
       ASSERT_TRUE(WaitFor([&] { return types->currentIndex() == 1; }));
-      ASSERT_TRUE(tabTo(name, "Tab", XInput::kShift));
+      ASSERT_TRUE(tabTo(name, XInput::kShift));
       retype(name, csv.toStdString(), csv);
       key("Return");
       EXPECT_TRUE(WaitFor([&] { return !dialog->isVisible(); }));
@@ -104,10 +87,10 @@ TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
     // Tab into the toolbar; the preview pages on with Page Down and closes with Escape.
     whenModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
       ASSERT_TRUE(WaitFor([&] { return preview->IsGenerated() && preview->PageCount() > 2; }));
-      key("Next");
-      EXPECT_TRUE(WaitFor([&] { return preview->CurrentPage() == 1; }));
-      key("Next");
-      EXPECT_TRUE(WaitFor([&] { return preview->CurrentPage() == 2; }));
+      for (int page : {1, 2}) {
+        key("Next");
+        EXPECT_TRUE(WaitFor([&] { return preview->CurrentPage() == page; }));
+      }
       key("Escape");
       EXPECT_TRUE(WaitFor([&] { return !preview->isVisible(); }));
       previewed = true;
@@ -123,19 +106,18 @@ TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
   key("Return");
   ASSERT_TRUE(WaitFor([&] { return previewed && !QApplication::activeModalWidget(); }));
 
-  QFile file(csv);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray content = file.readAll();
   // The first period: principal -99.55 and interest -500.00, each a quoted field.
-  EXPECT_TRUE(content.contains("\"-99.55\",\"-500.00\"")) << content.left(300).toStdString();
+  const QString content = test_support::ReadText(csv);
+  EXPECT_TRUE(content.contains(QLatin1String("\"-99.55\",\"-500.00\"")))
+      << content.left(300).toStdString();
 
   // F1 opens the help; Ctrl+W closes it, and Escape the second time.
   for (const unsigned closeModifiers : {unsigned{XInput::kControl}, 0u}) {
     ASSERT_TRUE(WaitFor([&] { return window_->isActiveWindow(); }));
     key("F1");
-    ASSERT_TRUE(WaitFor([&] { return HelpWindow() && HelpWindow()->isActiveWindow(); }));
+    ASSERT_TRUE(WaitFor([&] { return helpWindow() && helpWindow()->isActiveWindow(); }));
     input_.Chord(closeModifiers ? "w" : "Escape", closeModifiers);
-    EXPECT_TRUE(WaitFor([&] { return HelpWindow() == nullptr; }));
+    EXPECT_TRUE(WaitFor([&] { return helpWindow() == nullptr; }));
   }
   EXPECT_EQ(mouse.presses, 0);
 }
@@ -144,7 +126,6 @@ TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
 // Tab, and a row loaded back into Amount by Return and by Space.
 TEST_F(KeyboardJourneyTest, CashFlowRowsLoadedByReturnAndSpace) {
   MouseWatch mouse;
-  ASSERT_TRUE(WaitFor([&] { return window_->isActiveWindow(); }));
   auto* pages = find<PageControl>("pc_main");
   for (int press = 0; press < 3; ++press) input_.Chord("Tab", XInput::kControl);
   ASSERT_TRUE(WaitFor([&] { return pages->currentIndex() == 3; }));
@@ -158,16 +139,17 @@ TEST_F(KeyboardJourneyTest, CashFlowRowsLoadedByReturnAndSpace) {
     key("Return");
     ASSERT_TRUE(WaitFor([&] { return list->model()->rowCount() == rows + 1; }));
   }
-  ASSERT_TRUE(tabTo(list));
-  key("Down");
-  key("Return");
-  EXPECT_TRUE(WaitFor([&] { return amount->text() == QStringLiteral("300.0000"); }))
-      << amount->text().toStdString();
-  ASSERT_TRUE(tabTo(list));
-  key("Down");
-  key("space");
-  EXPECT_TRUE(WaitFor([&] { return amount->text() == QStringLiteral("400.0000"); }))
-      << amount->text().toStdString();
+  const struct {
+    const char* key;
+    const char* loaded;
+  } loads[] = {{"Return", "300.0000"}, {"space", "400.0000"}};
+  for (const auto& load : loads) {
+    ASSERT_TRUE(tabTo(list));
+    key("Down");
+    key(load.key);
+    EXPECT_TRUE(WaitFor([&] { return amount->text() == QLatin1String(load.loaded); }))
+        << load.key << ": " << amount->text().toStdString();
+  }
   // The list holds rows and still lets Tab go on.
   ASSERT_TRUE(tabTo(list));
   EXPECT_TRUE(tabTo(find<QPushButton>("sb_clearcashf")));

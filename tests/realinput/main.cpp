@@ -1,6 +1,6 @@
 // Entry point of the real-input suite: a private X server and window manager, a session bus
-// with the accessibility bus on it, then one QApplication on the xcb platform connected to them for
-// the whole run.
+// with the accessibility bus on it, then one QApplication on the xcb platform connected to them
+// for the whole run.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <cstdio>
@@ -16,11 +16,7 @@ int main(int argc, char** argv) {
   if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
   quarrant::realinput::XSession session;
   std::string error;
-  if (!session.Start(error)) {
-    std::fprintf(stderr, "real-input tests: %s\n", error.c_str());
-    return 1;
-  }
-  if (!session.StartAccessibilityBus(error)) {
+  if (!session.Start(error) || !session.StartAccessibilityBus(error)) {
     std::fprintf(stderr, "real-input tests: %s\n", error.c_str());
     return 1;
   }

@@ -14,9 +14,10 @@
 
 #include "controls/page_control.h"
 #include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/Utfrm_report.h"
+#include "platform/chm_viewer.h"
 #include "support/qstring_print.h"
 #include "x_session.h"
-
 
 namespace quarrant {
 
@@ -42,6 +43,7 @@ class RealInputTest : public ::testing::Test {
       window_->show();
     }
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get(), kTimeoutMs));
+    ASSERT_TRUE(WaitFor([&] { return window_->isActiveWindow(); }));
   }
 
   void TearDown() override {
@@ -126,6 +128,13 @@ class RealInputTest : public ::testing::Test {
                                                       QString::fromLatin1(name) + ".png");
   }
 
+  // The help viewer on screen, or nullptr.
+  static QWidget* helpWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (dynamic_cast<HelpViewerWindow*>(w) != nullptr && w->isVisible()) return w;
+    return nullptr;
+  }
+
   // A second top-level window of the program, placed clear of the calculator.
   QWidget* otherWindow() {
     other_ = std::make_unique<QWidget>();
@@ -137,6 +146,7 @@ class RealInputTest : public ::testing::Test {
   }
 
   XInput input_;
+  Tfrm_report report_;  // the program keeps one, hidden, for the amortization window
   std::unique_ptr<Tfrm_ZavuzirEza> window_;
   std::unique_ptr<QWidget> other_;
 };

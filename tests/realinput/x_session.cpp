@@ -13,7 +13,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <functional>
 #include <thread>
 #include <vector>
 
@@ -61,15 +60,24 @@ bool Exited(pid_t pid) {
   return waitpid(pid, nullptr, WNOHANG) == pid;
 }
 
-// The first line that a starting program writes to the pipe it was given (closed here), or
-// empty when the program ends or the deadline passes first; pid is cleared when it ended.
-std::string FirstLine(int fd, pid_t& pid, Clock::time_point deadline) {
+// Starts a program that writes one line (its display, its address) to the pipe whose
+// descriptor number stands for "{fd}" among its arguments, and returns that line; empty when
+// the program ends (pid is then cleared) or the deadline passes first.
+std::string StartAndReadLine(pid_t& pid, std::vector<std::string> args,
+                             Clock::time_point deadline) {
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) return {};
+  for (std::string& arg : args)
+    if (const auto at = arg.find("{fd}"); at != std::string::npos)
+      arg.replace(at, 4, std::to_string(pipeFds[1]));
+  pid = Spawn(args, pipeFds[1]);
+  close(pipeFds[1]);
   std::string line;
   while (Clock::now() < deadline) {
-    pollfd ready{fd, POLLIN, 0};
+    pollfd ready{pipeFds[0], POLLIN, 0};
     if (poll(&ready, 1, 200) > 0) {
       char c = 0;
-      if (read(fd, &c, 1) != 1 || c == '\n') break;
+      if (read(pipeFds[0], &c, 1) != 1 || c == '\n') break;
       line += c;
     }
     if (Exited(pid)) {
@@ -77,20 +85,8 @@ std::string FirstLine(int fd, pid_t& pid, Clock::time_point deadline) {
       break;
     }
   }
-  close(fd);
+  close(pipeFds[0]);
   return line;
-}
-
-// Starts a program that writes one line (its display, its address) to a pipe whose descriptor
-// number it takes among its arguments, and returns that line, or empty.
-std::string StartAndReadLine(pid_t& pid,
-                             const std::function<std::vector<std::string>(std::string)>& command,
-                             Clock::time_point deadline) {
-  int pipeFds[2];
-  if (pipe(pipeFds) != 0) return {};
-  pid = Spawn(command(std::to_string(pipeFds[1])), pipeFds[1]);
-  close(pipeFds[1]);
-  return FirstLine(pipeFds[0], pid, deadline);
 }
 
 // A window manager that follows the common conventions names itself on the root window.
@@ -113,10 +109,7 @@ bool XSession::Start(std::string& error) {
   const auto deadline = Clock::now() + kStartTimeout;
   const std::string number = StartAndReadLine(
       server_,
-      [](std::string fd) -> std::vector<std::string> {
-        return {"Xvfb",        "-displayfd", fd,    "-screen", "0",
-                "1024x768x24", "-nolisten",  "tcp", "-noreset"};
-      },
+      {"Xvfb", "-displayfd", "{fd}", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"},
       deadline);
   if (number.empty()) {
     error = "Xvfb did not start";
@@ -150,10 +143,7 @@ bool XSession::Start(std::string& error) {
 bool XSession::StartAccessibilityBus(std::string& error) {
   const auto deadline = Clock::now() + kStartTimeout;
   const std::string address = StartAndReadLine(
-      sessionBus_,
-      [](std::string fd) -> std::vector<std::string> {
-        return {"dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=" + fd};
-      },
+      sessionBus_, {"dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address={fd}"},
       deadline);
   if (address.empty()) {
     error = "dbus-daemon did not start";
