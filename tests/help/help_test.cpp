@@ -129,8 +129,8 @@ TEST_F(ShowHelpTest, HelpButtonTraceWithTheViewerInstalled) {
   InstallHelpControl();
   StartWithLogging();
   THookHelpSystem help(kChm, "", 0);
-  QWidget viewer;
-  fake.helpWindow = &viewer;
+  const NativeWindow viewer = 0x2a04;
+  fake.helpWindow = viewer;
 
   EXPECT_EQ(help.HelpTopic("default.htm"), 0);
 
@@ -139,7 +139,7 @@ TEST_F(ShowHelpTest, HelpButtonTraceWithTheViewerInstalled) {
   EXPECT_EQ(fake.helpCalls[0].address, kChm + "::/default.htm");
   EXPECT_EQ(fake.helpCalls[0].command, 0u);
   EXPECT_EQ(fake.helpCalls[0].data, 0);
-  EXPECT_EQ(fake.foregrounded, std::vector<QWidget*>{&viewer});
+  EXPECT_EQ(fake.foregrounded, std::vector<NativeWindow>{viewer});
   EXPECT_TRUE(fake.messages.empty());
   EXPECT_EQ(TraceLines(), (QStringList{
                               kTime + "THookHelpSystem.Create(\"" + kChm + "\",\"\", 0)",
