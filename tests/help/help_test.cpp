@@ -9,6 +9,7 @@
 #include <QWhatsThis>
 #include <QWidget>
 
+#include "forms/Utfrm_ZavuzirEza.h"
 #include "help_fixture.h"
 #include "support/print_case.h"
 
@@ -119,6 +120,16 @@ TEST_F(HelpControlTest, LoadsOnceAndOnlyAnExistingLibrary) {
   UnloadHelpControl();
   EXPECT_FALSE(HelpControlLoaded());
   EXPECT_EQ(fake.loadedLibraries, 0);
+}
+
+// ---- The window title ----
+
+TEST_F(HelpUnitTest, WindowTitleCarriesTheProgramFilesVersion) {
+  fake.virtualFiles.insert(fake.moduleFile);
+  fake.versions[fake.moduleFile] = FileVersion{3, 2, 7, 9};
+  EXPECT_EQ(Tfrm_ZavuzirEza().windowTitle(), QStringLiteral("Quarrant V3.2"));
+  fake.versions.clear();  // a program file without version information
+  EXPECT_EQ(Tfrm_ZavuzirEza().windowTitle(), QStringLiteral("Quarrant V0.0"));
 }
 
 // ---- Showing help ----
