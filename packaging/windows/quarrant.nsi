@@ -2,7 +2,8 @@
 ; ICON and LISTS, the folder of install.nsh and uninstall.nsh, which name every file of the
 ; program folder (scripts/windows-package.sh writes them). "/S" installs and uninstalls
 ; silently; "/D=folder" (last on the command line) chooses another installation folder.
-Unicode true
+; A 64-bit installer: it runs where the program runs, and only there.
+Target amd64-unicode
 !include "MUI2.nsh"
 !include "x64.nsh"
 
@@ -38,10 +39,12 @@ Function .onInit
     Abort
   ${EndIf}
   SetRegView 64
+  SetShellVarContext all  ; the Start-menu entry is every user's, like the program
 FunctionEnd
 
 Function un.onInit
   SetRegView 64
+  SetShellVarContext all
 FunctionEnd
 
 Section "Install"
