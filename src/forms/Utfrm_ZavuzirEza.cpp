@@ -21,10 +21,10 @@
 #include "engine/amortization.h"
 #include "engine/checked_math.h"
 #include "engine/number_format.h"
+#include "help/helpsystem.h"
 #include "support/blank_text.h"
 #include "support/error_report.h"
 #include "support/regional.h"
-#include "help/helpsystem.h"
 
 namespace quarrant {
 

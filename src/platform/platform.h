@@ -6,7 +6,8 @@
 //
 // The program runs on the Linux (linux_platform.h) or the Windows implementation
 // (windows_platform.h); tests put the fake
-// (tests/support/fake_platform.h) in its place. Paths use the platform's own delimiter (PathDelimiter()).
+// (tests/support/fake_platform.h) in its place. Paths use the platform's own delimiter
+// (PathDelimiter()).
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>

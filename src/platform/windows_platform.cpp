@@ -104,9 +104,8 @@ WindowsPlatform::WindowsPlatform(const QString& rawCommandLine)
     : rawCommandLine_(rawCommandLine), arguments_(SplitCommandLine(rawCommandLine)) {}
 
 QString WindowsPlatform::ModuleFileName() const {
-  return ReadText([](wchar_t* buffer, DWORD size) {
-    return GetModuleFileNameW(nullptr, buffer, size);
-  });
+  return ReadText(
+      [](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
 }
 
 QString WindowsPlatform::CommandLineProgramPath() const {
@@ -217,8 +216,9 @@ bool WindowsPlatform::AppendToFile(const QString& path, const QByteArray& bytes)
                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   BY_HANDLE_FILE_INFORMATION info{};
-  bool ok = GetFileInformationByHandle(file, &info) != 0 &&
-            (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) == 0;
+  bool ok =
+      GetFileInformationByHandle(file, &info) != 0 &&
+      (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) == 0;
   if (!ok) SetLastError(ERROR_ACCESS_DENIED);
   const char* data = bytes.constData();
   qsizetype left = bytes.size();

@@ -40,9 +40,9 @@ class FakePlatform : public Platform {
   QDateTime now;
 
   // ---- Help control ----
-  std::set<QString> libraries;    // files that load as a library with "HtmlHelpA"
-  NativeWindow helpWindow = 0;    // what the entry point returns
-  int loadedLibraries = 0;        // libraries loaded and not yet released
+  std::set<QString> libraries;  // files that load as a library with "HtmlHelpA"
+  NativeWindow helpWindow = 0;  // what the entry point returns
+  int loadedLibraries = 0;      // libraries loaded and not yet released
 
   // ---- Shell and last error ----
   intptr_t shellResult = 42;

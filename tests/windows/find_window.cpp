@@ -17,7 +17,8 @@ int wmain(int argc, wchar_t** argv) {
     if (HWND window = FindWindowW(argv[1], nullptr)) {
       wchar_t title[256] = {};
       GetWindowTextW(window, title, 256);
-      std::wprintf(L"%ls: \"%ls\"%ls\n", argv[1], title, IsWindowVisible(window) ? L"" : L" (hidden)");
+      std::wprintf(L"%ls: \"%ls\"%ls\n", argv[1], title,
+                   IsWindowVisible(window) ? L"" : L" (hidden)");
       return 0;
     }
     Sleep(100);
