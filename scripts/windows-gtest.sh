@@ -3,8 +3,7 @@
 # MinGW-w64 cross compiler, into the cache folder. Prints the install prefix as its last line.
 #   scripts/windows-gtest.sh [cache-folder]     (default: ~/.cache/quarrant)
 set -euo pipefail
-here="$(cd "$(dirname "$0")/.." && pwd)"
-cache="${1:-${QUARRANT_CACHE:-$HOME/.cache/quarrant}}"
+source "$(dirname "$0")/windows-cache.sh"
 version="$(dpkg-query -W -f='${Version}' googletest 2>/dev/null || dpkg-query -W -f='${Version}' libgtest-dev)"
 version="${version%%-*}"
 prefix="$cache/googletest-$version-mingw64"
@@ -12,13 +11,7 @@ if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
 fi
-srcroot="$cache/src"
-mkdir -p "$srcroot"
-src="$(find "$srcroot" -maxdepth 1 -type d -name "googletest-$version*" | head -1)"
-if [ -z "$src" ]; then
-  (cd "$srcroot" && apt-get source -qq googletest)
-  src="$(find "$srcroot" -maxdepth 1 -type d -name "googletest-$version*" | head -1)"
-fi
+src="$(debian_source googletest "$version")"
 build="$cache/build-googletest-mingw64"
 cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -Dgtest_disable_pthreads=OFF \

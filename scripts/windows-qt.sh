@@ -5,8 +5,7 @@
 # return at once. Prints the prefix of the finished install as its last line.
 #   scripts/windows-qt.sh [cache-folder]     (default: ~/.cache/quarrant)
 set -euo pipefail
-here="$(cd "$(dirname "$0")/.." && pwd)"
-cache="${1:-${QUARRANT_CACHE:-$HOME/.cache/quarrant}}"
+source "$(dirname "$0")/windows-cache.sh"
 version="$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/+.*//')"
 prefix="$cache/qt-$version-mingw64"
 stamp="$prefix/.complete"
@@ -16,28 +15,7 @@ if [ -f "$stamp" ]; then
   exit 0
 fi
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-
-# apt-get source needs deb-src entries: the machine's own deb entries, as source entries.
-src_list=/etc/apt/sources.list.d/quarrant-src.sources
-if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ &&
-  ! grep -qs '^deb-src' /etc/apt/sources.list; then
-  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | $sudo tee "$src_list" >/dev/null
-  else
-    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | $sudo tee /etc/apt/sources.list.d/quarrant-src.list >/dev/null
-  fi
-  $sudo apt-get update -qq
-fi
-
-srcroot="$cache/src"
-mkdir -p "$srcroot"
-src="$(find "$srcroot" -maxdepth 1 -type d -name "qt6-base-$version*" | head -1)"
-if [ -z "$src" ]; then
-  (cd "$srcroot" && apt-get source -qq qt6-base="$(dpkg-query -W -f='${Version}' qt6-base-dev)")
-  src="$(find "$srcroot" -maxdepth 1 -type d -name "qt6-base-$version*" | head -1)"
-fi
+src="$(debian_source qt6-base "$version")"
 
 build="$cache/build-qt-$version-mingw64"
 echo "windows-qt: building Qt $version for Windows from $src into $prefix (about 45 minutes on 2 cores)" >&2
