@@ -7,6 +7,9 @@ if(QUARRANT_ENGINE_ONLY)
   return()
 endif()
 
+# Qt's targets were imported in src/; this folder imports them for itself.
+find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets PrintSupport)
+
 install(TARGETS quarrant RUNTIME DESTINATION .)
 install(FILES ${PROJECT_BINARY_DIR}/bin/Rare.chm DESTINATION .)
 
@@ -31,3 +34,11 @@ foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   endif()
   install(FILES ${runtime_path} DESTINATION .)
 endforeach()
+
+# The libraries as shipped carry their symbol tables (libstdc++ most of all); with
+# `cmake --install --strip` they lose them like the program does.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    file(GLOB_RECURSE libraries \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+    execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \${libraries})
+  endif()")
