@@ -17,6 +17,14 @@ packages=(
   locales
 )
 
+# The Windows build and its tests under Wine (make windows, make test-windows) only.
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(
+    g++-mingw-w64-x86-64-posix mingw-w64-tools nsis zip icoutils dpkg-dev
+    wine wine64 xclip
+  )
+fi
+
 # Locales with a decimal comma, in which the window journeys run again.
 test_locales=(de_DE fr_FR)
 

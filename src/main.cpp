@@ -4,11 +4,19 @@
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
 #include "help/helpsystem.h"
+#ifdef _WIN32
+#include "platform/windows_platform.h"
+#else
 #include "platform/linux_platform.h"
+#endif
 #include "support/guarded_application.h"
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  quarrant::WindowsPlatform platform;  // reads the command line itself, in UTF-16
+#else
   quarrant::LinuxPlatform platform(argc, argv);
+#endif
   quarrant::SetPlatform(&platform);
   quarrant::LoadHelpControl();
   quarrant::InitializeDiagnosticLog();

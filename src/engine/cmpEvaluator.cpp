@@ -10,6 +10,7 @@
 
 #include "engine/checked_math.h"
 #include "engine/engine_errors.h"
+#include "engine/extended_from_chars.h"
 
 namespace quarrant {
 
@@ -171,7 +172,7 @@ Extended TExpressionEvaluator::ParseNumber() {
 }
 
 // Digits with at most one mark. Only the user's decimal separator converts; the text is
-// normalised to '.' for from_chars, which is correctly rounded and ignores the C locale.
+// normalised to '.' for ExtendedFromChars, which is correctly rounded and ignores the C locale.
 Extended TExpressionEvaluator::ConvertNumber(const std::string& text) const {
   auto invalid = [&text]() {
     return EEvaluationError("'" + text + "' is not a valid floating point value");
@@ -204,7 +205,7 @@ Extended TExpressionEvaluator::ConvertNumber(const std::string& text) const {
   }
   Extended value = 0.0L;
   const char* end = normal.data() + normal.size();
-  auto [ptr, ec] = std::from_chars(normal.data(), end, value);
+  auto [ptr, ec] = ExtendedFromChars(normal.data(), end, value);
   if (ec == std::errc::result_out_of_range) {
     // Beyond the top of the range is an error; below its bottom the number merely
     // underflows: scale it into range and let the product go gradually to a tiny value or 0.
@@ -214,7 +215,7 @@ Extended TExpressionEvaluator::ConvertNumber(const std::string& text) const {
     normal += "e4000";
     value = 0.0L;
     end = normal.data() + normal.size();
-    const auto scaled = std::from_chars(normal.data(), end, value);
+    const auto scaled = ExtendedFromChars(normal.data(), end, value);
     ptr = scaled.ptr;
     if (scaled.ec == std::errc::result_out_of_range) return 0.0L;
     if (scaled.ec != std::errc()) throw invalid();

@@ -22,10 +22,10 @@
 #include "engine/amortization.h"
 #include "engine/checked_math.h"
 #include "engine/number_format.h"
+#include "help/helpsystem.h"
 #include "support/blank_text.h"
 #include "support/error_report.h"
 #include "support/regional.h"
-#include "version.h"
 
 namespace quarrant {
 
@@ -154,8 +154,12 @@ void Tfrm_ZavuzirEza::BuildSharedStrip() {
 void Tfrm_ZavuzirEza::FormCreate() {
   ResetDepreciationDefaults();
   CreateHelpObject();
-  setWindowTitle(windowTitle() + QStringLiteral(" V") + QString::number(QUARRANT_VERSION_MAJOR) +
-                 QLatin1Char('.') + QString::number(QUARRANT_VERSION_MINOR));
+  // The version is the program file's own (on Windows its version resource), not a number
+  // compiled in: a file stamped 3.2.0.0 reads V3.2.
+  FileVersion version;
+  FileVersionText(CurrentPlatform().ModuleFileName(), &version);
+  setWindowTitle(windowTitle() + QStringLiteral(" V") + QString::number(version.major) +
+                 QLatin1Char('.') + QString::number(version.minor));
 }
 
 // ---- Control factories ----

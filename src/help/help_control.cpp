@@ -118,7 +118,7 @@ int ShowHelp(const QString& address, uint32_t command, int32_t context, uint8_t 
   switch (viewMode) {
     case 0: {
       if (!state.htmlHelp) return kHelpNotInstalled;  // installed, but the control did not load
-      if (QWidget* window = state.htmlHelp(nullptr, address, command, context))
+      if (const NativeWindow window = state.htmlHelp(0, address, command, context))
         platform.BringToForeground(window);
       return kHelpOk;
     }
@@ -185,7 +185,7 @@ void HHShowError(int code) {
 void CloseAllHelpWindows() {
   HelpControlState& state = ControlState();
   if (!state.helpLibrary || !state.htmlHelp) return;
-  state.htmlHelp(nullptr, QString(), HH_CLOSE_ALL, 0);
+  state.htmlHelp(0, QString(), HH_CLOSE_ALL, 0);
   QThread::yieldCurrentThread();
 }
 

@@ -31,8 +31,12 @@ class BuiltInHelpLibrary : public LoadedLibrary {
  public:
   ~BuiltInHelpLibrary() override { CloseHelpViewers(); }
   HtmlHelpProc HtmlHelpEntry(const char* name) const override {
-    if (qstrcmp(name, "HtmlHelpA") == 0) return &HtmlHelpViewer;
-    return {};
+    if (qstrcmp(name, "HtmlHelpA") != 0) return {};
+    return [](NativeWindow owner, const QString& address, uint32_t command,
+              intptr_t data) -> NativeWindow {
+      QWidget* window = HtmlHelpViewer(QWidget::find(owner), address, command, data);
+      return window != nullptr ? window->winId() : 0;
+    };
   }
 };
 
@@ -303,7 +307,8 @@ void LinuxPlatform::ShowMessageBox(const QString& text, const QString& caption, 
   box.exec();
 }
 
-void LinuxPlatform::BringToForeground(QWidget* window) {
+void LinuxPlatform::BringToForeground(NativeWindow id) {
+  QWidget* window = QWidget::find(id);
   if (window == nullptr) return;
   if (window->isMinimized()) window->showNormal();
   window->show();

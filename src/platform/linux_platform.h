@@ -73,7 +73,7 @@ class LinuxPlatform : public Platform {
   std::unique_ptr<LoadedLibrary> LoadLibraryFile(const QString& path) override;
 
   void ShowMessageBox(const QString& text, const QString& caption, MessageIcon icon) override;
-  void BringToForeground(QWidget* window) override;
+  void BringToForeground(NativeWindow window) override;
 
   intptr_t ShellExecuteOpen(QWidget* owner, const QString& document,
                             const QString& parameters) override;

@@ -4,8 +4,10 @@
 // registry, the system's version and locale, message boxes, the shell, the last error code,
 // the few file operations the log needs, and loading the help control library.
 //
-// The program runs on the Linux implementation (linux_platform.h); tests put the fake
-// (tests/support/fake_platform.h) in its place. Paths use the platform's own delimiter (PathDelimiter()).
+// The program runs on the Linux (linux_platform.h) or the Windows implementation
+// (windows_platform.h); tests put the fake
+// (tests/support/fake_platform.h) in its place. Paths use the platform's own delimiter
+// (PathDelimiter()).
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -50,11 +52,15 @@ enum class MessageIcon { Warning, Stop, Information };
 // Result of creating a new, empty file.
 enum class CreateResult { Created, AlreadyExists, Failed };
 
+// A native window handle: a window of the help control or another program, which need not
+// belong to the toolkit (HWND on Windows, the window id on Linux); 0 is none.
+using NativeWindow = uintptr_t;
+
 // The help control's entry point, called like the platform's HTML help function: owner window
 // (none stands for the desktop), address, command, data. Returns the help window it shows or
 // works with, or none.
-using HtmlHelpProc = std::function<QWidget*(QWidget* owner, const QString& address,
-                                            uint32_t command, intptr_t data)>;
+using HtmlHelpProc = std::function<NativeWindow(NativeWindow owner, const QString& address,
+                                                uint32_t command, intptr_t data)>;
 
 // A loaded library. Releasing it (destroying the object) unloads it.
 class LoadedLibrary {
@@ -125,7 +131,7 @@ class Platform {
   // ---- User interface ----
   // Modal message box with one OK button and no owner window.
   virtual void ShowMessageBox(const QString& text, const QString& caption, MessageIcon icon) = 0;
-  virtual void BringToForeground(QWidget* window) = 0;
+  virtual void BringToForeground(NativeWindow window) = 0;
 
   // ---- Shell ----
   // Asks the shell to "open" the document (or start the program) with the parameters, shown

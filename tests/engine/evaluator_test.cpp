@@ -10,6 +10,7 @@
 
 #include "engine/cmpEvaluator.h"
 #include "engine/engine_errors.h"
+#include "engine/extended_from_chars.h"
 #include "support/print_case.h"
 
 namespace quarrant {
@@ -167,7 +168,7 @@ TEST(Evaluator, NumbersConvertCorrectlyRounded) {
     const std::size_t point = random() % (digits + 1);
     if (point > 0 && point < text.size()) text.insert(point, 1, '.');
     Extended expected = 0;
-    std::from_chars(text.data(), text.data() + text.size(), expected);
+    ExtendedFromChars(text.data(), text.data() + text.size(), expected);
     EXPECT_EQ(Eval(text), expected) << text;
   }
 }

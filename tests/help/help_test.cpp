@@ -9,6 +9,7 @@
 #include <QWhatsThis>
 #include <QWidget>
 
+#include "forms/Utfrm_ZavuzirEza.h"
 #include "help_fixture.h"
 #include "support/print_case.h"
 
@@ -121,6 +122,16 @@ TEST_F(HelpControlTest, LoadsOnceAndOnlyAnExistingLibrary) {
   EXPECT_EQ(fake.loadedLibraries, 0);
 }
 
+// ---- The window title ----
+
+TEST_F(HelpUnitTest, WindowTitleCarriesTheProgramFilesVersion) {
+  fake.virtualFiles.insert(fake.moduleFile);
+  fake.versions[fake.moduleFile] = FileVersion{3, 2, 7, 9};
+  EXPECT_EQ(Tfrm_ZavuzirEza().windowTitle(), QStringLiteral("Quarrant V3.2"));
+  fake.versions.clear();  // a program file without version information
+  EXPECT_EQ(Tfrm_ZavuzirEza().windowTitle(), QStringLiteral("Quarrant V0.0"));
+}
+
 // ---- Showing help ----
 
 using ShowHelpTest = HelpUnitTest;
@@ -129,8 +140,8 @@ TEST_F(ShowHelpTest, HelpButtonTraceWithTheViewerInstalled) {
   InstallHelpControl();
   StartWithLogging();
   THookHelpSystem help(kChm, "", 0);
-  QWidget viewer;
-  fake.helpWindow = &viewer;
+  const NativeWindow viewer = 0x2a04;
+  fake.helpWindow = viewer;
 
   EXPECT_EQ(help.HelpTopic("default.htm"), 0);
 
@@ -139,7 +150,7 @@ TEST_F(ShowHelpTest, HelpButtonTraceWithTheViewerInstalled) {
   EXPECT_EQ(fake.helpCalls[0].address, kChm + "::/default.htm");
   EXPECT_EQ(fake.helpCalls[0].command, 0u);
   EXPECT_EQ(fake.helpCalls[0].data, 0);
-  EXPECT_EQ(fake.foregrounded, std::vector<QWidget*>{&viewer});
+  EXPECT_EQ(fake.foregrounded, std::vector<NativeWindow>{viewer});
   EXPECT_TRUE(fake.messages.empty());
   EXPECT_EQ(TraceLines(), (QStringList{
                               kTime + "THookHelpSystem.Create(\"" + kChm + "\",\"\", 0)",

@@ -15,9 +15,9 @@ class FakeLibrary : public LoadedLibrary {
   HtmlHelpProc HtmlHelpEntry(const char* name) const override {
     if (qstrcmp(name, "HtmlHelpA") != 0) return {};
     FakePlatform* platform = &owner_;
-    return [platform](QWidget* owner, const QString& address, uint32_t command,
-                      intptr_t data) -> QWidget* {
-      platform->helpCalls.push_back({owner == nullptr, address, command, data});
+    return [platform](NativeWindow owner, const QString& address, uint32_t command,
+                      intptr_t data) -> NativeWindow {
+      platform->helpCalls.push_back({owner == 0, address, command, data});
       platform->events << QStringLiteral("HtmlHelpA(%1, %2, %3)")
                               .arg(command)
                               .arg(address)
@@ -117,7 +117,7 @@ void FakePlatform::ShowMessageBox(const QString& text, const QString& caption, M
   if (onMessage) onMessage(messages.back());
 }
 
-void FakePlatform::BringToForeground(QWidget* window) {
+void FakePlatform::BringToForeground(NativeWindow window) {
   foregrounded.push_back(window);
   events << QStringLiteral("Foreground");
 }

@@ -40,9 +40,9 @@ class FakePlatform : public Platform {
   QDateTime now;
 
   // ---- Help control ----
-  std::set<QString> libraries;    // files that load as a library with "HtmlHelpA"
-  QWidget* helpWindow = nullptr;  // what the entry point returns
-  int loadedLibraries = 0;        // libraries loaded and not yet released
+  std::set<QString> libraries;  // files that load as a library with "HtmlHelpA"
+  NativeWindow helpWindow = 0;  // what the entry point returns
+  int loadedLibraries = 0;      // libraries loaded and not yet released
 
   // ---- Shell and last error ----
   intptr_t shellResult = 42;
@@ -69,7 +69,7 @@ class FakePlatform : public Platform {
     QString parameters;
   };
   std::vector<ShellCall> shellCalls;
-  std::vector<QWidget*> foregrounded;
+  std::vector<NativeWindow> foregrounded;
   // Every recorded call, in order: "HtmlHelpA(command, address, data)", "MessageBox(text)",
   // "ShellExecute(document, parameters)", "Foreground".
   QStringList events;
@@ -99,7 +99,7 @@ class FakePlatform : public Platform {
   QDateTime CurrentDateTime() const override { return now; }
   std::unique_ptr<LoadedLibrary> LoadLibraryFile(const QString& path) override;
   void ShowMessageBox(const QString& text, const QString& caption, MessageIcon icon) override;
-  void BringToForeground(QWidget* window) override;
+  void BringToForeground(NativeWindow window) override;
   intptr_t ShellExecuteOpen(QWidget* owner, const QString& document,
                             const QString& parameters) override;
   uint32_t LastError() const override;
