@@ -230,7 +230,9 @@ void Tfrm_ZavuzirEza::ChainTabOrder() {
     } while (w != this);
     chain += onPage;
   }
-  chain << sb_help << cb_digits << se_expv;
+  // The order is a ring: from the preview, Tab comes round to the page tabs (not to a page
+  // control inside a page), and Shift+Tab from the page tabs goes to the preview.
+  chain << sb_help << cb_digits << se_expv << pc_main->tabBar();
   for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
@@ -266,18 +268,6 @@ void Tfrm_ZavuzirEza::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
-}
-
-bool Tfrm_ZavuzirEza::focusNextPrevChild(bool next) {
-  // The window's order is a ring: from the preview, Tab comes round to the page tabs (not to
-  // a page control inside a page), and Shift+Tab from the page tabs goes to the preview.
-  QWidget* from = focusWidget();
-  QWidget* to = nullptr;
-  if (next && from == se_expv) to = pc_main->tabBar();
-  if (!next && from == pc_main->tabBar()) to = se_expv;
-  if (to == nullptr) return QDialog::focusNextPrevChild(next);
-  to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-  return true;
 }
 
 QString Tfrm_ZavuzirEza::ExpressionOf(const QString& fieldText) {

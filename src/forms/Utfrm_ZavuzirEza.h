@@ -81,7 +81,6 @@ class Tfrm_ZavuzirEza : public QDialog {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  bool focusNextPrevChild(bool next) override;
 
  private:
   // A click handler of one of the window's buttons.
