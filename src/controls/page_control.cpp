@@ -1,12 +1,11 @@
 #include "controls/page_control.h"
 
-#include <QShortcut>
-
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
