@@ -1,12 +1,16 @@
 // The radio group and the page control of the control set.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "controls/page_control.h"
 #include "controls/radio_group.h"
+#include "controls/skin.h"
 #include "support/print_case.h"
 
 namespace quarrant {
@@ -101,6 +105,49 @@ TEST(PageControlRows, OneRowWhenWideEnoughTwoWhenNarrow) {
   EXPECT_GE(pages.tabBar()->rowCount(), 2);
   EXPECT_GT(pages.pageRect().top(), wideTop) << "the page moves down below the extra row";
   EXPECT_TRUE(pages.rect().contains(pages.pageRect()));
+}
+
+// The skin reaches tabs and frame through the style: inactive, hovered and active tabs differ,
+// and the active tab joins the page where the frame line runs under the others.
+TEST(PageControlLook, SkinColoursTabsAndFrame) {
+  PageControl pages;
+  pages.setStyleSheet(SkinStyleSheet());
+  for (const char* caption : {"Alpha", "Beta", "Gamma"}) pages.addPage(QString(), caption);
+  pages.resize(300, 120);
+  pages.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&pages));
+  PageTabBar* bar = pages.tabBar();
+  QMouseEvent move(QEvent::MouseMove, bar->tabRect(2).center(), bar->mapToGlobal(QPoint()),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(bar, &move);
+  const QImage image = pages.grab().toImage();
+  auto inside = [&](int tab) {
+    return QPoint(bar->tabRect(tab).left() + 3, bar->tabRect(tab).center().y());
+  };
+  auto below = [&](int tab) { return QPoint(bar->tabRect(tab).center().x(), bar->height() - 1); };
+  const struct {
+    const char* what;
+    QPoint at;
+    const char* colour;
+  } probes[] = {
+      {"active tab", inside(0), "#f5f7fa"},       {"inactive tab", inside(1), "#d5dce5"},
+      {"hovered tab", inside(2), "#e3e8ee"},      {"under the active tab", below(0), "#f5f7fa"},
+      {"under another tab", below(1), "#8d9aab"}, {"page", pages.pageRect().center(), "#f5f7fa"}};
+  for (const auto& probe : probes)
+    EXPECT_EQ(image.pixelColor(probe.at).name().toStdString(), probe.colour) << probe.what;
+}
+
+// Captions travel with their pages: a page deleted from outside takes its tab with it.
+TEST(PageControlPages, DeletedPageTakesItsTab) {
+  PageControl pages;
+  pages.resize(300, 120);
+  QWidget* gamma = nullptr;  // the last page added
+  for (const char* caption : {"Alpha", "Beta", "Gamma"}) gamma = pages.addPage(QString(), caption);
+  delete pages.widget(1);
+  ASSERT_EQ(pages.count(), 2);
+  EXPECT_EQ(pages.tabText(1), QStringLiteral("Gamma"));
+  EXPECT_EQ(pages.indexOf(gamma), 1);
+  EXPECT_TRUE(pages.tabBar()->tabRect(2).isNull()) << "no tab left for the deleted page";
 }
 
 }  // namespace
