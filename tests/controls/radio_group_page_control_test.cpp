@@ -1,9 +1,6 @@
 // The radio group and the page control of the control set.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QImage>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -108,46 +105,29 @@ TEST(PageControlRows, OneRowWhenWideEnoughTwoWhenNarrow) {
 }
 
 // The skin reaches tabs and frame through the style: inactive, hovered and active tabs differ,
-// and the active tab joins the page where the frame line runs under the others.
-TEST(PageControlLook, SkinColoursTabsAndFrame) {
+// and the active tab joins the page where the frame line runs under the others. A page deleted
+// from outside takes its tab and caption with it.
+TEST(PageControlLook, SkinColoursTabsAndFrameAndPagesKeepTheirCaptions) {
   PageControl pages;
   pages.setStyleSheet(SkinStyleSheet());
-  for (const char* caption : {"Alpha", "Beta", "Gamma"}) pages.addPage(QString(), caption);
+  for (const char* caption : {"Alpha", "Beta", "Gamma", "Delta"}) pages.addPage(QString(), caption);
   pages.resize(300, 120);
   pages.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&pages));
-  PageTabBar* bar = pages.tabBar();
-  QMouseEvent move(QEvent::MouseMove, bar->tabRect(2).center(), bar->mapToGlobal(QPoint()),
-                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(bar, &move);
-  const QImage image = pages.grab().toImage();
-  auto inside = [&](int tab) {
-    return QPoint(bar->tabRect(tab).left() + 3, bar->tabRect(tab).center().y());
-  };
-  auto below = [&](int tab) { return QPoint(bar->tabRect(tab).center().x(), bar->height() - 1); };
-  const struct {
-    const char* what;
-    QPoint at;
-    const char* colour;
-  } probes[] = {
-      {"active tab", inside(0), "#f5f7fa"},       {"inactive tab", inside(1), "#d5dce5"},
-      {"hovered tab", inside(2), "#e3e8ee"},      {"under the active tab", below(0), "#f5f7fa"},
-      {"under another tab", below(1), "#8d9aab"}, {"page", pages.pageRect().center(), "#f5f7fa"}};
-  for (const auto& probe : probes)
-    EXPECT_EQ(image.pixelColor(probe.at).name().toStdString(), probe.colour) << probe.what;
-}
-
-// Captions travel with their pages: a page deleted from outside takes its tab with it.
-TEST(PageControlPages, DeletedPageTakesItsTab) {
-  PageControl pages;
-  pages.resize(300, 120);
-  QWidget* gamma = nullptr;  // the last page added
-  for (const char* caption : {"Alpha", "Beta", "Gamma"}) gamma = pages.addPage(QString(), caption);
   delete pages.widget(1);
-  ASSERT_EQ(pages.count(), 2);
+  ASSERT_EQ(pages.count(), 3);
   EXPECT_EQ(pages.tabText(1), QStringLiteral("Gamma"));
-  EXPECT_EQ(pages.indexOf(gamma), 1);
-  EXPECT_TRUE(pages.tabBar()->tabRect(2).isNull()) << "no tab left for the deleted page";
+  PageTabBar* bar = pages.tabBar();
+  EXPECT_TRUE(bar->tabRect(3).isNull()) << "no tab left for the deleted page";
+  QTest::mouseMove(bar, bar->tabRect(2).center());
+  const QImage image = pages.grab().toImage();
+  auto in = [bar](int tab) { return bar->tabRect(tab).topLeft() + QPoint(3, 8); };
+  auto below = [bar](int tab) { return QPoint(bar->tabRect(tab).center().x(), bar->height() - 1); };
+  const std::pair<QPoint, const char*> probes[] = {
+      {in(0), "#f5f7fa"},    {in(1), "#d5dce5"},    {in(2), "#e3e8ee"},
+      {below(0), "#f5f7fa"}, {below(1), "#8d9aab"}, {pages.pageRect().center(), "#f5f7fa"}};
+  for (const auto& [at, colour] : probes)
+    EXPECT_EQ(image.pixelColor(at).name().toStdString(), colour) << at.x() << "," << at.y();
 }
 
 }  // namespace
