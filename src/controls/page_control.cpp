@@ -3,12 +3,13 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <QStyleOptionTab>
+#include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -21,6 +22,9 @@ namespace {
 constexpr int kTextPadding = 7;  // left and right of a caption inside its tab
 constexpr int kRaise = 2;        // how far the active tab stands out above its row
 constexpr int kFrame = 2;        // width of the page frame
+// The dynamic property of a page that holds its tab caption: the caption travels with its
+// page, so no list beside the stack has to follow it.
+constexpr char kCaptionProperty[] = "pageCaption";
 
 }  // namespace
 
@@ -28,7 +32,7 @@ constexpr int kFrame = 2;        // width of the page frame
 // PageTabBar
 
 PageTabBar::PageTabBar(PageControl* owner) : QWidget(owner), owner_(owner) {
-  setObjectName(QStringLiteral("qt_pagecontrol_tabbar"));
+  setObjectName(QStringLiteral("pagecontrol_tabbar"));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_Hover);
   setMouseTracking(true);
@@ -191,64 +195,40 @@ void PageTabBar::keyPressEvent(QKeyEvent* event) {
 }
 
 void PageTabBar::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  const QPalette& pal = palette();
-  auto pick = [](const QColor& skinned, const QColor& fallback) {
-    return skinned.isValid() ? skinned : fallback;
-  };
-  const QColor page = pick(activeTabColor_, pal.color(QPalette::Window));
-  const QColor inactive = pick(tabColor_, page.darker(108));
-  const QColor hover = pick(hoverTabColor_, page.darker(102));
-  const QColor border = pick(borderColor_, pal.color(QPalette::Dark));
-  const QColor light = page.lighter(110);
-  const QColor text = pick(textColor_, pal.color(QPalette::WindowText));
+  QStylePainter painter(this);
   const int current = owner_->currentIndex();
-  const int hovered = hovered_;
-
-  // The top line of the page frame runs along the bottom of the bar.
-  painter.setPen(border);
-  painter.drawLine(0, height() - 1, width() - 1, height() - 1);
-
-  auto drawTab = [&](int index) {
-    const bool active = index == current;
-    QRect r = rects_.at(index);
-    if (active) r.adjust(-kRaise, -kRaise, kRaise, 0);
-    r.setBottom(active ? height() - 1 : r.bottom());
-    QPainterPath outline;
-    outline.moveTo(r.left(), r.bottom() + (active ? 1 : 0));
-    outline.lineTo(r.left(), r.top() + 2);
-    outline.lineTo(r.left() + 2, r.top());
-    outline.lineTo(r.right() - 2, r.top());
-    outline.lineTo(r.right(), r.top() + 2);
-    outline.lineTo(r.right(), r.bottom() + (active ? 1 : 0));
-    painter.fillPath(outline, active ? page : (index == hovered ? hover : inactive));
-    painter.setPen(light);
-    painter.drawLine(r.left() + 1, r.bottom(), r.left() + 1, r.top() + 2);
-    painter.drawLine(r.left() + 2, r.top() + 1, r.right() - 2, r.top() + 1);
-    painter.setPen(border);
-    painter.drawPath(outline);
-
-    QPalette textPalette = pal;
-    textPalette.setColor(QPalette::WindowText, text);
-    painter.setFont(font());
-    const QRect textRect = rects_.at(index).adjusted(0, active ? -1 : 0, 0, 0);
-    style()->drawItemText(&painter, textRect, Qt::AlignCenter | Qt::TextShowMnemonic, textPalette,
-                          isEnabled(), owner_->tabText(index), QPalette::WindowText);
-    if (active && hasFocus()) {
-      QStyleOptionFocusRect focus;
-      focus.initFrom(this);
-      const int textWidth =
-          fontMetrics().horizontalAdvance(WithoutAccessKeys(owner_->tabText(index)));
-      focus.rect = QRect(textRect.center().x() - textWidth / 2 - 3, textRect.top() + 3,
-                         textWidth + 6, textRect.height() - 5);
-      style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+  const int n = static_cast<int>(rects_.size());
+  // Tabs of one row are consecutive pages at the same height.
+  auto sameRow = [&](int a, int b) {
+    return b >= 0 && b < n && rects_.at(a).top() == rects_.at(b).top();
   };
-
-  for (int i = 0; i < rects_.size(); ++i)
+  auto drawTab = [&](int index) {
+    QStyleOptionTab tab;
+    tab.initFrom(this);
+    tab.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+    tab.shape = QTabBar::RoundedNorth;
+    tab.text = owner_->tabText(index);
+    tab.rect = rects_.at(index);
+    const bool first = !sameRow(index, index - 1);
+    const bool last = !sameRow(index, index + 1);
+    tab.position = first && last ? QStyleOptionTab::OnlyOneTab
+                   : first       ? QStyleOptionTab::Beginning
+                   : last        ? QStyleOptionTab::End
+                                 : QStyleOptionTab::Middle;
+    if (current == index + 1 && !last) tab.selectedPosition = QStyleOptionTab::NextIsSelected;
+    if (current == index - 1 && !first) tab.selectedPosition = QStyleOptionTab::PreviousIsSelected;
+    if (index == current) {
+      // The active tab stands out above its row and joins the page below it.
+      tab.state |= QStyle::State_Selected;
+      if (hasFocus()) tab.state |= QStyle::State_HasFocus;
+      tab.rect.adjust(-kRaise, -kRaise, kRaise, 0);
+    }
+    if (index == hovered_) tab.state |= QStyle::State_MouseOver;
+    painter.drawControl(QStyle::CE_TabBarTab, tab);
+  };
+  for (int i = 0; i < n; ++i)
     if (i != current) drawTab(i);
-  if (current >= 0 && current < rects_.size()) drawTab(current);
+  if (current >= 0 && current < n) drawTab(current);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -256,23 +236,20 @@ void PageTabBar::paintEvent(QPaintEvent*) {
 
 PageControl::PageControl(QWidget* parent)
     : QWidget(parent), tabBar_(new PageTabBar(this)), stack_(new QStackedWidget(this)) {
-  stack_->setObjectName(QStringLiteral("qt_pagecontrol_stack"));
+  stack_->setObjectName(QStringLiteral("pagecontrol_stack"));
   setFocusPolicy(Qt::NoFocus);
   setFocusProxy(tabBar_);
+  // A page deleted from outside leaves the stack, and its tab goes with it.
+  connect(stack_, &QStackedWidget::widgetRemoved, this, &PageControl::relayout);
 }
 
 int PageControl::addPage(QWidget* page, const QString& caption) {
-  pages_.append(page);
-  captions_.append(caption);
-  stack_->addWidget(page);
+  page->setProperty(kCaptionProperty, caption);
   page->setAutoFillBackground(false);
-  const int index = count() - 1;
-  if (current_ < 0) {
-    current_ = 0;
-    stack_->setCurrentIndex(0);
-  }
+  // The stack shows its first page by itself.
+  const int index = stack_->addWidget(page);
   relayout();
-  if (index == current_) emit currentChanged(current_);
+  if (index == currentIndex()) emit currentChanged(index);
   return index;
 }
 
@@ -283,30 +260,37 @@ QWidget* PageControl::addPage(const QString& objectName, const QString& caption)
   return page;
 }
 
+int PageControl::count() const {
+  return stack_->count();
+}
+
 QWidget* PageControl::widget(int index) const {
-  return index >= 0 && index < count() ? pages_.at(index) : nullptr;
+  return stack_->widget(index);
 }
 
 int PageControl::indexOf(const QWidget* page) const {
-  for (int i = 0; i < count(); ++i)
-    if (pages_.at(i) == page) return i;
-  return -1;
+  return stack_->indexOf(page);
+}
+
+int PageControl::currentIndex() const {
+  return stack_->currentIndex();
 }
 
 QString PageControl::tabText(int index) const {
-  return index >= 0 && index < count() ? captions_.at(index) : QString();
+  const QWidget* page = widget(index);
+  return page != nullptr ? page->property(kCaptionProperty).toString() : QString();
 }
 
 void PageControl::setTabText(int index, const QString& caption) {
-  if (index < 0 || index >= count()) return;
-  captions_[index] = caption;
+  QWidget* page = widget(index);
+  if (page == nullptr) return;
+  page->setProperty(kCaptionProperty, caption);
   relayout();
 }
 
 void PageControl::setCurrentIndex(int index) {
-  if (index < 0 || index >= count() || index == current_) return;
-  const int previous = current_;
-  current_ = index;
+  const int previous = currentIndex();
+  if (index < 0 || index >= count() || index == previous) return;
   stack_->setCurrentIndex(index);
   relayout();
   AnnouncePageChange(tabBar_, previous, index);
@@ -337,18 +321,19 @@ void PageControl::resizeEvent(QResizeEvent* event) {
 }
 
 void PageControl::paintEvent(QPaintEvent*) {
-  // Page frame below the tab rows: light left edge, dark right and bottom edges.
-  QPainter painter(this);
-  const QColor page = pageColor_.isValid() ? pageColor_ : palette().color(QPalette::Window);
-  const QColor border = borderColor_.isValid() ? borderColor_ : palette().color(QPalette::Dark);
-  const QRect frame(0, tabBar_->height() - 1, width() - 1, height() - tabBar_->height());
-  painter.fillRect(frame.adjusted(1, 1, 0, 0), page);
-  painter.setPen(border);
-  painter.drawLine(frame.topRight(), frame.bottomRight());
-  painter.drawLine(frame.bottomLeft(), frame.bottomRight());
-  painter.drawLine(frame.topLeft(), frame.bottomLeft());
-  painter.setPen(page.lighter(110));
-  painter.drawLine(frame.left() + 1, frame.top() + 1, frame.left() + 1, frame.bottom() - 1);
+  // The frame around the pages; its top line runs under the bottom row of tabs, where the
+  // active tab covers it.
+  QStylePainter painter(this);
+  QStyleOptionTabWidgetFrame frame;
+  frame.initFrom(this);
+  frame.shape = QTabBar::RoundedNorth;
+  const int top = tabBar_->height() - 1;
+  frame.rect = QRect(0, top, width(), height() - top);
+  frame.tabBarSize = tabBar_->size();
+  frame.tabBarRect = tabBar_->geometry();
+  frame.selectedTabRect = tabBar_->tabRect(currentIndex());
+  frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+  painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
 }
 
 void PageControl::switchPagesFromWholeWindow() {
@@ -357,13 +342,13 @@ void PageControl::switchPagesFromWholeWindow() {
   auto* next = new QShortcut(this);
   next->setKey(QKeySequence(Qt::CTRL | Qt::Key_Tab));
   connect(next, &QShortcut::activated, this, [this] {
-    if (count() > 0) setCurrentIndex((current_ + 1) % count());
+    if (count() > 0) setCurrentIndex((currentIndex() + 1) % count());
   });
   auto* previous = new QShortcut(this);
   previous->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
   connect(previous, &QShortcut::activated, this, [this] {
-    if (count() > 0) setCurrentIndex((current_ - 1 + count()) % count());
+    if (count() > 0) setCurrentIndex((currentIndex() - 1 + count()) % count());
   });
   for (QShortcut* shortcut : {next, previous}) shortcut->setContext(Qt::WindowShortcut);
 }
@@ -373,11 +358,11 @@ void PageControl::keyPressEvent(QKeyEvent* event) {
   const int n = count();
   if (ctrl && n > 0) {
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown) {
-      setCurrentIndex((current_ + 1) % n);
+      setCurrentIndex((currentIndex() + 1) % n);
       return;
     }
     if (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp) {
-      setCurrentIndex((current_ - 1 + n) % n);
+      setCurrentIndex((currentIndex() - 1 + n) % n);
       return;
     }
   }

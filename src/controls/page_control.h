@@ -3,7 +3,6 @@
 // needs so that every caption stays readable at once. As on the classic multi-row tab
 // control, the row holding the active tab always sits next to the page; rows keep their
 // cyclic order. Pages keep their contents when another page is shown.
-#include <QColor>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -15,16 +14,10 @@ namespace quarrant {
 
 class PageControl;
 
-// The tab rows of a PageControl (drawn by the control itself; the skin colours it through
-// the widget's palette).
+// The tab rows of a PageControl. The control lays the tabs out itself; the style draws each
+// one (a style sheet reaches them as quarrant--PageTabBar::tab).
 class PageTabBar : public QWidget {
   Q_OBJECT
-  // Colours of the tabs; the skin sets them (qproperty-...), the palette stands in otherwise.
-  Q_PROPERTY(QColor tabColor MEMBER tabColor_)
-  Q_PROPERTY(QColor hoverTabColor MEMBER hoverTabColor_)
-  Q_PROPERTY(QColor activeTabColor MEMBER activeTabColor_)
-  Q_PROPERTY(QColor borderColor MEMBER borderColor_)
-  Q_PROPERTY(QColor textColor MEMBER textColor_)
 
  public:
   explicit PageTabBar(PageControl* owner);
@@ -64,13 +57,13 @@ class PageTabBar : public QWidget {
   QList<QRect> rects_;
   int rowCount_ = 0;
   int hovered_ = -1;
-  QColor tabColor_, hoverTabColor_, activeTabColor_, borderColor_, textColor_;
 };
 
+// The pages are the widgets of a stacked widget, which alone keeps their order and which of
+// them is shown; each page carries its tab caption. The style draws the frame around the pages
+// (a style sheet reaches it as quarrant--PageControl::pane).
 class PageControl : public QWidget {
   Q_OBJECT
-  Q_PROPERTY(QColor pageColor MEMBER pageColor_)
-  Q_PROPERTY(QColor borderColor MEMBER borderColor_)
 
  public:
   explicit PageControl(QWidget* parent = nullptr);
@@ -80,14 +73,14 @@ class PageControl : public QWidget {
   // Creates an empty page with the given object name and caption.
   QWidget* addPage(const QString& objectName, const QString& caption);
 
-  int count() const { return static_cast<int>(pages_.size()); }
+  int count() const;
   QWidget* widget(int index) const;
   int indexOf(const QWidget* page) const;
   QString tabText(int index) const;
   void setTabText(int index, const QString& caption);
 
-  int currentIndex() const { return current_; }
-  QWidget* currentWidget() const { return widget(current_); }
+  int currentIndex() const;
+  QWidget* currentWidget() const { return widget(currentIndex()); }
   void setCurrentIndex(int index);
   void setCurrentWidget(QWidget* page) { setCurrentIndex(indexOf(page)); }
 
@@ -113,10 +106,6 @@ class PageControl : public QWidget {
 
   PageTabBar* tabBar_;
   QStackedWidget* stack_;
-  QList<QWidget*> pages_;
-  QStringList captions_;
-  int current_ = -1;
-  QColor pageColor_, borderColor_;
 
   friend class PageTabBar;
 };

@@ -7,6 +7,7 @@
 
 #include "controls/page_control.h"
 #include "controls/radio_group.h"
+#include "controls/skin.h"
 #include "support/print_case.h"
 
 namespace quarrant {
@@ -101,6 +102,32 @@ TEST(PageControlRows, OneRowWhenWideEnoughTwoWhenNarrow) {
   EXPECT_GE(pages.tabBar()->rowCount(), 2);
   EXPECT_GT(pages.pageRect().top(), wideTop) << "the page moves down below the extra row";
   EXPECT_TRUE(pages.rect().contains(pages.pageRect()));
+}
+
+// The skin reaches tabs and frame through the style: inactive, hovered and active tabs differ,
+// and the active tab joins the page where the frame line runs under the others. A page deleted
+// from outside takes its tab and caption with it.
+TEST(PageControlLook, SkinColoursTabsAndFrameAndPagesKeepTheirCaptions) {
+  PageControl pages;
+  pages.setStyleSheet(SkinStyleSheet());
+  for (const char* caption : {"Alpha", "Beta", "Gamma", "Delta"}) pages.addPage(QString(), caption);
+  pages.resize(300, 120);
+  pages.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&pages));
+  delete pages.widget(1);
+  ASSERT_EQ(pages.count(), 3);
+  EXPECT_EQ(pages.tabText(1), QStringLiteral("Gamma"));
+  PageTabBar* bar = pages.tabBar();
+  EXPECT_TRUE(bar->tabRect(3).isNull()) << "no tab left for the deleted page";
+  QTest::mouseMove(bar, bar->tabRect(2).center());
+  const QImage image = pages.grab().toImage();
+  auto in = [bar](int tab) { return bar->tabRect(tab).topLeft() + QPoint(3, 8); };
+  auto below = [bar](int tab) { return QPoint(bar->tabRect(tab).center().x(), bar->height() - 1); };
+  const std::pair<QPoint, const char*> probes[] = {
+      {in(0), "#f5f7fa"},    {in(1), "#d5dce5"},    {in(2), "#e3e8ee"},
+      {below(0), "#f5f7fa"}, {below(1), "#8d9aab"}, {pages.pageRect().center(), "#f5f7fa"}};
+  for (const auto& [at, colour] : probes)
+    EXPECT_EQ(image.pixelColor(at).name().toStdString(), colour) << at.x() << "," << at.y();
 }
 
 }  // namespace
