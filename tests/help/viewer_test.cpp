@@ -13,7 +13,10 @@
 
 #include <set>
 
+#include "platform/chm_archive.h"
 #include "platform/chm_viewer.h"
+#include "platform/help_links_and_contents.h"
+#include "platform/help_viewer_window.h"
 #include "support/print_case.h"
 
 namespace quarrant::testing {
