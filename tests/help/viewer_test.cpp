@@ -3,10 +3,12 @@
 // leads somewhere inside the file.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -18,6 +20,7 @@
 #include "platform/help_links_and_contents.h"
 #include "platform/help_viewer_window.h"
 #include "support/print_case.h"
+#include "support/qstring_print.h"
 
 namespace quarrant::testing {
 namespace {
@@ -259,6 +262,120 @@ TEST_F(ViewerTest, LinksHistoryHomeAndContents) {
   EXPECT_EQ(contents->currentItem()->text(0), "Depreciation");
 }
 
+// Records the web addresses handed to the desktop instead of opening them.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> opened;
+ public slots:
+  void open(const QUrl& url) { opened.append(url); }
+};
+
+// The history, step by step: a new visit forgets the places ahead (also when it is the next of
+// them), the place shown again and a message page make no entry, an anchor in the same topic
+// does, web addresses and other help files stay out of it; the buttons and their keys follow.
+TEST_F(ViewerTest, HistoryOfVisits) {
+  auto* window = static_cast<HelpViewerWindow*>(HtmlHelpViewer(nullptr, path + "::/tvm.htm", 0, 0));
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTextBrowser* browser = window->findChild<QTextBrowser*>("hb_topic");
+  auto* back = window->findChild<QToolButton*>("tb_back");
+  auto* forward = window->findChild<QToolButton*>("tb_forward");
+  auto* contents = window->findChild<QTreeWidget*>("tv_contents");
+  UrlRecorder desktop;
+  QDesktopServices::setUrlHandler("http", &desktop, "open");
+
+  enum Action { Link, Back, Forward, AltLeft, AltRight, Home, Contents, Context };
+  struct Step {
+    Action action;
+    QString argument;
+    QString topic;
+    bool backEnabled;
+    bool forwardEnabled;
+    QString text;  // a part of the page shown, or empty
+  };
+  const Step steps[] = {
+      {Link, "signs.htm", "/signs.htm", true, false, "The sign convention"},
+      {Link, "rates.htm", "/rates.htm", true, false, ""},
+      {AltLeft, "", "/signs.htm", true, true, "The sign convention"},
+      {Back, "", "/tvm.htm", false, true, ""},
+      {AltLeft, "", "/tvm.htm", false, true, ""},          // nothing behind
+      {Link, "signs.htm", "/signs.htm", true, false, ""},  // rates.htm is forgotten
+      {AltRight, "", "/signs.htm", true, false, ""},       // nothing ahead
+      {Link, "#part", "/signs.htm", true, false, ""},
+      {Back, "", "/signs.htm", true, true, ""},
+      {Contents, "The sign convention", "/signs.htm", true, true, ""},  // no entry
+      {Context, "4242", "/signs.htm", true, true, "no topic for help context 4242"},
+      {Back, "", "/tvm.htm", false, true, ""},
+      {Forward, "", "/signs.htm", true, true, "The sign convention"},
+      {Link, "http://example.com/rates", "/signs.htm", true, true, ""},
+      {Home, "", "/default.htm", true, false, ""},
+      {Context, "4242", "/default.htm", true, false, "no topic for help context 4242"},
+      {Link, HelpTopicUrl("/default.htm").toString(), "/default.htm", true, false,
+       "Quarrant financial calculator"},  // the overview again, though it is the place shown
+      {Link, "nope.htm", "/nope.htm", true, false, "Topic not found"},
+      {Context, "3000", "/amortization.htm", true, false, ""},
+      {AltLeft, "", "/nope.htm", true, true, "The topic /nope.htm is not in this help file."},
+      {AltLeft, "", "/default.htm", true, true, "Quarrant financial calculator"},
+      {Link, "ms-its:Other.chm::/other.htm", "/default.htm", true, true, ""},
+  };
+  int number = 0;
+  for (const Step& step : steps) {
+    SCOPED_TRACE(::testing::Message() << "step " << ++number);
+    const QString selected = contents->currentItem() ? contents->currentItem()->text(0) : "";
+    switch (step.action) {
+      case Link:
+        emit browser->anchorClicked(QUrl(step.argument));
+        break;
+      case Back:
+        back->click();
+        break;
+      case Forward:
+        forward->click();
+        break;
+      case AltLeft:
+      case AltRight:
+        // The button of an enabled key clicks itself a moment after the key.
+        QTest::keyClick(browser, step.action == AltLeft ? Qt::Key_Left : Qt::Key_Right,
+                        Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !back->isDown() && !forward->isDown(); }));
+        break;
+      case Home:
+        window->findChild<QToolButton*>("tb_home")->click();
+        break;
+      case Contents:
+        emit contents->itemClicked(contents->findItems(step.argument, Qt::MatchRecursive)[0], 0);
+        break;
+      case Context:
+        HtmlHelpViewer(nullptr, path, 15, step.argument.toInt());
+        break;
+    }
+    EXPECT_EQ(window->CurrentTopic(), step.topic);
+    EXPECT_EQ(back->isEnabled(), step.backEnabled);
+    EXPECT_EQ(forward->isEnabled(), step.forwardEnabled);
+    if (!step.text.isEmpty())
+      EXPECT_TRUE(Text(window).contains(step.text)) << Text(window).toStdString();
+    if (step.topic == "/nope.htm") {  // the contents keep the entry they had
+      ASSERT_NE(contents->currentItem(), nullptr);
+      EXPECT_EQ(contents->currentItem()->text(0), selected);
+    }
+  }
+  QDesktopServices::unsetUrlHandler("http");
+  EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl("http://example.com/rates")});
+  // The other help file's link opened its own window, which says the file is missing.
+  int others = 0;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* other = dynamic_cast<HelpViewerWindow*>(widget);
+    if (other != nullptr && other != window && other->isVisible()) {
+      ++others;
+      EXPECT_EQ(other->ChmPath(), QFileInfo(path).dir().filePath("Other.chm"));
+      EXPECT_TRUE(Text(other).contains("could not be opened"));
+    }
+  }
+  EXPECT_EQ(others, 1);
+}
+
 TEST_F(ViewerTest, MissingTopicAndMissingFileAreShownInTheWindow) {
   auto* window =
       static_cast<HelpViewerWindow*>(HtmlHelpViewer(nullptr, path + "::/nope.htm", 0, 0));
@@ -282,3 +399,5 @@ TEST(ChmArchiveTest, RefusesFilesThatAreNotHelpFiles) {
 
 }  // namespace
 }  // namespace quarrant::testing
+
+#include "viewer_test.moc"
