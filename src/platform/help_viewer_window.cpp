@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
@@ -52,6 +53,15 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
   return *bytes;
 }
 
+// The browser would take Back and Forward to where their page was left.
+void HelpBrowser::backward() {
+  Go([this] { QTextBrowser::backward(); });
+}
+
+void HelpBrowser::forward() {
+  Go([this] { QTextBrowser::forward(); });
+}
+
 void HelpBrowser::home() {
   if (archive_.IsOpen()) setSource(HelpTopicUrl(archive_.DefaultTopic()));
 }
@@ -65,8 +75,21 @@ void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType /*ty
     // them when the visit is to the next place ahead, so the visit is made to differ from it.
     place.setQuery(QStringLiteral("again"));
   }
-  // Every place of the help file is an HTML page, whatever its name ends in.
-  QTextBrowser::doSetSource(place, QTextDocument::HtmlResource);
+  // Every place of the help file is an HTML page, whatever its name ends in. The browser would
+  // show the page shown again from its top.
+  Go([this, place] { QTextBrowser::doSetSource(place, QTextDocument::HtmlResource); });
+}
+
+void HelpBrowser::Go(const std::function<void()>& go) {
+  const auto page = [this] { return source().adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment); };
+  const QUrl before = page();
+  const int position = verticalScrollBar()->value();
+  go();
+  if (source().hasFragment()) {
+    scrollToAnchor(source().fragment());
+  } else {
+    verticalScrollBar()->setValue(page() == before ? position : 0);
+  }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/chm_archive.h"
@@ -30,12 +31,18 @@ class HelpBrowser : public QTextBrowser {
   // A page, picture or style sheet of the help file, a relative name taken from the place shown.
   // A page that the file does not hold is a message saying so.
   QVariant loadResource(int type, const QUrl& name) override;
+  void backward() override;
+  void forward() override;
   void home() override;
 
  protected:
   void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 
  private:
+  // Goes somewhere by go, then shows the place at its anchor, else a page that was not already
+  // shown from its top; the rest of the page shown stays where it is.
+  void Go(const std::function<void()>& go);
+
   const ChmArchive& archive_;
 };
 

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolButton>
@@ -361,6 +362,19 @@ TEST_F(ViewerTest, HistoryOfVisits) {
       EXPECT_EQ(contents->currentItem()->text(0), selected);
     }
   }
+  // A page comes from its top, on Back as on a visit; the page shown stays where it was.
+  QScrollBar* scroll = browser->verticalScrollBar();
+  window->ShowTopic("depreciation.htm");
+  ASSERT_GT(scroll->maximum(), 0);
+  scroll->setValue(scroll->maximum());
+  window->ShowTopic("depreciation.htm");
+  EXPECT_EQ(scroll->value(), scroll->maximum());
+  scroll->setValue(scroll->maximum());
+  window->ShowTopic("tvm.htm");
+  back->click();
+  EXPECT_EQ(window->CurrentTopic(), "/depreciation.htm");
+  EXPECT_EQ(scroll->value(), 0);
+
   QDesktopServices::unsetUrlHandler("http");
   EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl("http://example.com/rates")});
   // The other help file's link opened its own window, which says the file is missing.
