@@ -3,7 +3,6 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -53,7 +52,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
   return *bytes;
 }
 
-// The browser would take Back and Forward to where their page was left.
+// Back and Forward scroll as a visit does; the browser would return to where their page was left.
 void HelpBrowser::backward() {
   Go([this] { QTextBrowser::backward(); });
 }
@@ -75,8 +74,8 @@ void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType /*ty
     // them when the visit is to the next place ahead, so the visit is made to differ from it.
     place.setQuery(QStringLiteral("again"));
   }
-  // Every place of the help file is an HTML page, whatever its name ends in. The browser would
-  // show the page shown again from its top.
+  // Every place of the help file is an HTML page, whatever its name ends in. Go keeps the page
+  // shown where it is, which the browser would show from its top again.
   Go([this, place] { QTextBrowser::doSetSource(place, QTextDocument::HtmlResource); });
 }
 

@@ -22,7 +22,7 @@ namespace quarrant {
 
 // The topic pane. Its places are "chm" addresses inside the archive (HelpTopicUrl); setSource
 // shows one and enters it in the history that backward() and forward() walk; home() shows the
-// file's default topic.
+// file's default topic. A place's query is no part of it (doSetSource may add one).
 class HelpBrowser : public QTextBrowser {
   Q_OBJECT
 
@@ -39,8 +39,8 @@ class HelpBrowser : public QTextBrowser {
   void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 
  private:
-  // Goes somewhere by go, then shows the place at its anchor, else a page that was not already
-  // shown from its top; the rest of the page shown stays where it is.
+  // Goes to a place by go, then scrolls to the place's anchor, else to the top of a page that
+  // was not shown before; a page that was shown keeps its scroll position.
   void Go(const std::function<void()>& go);
 
   const ChmArchive& archive_;
