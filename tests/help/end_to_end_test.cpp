@@ -25,7 +25,7 @@
 
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "help/helpsystem.h"
-#include "platform/chm_viewer.h"
+#include "platform/help_viewer_window.h"
 #include "platform/linux_platform.h"
 #include "support/read_text.h"
 

@@ -3,18 +3,27 @@
 // leads somewhere inside the file.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <functional>
 #include <set>
 
+#include "platform/chm_archive.h"
 #include "platform/chm_viewer.h"
+#include "platform/help_links_and_contents.h"
+#include "platform/help_viewer_window.h"
 #include "support/print_case.h"
+#include "support/qstring_print.h"
 
 namespace quarrant::testing {
 namespace {
@@ -256,6 +265,120 @@ TEST_F(ViewerTest, LinksHistoryHomeAndContents) {
   EXPECT_EQ(contents->currentItem()->text(0), "Depreciation");
 }
 
+// Records the web addresses handed to the desktop instead of opening them.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> opened;
+ public slots:
+  void open(const QUrl& url) { opened.append(url); }
+};
+
+// The history, step by step: a new visit forgets the places ahead (also when it is the next of
+// them), the place shown again and a message page make no entry, an anchor in the same topic
+// does, web addresses and other help files stay out of it; the buttons and their keys follow.
+TEST_F(ViewerTest, HistoryOfVisits) {
+  auto* window = static_cast<HelpViewerWindow*>(HtmlHelpViewer(nullptr, path + "::/tvm.htm", 0, 0));
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTextBrowser* browser = window->findChild<QTextBrowser*>("hb_topic");
+  auto* back = window->findChild<QToolButton*>("tb_back");
+  auto* forward = window->findChild<QToolButton*>("tb_forward");
+  auto* contents = window->findChild<QTreeWidget*>("tv_contents");
+  UrlRecorder desktop;
+  QDesktopServices::setUrlHandler("http", &desktop, "open");
+
+  using Action = std::function<void()>;
+  auto link = [&](const QString& to) -> Action {
+    return [=] { emit browser->anchorClicked(QUrl(to)); };
+  };
+  auto click = [](QToolButton* button) -> Action { return [=] { button->click(); }; };
+  auto context = [&](int number) -> Action {
+    return [file = path, number] { HtmlHelpViewer(nullptr, file, 15, number); };
+  };
+  // The button of an enabled key clicks itself a moment after the key.
+  auto alt = [&](Qt::Key key) -> Action {
+    return [=] {
+      QTest::keyClick(browser, key, Qt::AltModifier);
+      EXPECT_TRUE(QTest::qWaitFor([&] { return !back->isDown() && !forward->isDown(); }));
+    };
+  };
+  const Action signs = [&] {
+    emit contents->itemClicked(contents->findItems("The sign convention", Qt::MatchRecursive)[0],
+                               0);
+  };
+  struct Step {
+    Action action;
+    QString topic;
+    bool backEnabled;
+    bool forwardEnabled;
+    QString text;  // a part of the page shown, or empty
+  };
+  const QString overview = "Quarrant financial calculator";
+  const QString noContext = "no topic for help context 4242";
+  const Step steps[] = {
+      {link("signs.htm"), "/signs.htm", true, false, "The sign convention"},
+      {link("rates.htm"), "/rates.htm", true, false, ""},
+      {alt(Qt::Key_Left), "/signs.htm", true, true, "The sign convention"},
+      {click(back), "/tvm.htm", false, true, ""},
+      {alt(Qt::Key_Left), "/tvm.htm", false, true, ""},     // nothing behind
+      {link("signs.htm"), "/signs.htm", true, false, ""},   // rates.htm is forgotten
+      {alt(Qt::Key_Right), "/signs.htm", true, false, ""},  // nothing ahead
+      {link("#part"), "/signs.htm", true, false, ""},
+      {click(back), "/signs.htm", true, true, ""},
+      {signs, "/signs.htm", true, true, ""},  // the place shown: no entry
+      {context(4242), "/signs.htm", true, true, noContext},
+      {click(back), "/tvm.htm", false, true, ""},
+      {click(forward), "/signs.htm", true, true, "The sign convention"},
+      {link("http://example.com/rates"), "/signs.htm", true, true, ""},
+      {click(window->findChild<QToolButton*>("tb_home")), "/default.htm", true, false, ""},
+      {context(4242), "/default.htm", true, false, noContext},
+      // The overview link of the message, though the overview is the place shown.
+      {link("chm:/default.htm"), "/default.htm", true, false, overview},
+      {link("nope.htm"), "/nope.htm", true, false, "Topic not found"},
+      {context(3000), "/amortization.htm", true, false, ""},
+      {alt(Qt::Key_Left), "/nope.htm", true, true, "The topic /nope.htm is not in this help file."},
+      {alt(Qt::Key_Left), "/default.htm", true, true, overview},
+      {link("ms-its:Other.chm::/other.htm"), "/default.htm", true, true, ""},
+  };
+  int number = 0;
+  for (const Step& step : steps) {
+    SCOPED_TRACE(::testing::Message() << "step " << ++number);
+    QTreeWidgetItem* const selected = contents->currentItem();
+    step.action();
+    EXPECT_EQ(window->CurrentTopic(), step.topic);
+    EXPECT_EQ(back->isEnabled(), step.backEnabled);
+    EXPECT_EQ(forward->isEnabled(), step.forwardEnabled);
+    if (!step.text.isEmpty())
+      EXPECT_TRUE(Text(window).contains(step.text)) << Text(window).toStdString();
+    // A topic that the file does not hold leaves the contents' entry as it was.
+    if (step.topic == "/nope.htm") EXPECT_EQ(contents->currentItem(), selected);
+  }
+  QDesktopServices::unsetUrlHandler("http");
+  EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl("http://example.com/rates")});
+  // The other help file's link opened a window of its own.
+  int others = 0;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* viewer = dynamic_cast<HelpViewerWindow*>(widget);
+    if (viewer && viewer->isVisible() && viewer->ChmPath().endsWith("/Other.chm")) ++others;
+  }
+  EXPECT_EQ(others, 1);
+
+  // A page comes from its top, on Back as on a visit; the page shown stays where it was.
+  QScrollBar* scroll = browser->verticalScrollBar();
+  window->ShowTopic("depreciation.htm");
+  ASSERT_GT(scroll->maximum(), 0);
+  scroll->setValue(scroll->maximum());
+  window->ShowTopic("depreciation.htm");
+  EXPECT_EQ(scroll->value(), scroll->maximum());
+  scroll->setValue(scroll->maximum());
+  window->ShowTopic("tvm.htm");
+  back->click();
+  EXPECT_EQ(window->CurrentTopic(), "/depreciation.htm");
+  EXPECT_EQ(scroll->value(), 0);
+}
+
 TEST_F(ViewerTest, MissingTopicAndMissingFileAreShownInTheWindow) {
   auto* window =
       static_cast<HelpViewerWindow*>(HtmlHelpViewer(nullptr, path + "::/nope.htm", 0, 0));
@@ -279,3 +402,5 @@ TEST(ChmArchiveTest, RefusesFilesThatAreNotHelpFiles) {
 
 }  // namespace
 }  // namespace quarrant::testing
+
+#include "viewer_test.moc"

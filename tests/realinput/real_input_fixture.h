@@ -15,7 +15,7 @@
 #include "controls/page_control.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
-#include "platform/chm_viewer.h"
+#include "platform/help_viewer_window.h"
 #include "support/qstring_print.h"
 #include "x_session.h"
 
