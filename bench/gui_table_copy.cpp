@@ -69,7 +69,7 @@ class ReadyTextModel : public QAbstractTableModel {
   explicit ReadyTextModel(const ScheduleListModel& schedule) {
     for (int c = 0; c < ScheduleListModel::kColumns; ++c) {
       headers_.append(schedule.headerData(c, Qt::Horizontal).toString());
-      texts_.append(schedule.Text(kRows / 2, c));
+      texts_.append(schedule.text(kRows / 2, c));
     }
   }
   int rowCount(const QModelIndex& = QModelIndex()) const override { return kRows; }

@@ -13,7 +13,6 @@
 
 #include "controls/accessible_names.h"
 #include "controls/page_control.h"
-#include "controls/plain_text.h"
 #include "controls/push_button.h"
 #include "controls/radio_group.h"
 #include "controls/value_field.h"
