@@ -34,7 +34,7 @@ struct Schedule {
     window.SetPaymentTime(1);
     window.SetPaymentFrequency(0);
     window.CalculateSchedule();
-    window.FormShow();
+    window.show();  // binds the report
   }
   BandedReport& Report() { return *report.rep_schedule; }
 };

@@ -32,7 +32,7 @@ void BM_TabSeparatedMillionRows(benchmark::State& state) {
   Tfrm_report report;
   Tfrm_Amortization window;
   FillMillionRows(window);
-  const std::vector<int> rows = RowsToCopy(*window.lv_as);
+  const std::vector<int> rows = RowsToCopy(*window.findChild<QTableView*>(QStringLiteral("lv_as")));
   qsizetype size = 0;
   for (auto _ : state) {
     const QString text = TabSeparatedRows(*window.model(), rows);
@@ -49,7 +49,7 @@ void BM_CopyActionMillionRows(benchmark::State& state) {
   Tfrm_Amortization window;
   FillMillionRows(window);
   QAction* copy = nullptr;
-  for (QAction* action : window.lv_as->actions())
+  for (QAction* action : window.findChild<QTableView*>(QStringLiteral("lv_as"))->actions())
     if (action->text() == QLatin1String("Copy")) copy = action;
   if (copy == nullptr) {
     state.SkipWithError("the list has no Copy action");
@@ -69,7 +69,7 @@ class ReadyTextModel : public QAbstractTableModel {
   explicit ReadyTextModel(const ScheduleListModel& schedule) {
     for (int c = 0; c < ScheduleListModel::kColumns; ++c) {
       headers_.append(schedule.headerData(c, Qt::Horizontal).toString());
-      texts_.append(schedule.Text(kRows / 2, c));
+      texts_.append(schedule.text(kRows / 2, c));
     }
   }
   int rowCount(const QModelIndex& = QModelIndex()) const override { return kRows; }

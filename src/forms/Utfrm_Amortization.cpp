@@ -23,11 +23,13 @@
 #include "controls/plain_text.h"
 #include "controls/push_button.h"
 #include "controls/table_copy.h"
+#include "controls/value_field.h"
 #include "engine/amortization.h"
 #include "engine/number_format.h"
 #include "engine/time_value.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
+#include "forms/connect_clicks.h"
 #include "forms/page_models.h"
 #include "report/export_filters.h"
 #include "report/export_formats.h"
@@ -78,7 +80,7 @@ QFont EditFont() {
 
 Tfrm_Amortization::Tfrm_Amortization(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frm_Amortization"));
-  setWindowTitle(QStringLiteral("Amortization Schedule"));
+  setWindowTitle(tr("Amortization Schedule"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setFont(Tfrm_ZavuzirEza::WindowFont());
@@ -130,26 +132,26 @@ void Tfrm_Amortization::BuildToolbar() {
     tb_report->layout()->setContentsMargins(0, 0, 0, 0);
   }
   tb_report->setGeometry(0, 0, 577, 25);
-  auto iconButton = [this](const char* name, int icon, const char* tip) {
+  auto iconButton = [this](const char* name, int icon, const QString& tip) {
     auto* button = new QToolButton(tb_report);
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(il_toolbar.value(icon));
-    button->setToolTip(QString::fromLatin1(tip));
-    button->setAccessibleName(QString::fromLatin1(tip));  // a picture alone says nothing
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);  // a picture alone says nothing
     button->setFocusPolicy(Qt::TabFocus);
     button->setAutoRaise(true);
     button->setFixedSize(25, 25);
     tb_report->addWidget(button);
     return button;
   };
-  sb_saveas = iconButton("sb_saveas", 0, "Save as");
-  sb_print = iconButton("sb_print", 1, "Print");
-  sb_preview = iconButton("sb_preview", 2, "Preview");
+  sb_saveas = iconButton("sb_saveas", 0, tr("Save as"));
+  sb_print = iconButton("sb_print", 1, tr("Print"));
+  sb_preview = iconButton("sb_preview", 2, tr("Preview"));
   sb_saveas->setShortcut(QKeySequence::Save);
   sb_print->setShortcut(QKeySequence::Print);
   sb_close = new QToolButton(tb_report);
   sb_close->setObjectName(QStringLiteral("sb_close"));
-  sb_close->setText(QStringLiteral("&Close"));
+  sb_close->setText(tr("&Close"));
   sb_close->setToolButtonStyle(Qt::ToolButtonTextOnly);
   sb_close->setAutoRaise(true);
   sb_close->setFocusPolicy(Qt::TabFocus);
@@ -159,8 +161,8 @@ void Tfrm_Amortization::BuildToolbar() {
 
 // The input fields with their labels, the two choice lists and "&Calculate", in tab order.
 void Tfrm_Amortization::BuildInputs() {
-  auto label = [this](const char* name, const char* text, int x, int y) {
-    auto* l = new QLabel(QString::fromLatin1(text), pn_inputs);
+  auto label = [this](const char* name, const QString& text, int x, int y) {
+    auto* l = new QLabel(text, pn_inputs);
     l->setObjectName(QString::fromLatin1(name));
     l->move(x, y);
     l->adjustSize();
@@ -193,22 +195,21 @@ void Tfrm_Amortization::BuildInputs() {
     return c;
   };
 
-  lb_NPer = label("lb_NPer", "Number of Periods:", 21, 38);
+  lb_NPer = label("lb_NPer", tr("Number of Periods:"), 21, 38);
   se_NPer = edit("se_NPer", 114, 36, 100, 18);
-  lb_i = label("lb_i", "Annual Interest (I%YR):", 2, 62);
+  lb_i = label("lb_i", tr("Annual Interest (I%YR):"), 2, 62);
   se_i = edit("se_i", 114, 60, 100, 18);
-  lb_pv = label("lb_pv", "Present Value:", 222, 39);
+  lb_pv = label("lb_pv", tr("Present Value:"), 222, 39);
   se_pv = edit("se_pv", 296, 36, 121, 18);
-  lb_fv = label("lb_fv", "Future Value:", 228, 61);
+  lb_fv = label("lb_fv", tr("Future Value:"), 228, 61);
   se_fv = edit("se_fv", 296, 60, 121, 18);
-  lb_pt = label("lb_pt", "Payment time:", 226, 87);
-  cb_pt = combo("cb_pt", 296, 84, 120, 20,
-                {QStringLiteral("Beginning of period"), QStringLiteral("End of period")}, 1);
+  lb_pt = label("lb_pt", tr("Payment time:"), 226, 87);
+  cb_pt = combo("cb_pt", 296, 84, 120, 20, {tr("Beginning of period"), tr("End of period")}, 1);
   // Pressed by Return as well as Space when it has the focus, like the main window's buttons.
-  sb_Calc = new PushButton(QStringLiteral("&Calculate"), pn_inputs);
+  sb_Calc = new PushButton(tr("&Calculate"), pn_inputs);
   sb_Calc->setObjectName(QStringLiteral("sb_Calc"));
   sb_Calc->setGeometry(434, 36, 121, 61);
-  lb_pmtf = label("lb_pmtf", "Payment frequency:", 16, 87);
+  lb_pmtf = label("lb_pmtf", tr("Payment frequency:"), 16, 87);
   cb_pmtf = combo("cb_pmtf", 114, 84, 100, 20, PaymentFrequencyItems(), 0);
   for (auto [caption, field] : {std::pair<QLabel*, QWidget*>{lb_NPer, se_NPer},
                                 {lb_i, se_i},
@@ -241,13 +242,13 @@ void Tfrm_Amortization::BuildList() {
 }
 
 void Tfrm_Amortization::ConnectHandlers() {
-  connect(sb_Calc, &QPushButton::clicked, this, [this] { Guarded([this] { sb_CalcClick(); }); });
-  connect(sb_close, &QToolButton::clicked, this, [this] { Guarded([this] { sb_closeClick(); }); });
-  connect(sb_saveas, &QToolButton::clicked, this,
-          [this] { Guarded([this] { sb_saveasClick(); }); });
-  connect(sb_print, &QToolButton::clicked, this, [this] { Guarded([this] { sb_printClick(); }); });
-  connect(sb_preview, &QToolButton::clicked, this,
-          [this] { Guarded([this] { sb_previewClick(); }); });
+  ConnectClicks(this, {
+                          {sb_Calc, &Tfrm_Amortization::sb_CalcClick},
+                          {sb_close, &Tfrm_Amortization::sb_closeClick},
+                          {sb_saveas, &Tfrm_Amortization::sb_saveasClick},
+                          {sb_print, &Tfrm_Amortization::sb_printClick},
+                          {sb_preview, &Tfrm_Amortization::sb_previewClick},
+                      });
 }
 
 void Tfrm_Amortization::FormCreate() {
@@ -305,7 +306,7 @@ void Tfrm_Amortization::SetPaymentFrequency(int32_t itemIndex) {
 // ---- Reading the inputs ----
 
 Extended Tfrm_Amortization::ReadField(const QString& text) {
-  evaluator_->Expression = Tfrm_ZavuzirEza::ExpressionOf(text).toStdString();
+  evaluator_->Expression = ValueField::Expression(text).toStdString();
   return evaluator_->Evaluate();
 }
 
@@ -358,7 +359,7 @@ void Tfrm_Amortization::sb_previewClick() {
 
 QFileDialog* Tfrm_Amortization::SaveDialog() {
   if (!saveDialog_) {
-    saveDialog_ = new QFileDialog(this, QStringLiteral("Save file"));
+    saveDialog_ = new QFileDialog(this, tr("Save file"));
     saveDialog_->setObjectName(QStringLiteral("SaveDialog"));
     saveDialog_->setOption(QFileDialog::DontUseNativeDialog, true);
     saveDialog_->setOption(QFileDialog::DontConfirmOverwrite, true);

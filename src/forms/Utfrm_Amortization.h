@@ -54,8 +54,17 @@ class Tfrm_Amortization : public QDialog {
   // Places the window centred over another window.
   void CenterOver(const QWidget* other);
 
+  // The schedule listed.
+  ScheduleListModel* model() const { return model_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
   // ---- Event handlers ----
   void FormCreate();
+  // Runs as the window is shown: binds the report form's callbacks to this window.
   void FormShow();
   void sb_CalcClick();
   void sb_closeClick();
@@ -63,20 +72,26 @@ class Tfrm_Amortization : public QDialog {
   void sb_printClick();
   void sb_previewClick();
 
-  // ---- Report callbacks ----
+  // ---- Report callbacks (handed to the report form by FormShow) ----
   // FillReportHeader runs on the user-interface thread and takes a snapshot of the rows;
   // NextReportRow reads only that snapshot (on the preview's worker thread, during a preview).
   void FillReportHeader(BandedReport& report, bool& cancel);
   void NextReportRow(QObject* sender, bool& moreRows);
 
   // ---- Internal operations ----
+  // Reads an input field: the main window's rule (ValueField::Expression), evaluated.
   Extended ReadField(const QString& text);
   Extended ReadPeriodicRate();
-
-  ScheduleListModel* model() const { return model_; }
   QFileDialog* SaveDialog();
 
-  // ---- Controls (object names equal the member names) ----
+  void BuildControls();
+  void BuildToolbar();
+  void BuildInputs();
+  void BuildList();
+  void ConnectHandlers();
+  Tfrm_report* RequireReport();
+
+  // ---- Controls (object names equal the member names; tests find them by name) ----
   QWidget* pn_inputs = nullptr;
   QToolBar* tb_report = nullptr;
   QToolButton* sb_saveas = nullptr;
@@ -100,18 +115,6 @@ class Tfrm_Amortization : public QDialog {
   QTableView* lv_as = nullptr;
   // Toolbar pictures: 0 save as, 1 print, 2 preview.
   QList<QIcon> il_toolbar;
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
- private:
-  void BuildControls();
-  void BuildToolbar();
-  void BuildInputs();
-  void BuildList();
-  void ConnectHandlers();
-  Tfrm_report* RequireReport();
 
   std::unique_ptr<TExpressionEvaluator> evaluator_;
   int32_t reportRow_ = 0;  // the report row cursor: next list row the report takes

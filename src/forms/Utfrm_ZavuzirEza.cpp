@@ -2,8 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QEvent>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,24 +12,22 @@
 #include <exception>
 
 #include "controls/accessible_names.h"
-#include "controls/keypad_separator.h"
 #include "controls/page_control.h"
-#include "controls/plain_text.h"
 #include "controls/push_button.h"
 #include "controls/radio_group.h"
+#include "controls/value_field.h"
 #include "engine/amortization.h"
 #include "engine/checked_math.h"
 #include "engine/number_format.h"
+#include "forms/connect_clicks.h"
 #include "help/helpsystem.h"
-#include "support/blank_text.h"
 #include "support/error_report.h"
 #include "support/regional.h"
 
 namespace quarrant {
 
 const QString& Tfrm_ZavuzirEza::PlaceholderText() {
-  static const QString text = QStringLiteral("Can enter expression(Such as: 2*12)");
-  return text;
+  return ValueField::PlaceholderText();
 }
 
 QFont Tfrm_ZavuzirEza::WindowFont() {
@@ -64,9 +60,13 @@ Tfrm_ZavuzirEza::Tfrm_ZavuzirEza(QWidget* parent)
 
   BuildPages();
   BuildSharedStrip();
-  for (QLineEdit* field :
-       {ed_FV, ed_I, Ed_N, ed_PMT, ed_PV, ed_NAR, ed_EAR, ed_PIR, ed_cb, ed_sv, ed_el, ed_fact})
-    RegisterValueField(field);
+  // The preview follows the value fields from here on: the texts the pages start with are
+  // not previewed, the defaults FormCreate writes are.
+  for (ValueField* field : findChildren<ValueField*>()) {
+    auto preview = [this, field] { Guarded([this, field] { OnEditChange(field); }); };
+    connect(field, &QLineEdit::textChanged, this, preview);
+    connect(field, &ValueField::entered, this, preview);
+  }
   ApplyFonts();
   ChainTabOrder();
   pc_main->setCurrentIndex(0);
@@ -87,20 +87,20 @@ void Tfrm_ZavuzirEza::BuildPages() {
   struct PageSpec {
     QWidget** member;
     const char* name;
-    const char* caption;
+    const char* caption;  // translated where the tab is made
     void (Tfrm_ZavuzirEza::*build)(QWidget* page);
   };
   const PageSpec pages[] = {
-      {&ts_tvm, "ts_tvm", "Time Value of Money", &Tfrm_ZavuzirEza::BuildTvmPage},
-      {&ts_irc, "ts_irc", "Interest Rate Conversions", &Tfrm_ZavuzirEza::BuildRatesPage},
-      {&ts_Depreciation, "ts_Depreciation", "Depreciation",
+      {&ts_tvm, "ts_tvm", QT_TR_NOOP("Time Value of Money"), &Tfrm_ZavuzirEza::BuildTvmPage},
+      {&ts_irc, "ts_irc", QT_TR_NOOP("Interest Rate Conversions"),
+       &Tfrm_ZavuzirEza::BuildRatesPage},
+      {&ts_Depreciation, "ts_Depreciation", QT_TR_NOOP("Depreciation"),
        &Tfrm_ZavuzirEza::BuildDepreciationPage},
-      {&ts_CashFlow, "ts_CashFlow", "Cash Flow", &Tfrm_ZavuzirEza::BuildCashFlowPage},
-      {&ts_datecalc, "ts_datecalc", "Date Calculator", &Tfrm_ZavuzirEza::BuildDatePage},
+      {&ts_CashFlow, "ts_CashFlow", QT_TR_NOOP("Cash Flow"), &Tfrm_ZavuzirEza::BuildCashFlowPage},
+      {&ts_datecalc, "ts_datecalc", QT_TR_NOOP("Date Calculator"), &Tfrm_ZavuzirEza::BuildDatePage},
   };
   for (const PageSpec& page : pages) {
-    *page.member =
-        pc_main->addPage(QString::fromLatin1(page.name), QString::fromLatin1(page.caption));
+    *page.member = pc_main->addPage(QString::fromLatin1(page.name), tr(page.caption));
     // The tabs use Arial; the controls on the pages use the window's font unless they set
     // their own.
     (*page.member)->setFont(WindowFont());
@@ -117,38 +117,30 @@ void Tfrm_ZavuzirEza::ApplyFonts() {
     if (!child->testAttribute(Qt::WA_SetFont)) child->setFont(WindowFont());
 }
 
-void Tfrm_ZavuzirEza::ConnectClicks(std::initializer_list<ButtonHandler> handlers) {
-  for (const ButtonHandler& entry : handlers) {
-    const ClickHandler handler = entry.handler;
-    connect(entry.button, &QPushButton::clicked, this,
-            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
-  }
-}
-
 void Tfrm_ZavuzirEza::BuildSharedStrip() {
-  lb_expv = MakeLabel(this, QStringLiteral("Expression Value:"), 8, 337, "lb_expv");
+  lb_expv = MakeLabel(this, tr("Expression Value:"), 8, 337, "lb_expv");
   lb_expv->setGeometry(8, 337, 84, 13);
   se_expv = MakeEdit(this, "se_expv", QRect(96, 336, 265, 20), true);
   se_expv->setText(QStringLiteral("0"));
-  lb_digits = MakeLabel(this, QStringLiteral("Decimal places:"), 8, 361, "lb_digits");
+  lb_digits = MakeLabel(this, tr("Decimal places:"), 8, 361, "lb_digits");
   lb_digits->setGeometry(8, 361, 75, 13);
   LabelField(lb_expv, se_expv);
 
   cb_digits = new QComboBox(this);
   cb_digits->setObjectName(QStringLiteral("cb_digits"));
   cb_digits->setEditable(false);
-  cb_digits->addItem(QStringLiteral("General"));
+  const QString general = tr("General");
+  cb_digits->addItem(general);
   for (int i = 0; i <= 10; ++i) cb_digits->addItem(QString::number(i));
   cb_digits->setCurrentIndex(3);
   cb_digits->setGeometry(83, 359, 44, 20);
   // The closed box is narrow; let the open list show "General" in full.
-  cb_digits->view()->setMinimumWidth(
-      cb_digits->fontMetrics().horizontalAdvance(QStringLiteral("General")) + 24);
+  cb_digits->view()->setMinimumWidth(cb_digits->fontMetrics().horizontalAdvance(general) + 24);
 
   LabelField(lb_digits, cb_digits);
 
-  sb_help = MakeButton(this, "sb_help", QStringLiteral("&Help"), QRect(295, 358, 67, 25));
-  ConnectClicks({{sb_help, &Tfrm_ZavuzirEza::sb_helpClick}});
+  sb_help = MakeButton(this, "sb_help", tr("&Help"), QRect(295, 358, 67, 25));
+  ConnectClicks(this, {{sb_help, &Tfrm_ZavuzirEza::sb_helpClick}});
 }
 
 void Tfrm_ZavuzirEza::FormCreate() {
@@ -173,10 +165,12 @@ QPushButton* Tfrm_ZavuzirEza::MakeButton(QWidget* parent, const char* name, cons
   return button;
 }
 
-QLineEdit* Tfrm_ZavuzirEza::MakeValueField(QWidget* parent, const char* name, const QRect& bounds) {
-  QLineEdit* field = MakeEdit(parent, name, bounds, false);
+ValueField* Tfrm_ZavuzirEza::MakeValueField(QWidget* parent, const char* name,
+                                            const QRect& bounds) {
+  auto* field = new ValueField(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setGeometry(bounds);
   field->setFont(ArialFont());
-  field->setProperty("valueField", true);
   return field;
 }
 
@@ -236,31 +230,6 @@ void Tfrm_ZavuzirEza::ChainTabOrder() {
   for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
-// ---- Value fields ----
-
-void Tfrm_ZavuzirEza::RegisterValueField(QLineEdit* field) {
-  if (valueFields_.contains(field)) return;
-  valueFields_.append(field);
-  field->setValidator(new PlainTextValidator(field));  // no control characters, typed or pasted
-  field->installEventFilter(this);
-  TypeKeypadDecimalAsSeparator(field);
-  connect(field, &QLineEdit::textChanged, this,
-          [this, field] { Guarded([this, field] { OnEditChange(field); }); });
-}
-
-bool Tfrm_ZavuzirEza::eventFilter(QObject* watched, QEvent* event) {
-  // The focus entering a field, however it came: by Tab, by a click, or with the window as it
-  // becomes active (the click that activates the window gives the field its only focus-in).
-  // A closing pop-up (a context menu) merely hands the focus back.
-  if (event->type() == QEvent::FocusIn &&
-      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-    auto* field = qobject_cast<QLineEdit*>(watched);
-    if (field != nullptr && valueFields_.contains(field))
-      Guarded([this, field] { OnEditEnter(field); });
-  }
-  return QDialog::eventFilter(watched, event);
-}
-
 void Tfrm_ZavuzirEza::keyPressEvent(QKeyEvent* event) {
   // The calculator has no Cancel button: Escape must not close the program's only window.
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
@@ -270,28 +239,25 @@ void Tfrm_ZavuzirEza::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-QString Tfrm_ZavuzirEza::ExpressionOf(const QString& fieldText) {
-  if (fieldText == PlaceholderText() || IsBlank(fieldText)) return QStringLiteral("0");
-  return fieldText;
-}
+// ---- The preview ----
 
 Extended Tfrm_ZavuzirEza::EvaluateForPreview(const QString& text) {
-  evaluator.Expression = ExpressionOf(text).toStdString();
+  evaluator.Expression = ValueField::Expression(text).toStdString();
   return evaluator.Evaluate();
 }
 
-void Tfrm_ZavuzirEza::OnEditChange(QLineEdit* field) {
+void Tfrm_ZavuzirEza::OnEditChange(ValueField* field) {
   QString preview;
   try {
     preview = FormatValue(EvaluateForPreview(field->text()));
   } catch (const std::exception&) {
-    preview = QStringLiteral("Syntax Error!");
+    preview = tr("Syntax Error!");
   }
   se_expv->setText(preview);
   DescribeByPreview(field);
 }
 
-void Tfrm_ZavuzirEza::DescribeByPreview(QLineEdit* field) {
+void Tfrm_ZavuzirEza::DescribeByPreview(ValueField* field) {
   // A screen reader reads a field's description with the field: the one the preview follows
   // carries the preview's value, and the preview names that field. An unchanged text sends no
   // event, so a keystroke that leaves the value as it was is not announced again.
@@ -304,19 +270,14 @@ void Tfrm_ZavuzirEza::DescribeByPreview(QLineEdit* field) {
   describe(se_expv, field->accessibleName());
 }
 
-void Tfrm_ZavuzirEza::OnEditEnter(QLineEdit* field) {
-  if (field->text() == PlaceholderText()) field->clear();  // fires the change handler
-  OnEditChange(field);
-}
-
 Extended Tfrm_ZavuzirEza::EvaluateText(const QString& text) {
-  const QString source = ExpressionOf(text);
+  const QString source = ValueField::Expression(text);
   evaluator.Expression = source.toStdString();
   try {
     return evaluator.Evaluate();
   } catch (const std::exception&) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
-                    QStringLiteral("Expression Error:") + source, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Critical, tr("Error"), tr("Expression Error:") + source,
+                    QMessageBox::Ok, this);
     box.exec();
     return 0.0L;
   }

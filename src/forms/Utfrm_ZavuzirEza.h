@@ -4,7 +4,7 @@
 // page shares: the expression preview, the decimal places selector and the Help button.
 //
 // The class is split over several source files, one per page:
-//   Utfrm_ZavuzirEza.cpp               window, shared strip, value fields, shared operations
+//   Utfrm_ZavuzirEza.cpp               window, shared strip, the preview, shared operations
 //   Utfrm_ZavuzirEza_tvm.cpp           time value of money page
 //   Utfrm_ZavuzirEza_rates.cpp         interest rate conversion page
 //   Utfrm_ZavuzirEza_depreciation.cpp  depreciation page
@@ -17,7 +17,6 @@
 #include <QList>
 #include <QString>
 #include <cstdint>
-#include <initializer_list>
 
 #include "engine/cmpEvaluator.h"
 #include "engine/extended.h"
@@ -41,6 +40,7 @@ class PageControl;
 class RadioGroup;
 class SpinEdit;
 class THookHelpSystem;
+class ValueField;
 
 class Tfrm_ZavuzirEza : public QDialog {
   Q_OBJECT
@@ -52,10 +52,9 @@ class Tfrm_ZavuzirEza : public QDialog {
   explicit Tfrm_ZavuzirEza(QWidget* parent = nullptr);
   ~Tfrm_ZavuzirEza() override;
 
-  // The text of Ed_N at start; wherever a field's whole text equals it, the field reads 0.
+  // The text of Ed_N at start (ValueField's hint); wherever a field's whole text equals it,
+  // the field reads 0.
   static const QString& PlaceholderText();
-  // What a value field's text reads as: the placeholder or a blank text is 0.
-  static QString ExpressionOf(const QString& fieldText);
   // The window's own font ("MS Sans Serif" 8 pt, rendered with a metric-compatible face).
   static QFont WindowFont();
   // Arial 14 px (rendered with Liberation Sans): page tabs and value fields.
@@ -79,17 +78,9 @@ class Tfrm_ZavuzirEza : public QDialog {
   void ResetDepreciationDefaults();
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // A click handler of one of the window's buttons.
-  using ClickHandler = void (Tfrm_ZavuzirEza::*)();
-  struct ButtonHandler {
-    QPushButton* button;
-    ClickHandler handler;
-  };
-
   // ---- Window events ----
   void FormCreate();
   // Help request on the window (F1; help context 1000): shows the topic "default.htm".
@@ -97,13 +88,11 @@ class Tfrm_ZavuzirEza : public QDialog {
   void sb_helpClick();
 
   // ---- Value fields (the twelve expression fields of the first three pages) ----
-  // Live preview: evaluates the field's text and shows it in se_expv, or "Syntax Error!".
-  void OnEditChange(QLineEdit* field);
-  // Focus received: clears the placeholder text, then runs the live preview.
-  void OnEditEnter(QLineEdit* field);
-  void RegisterValueField(QLineEdit* field);
+  // Live preview: evaluates the field's text and shows it in se_expv, or "Syntax Error!"; runs
+  // as the text changes and as the focus enters the field (which clears the hint first).
+  void OnEditChange(ValueField* field);
   // Links the preview and the field it shows for assistive technology.
-  void DescribeByPreview(QLineEdit* field);
+  void DescribeByPreview(ValueField* field);
   // Evaluates a field's text for the preview; throws on any error.
   Extended EvaluateForPreview(const QString& text);
 
@@ -162,15 +151,12 @@ class Tfrm_ZavuzirEza : public QDialog {
   void ChainTabOrder();
   // Creates the help object and the F1 request (Utfrm_ZavuzirEza_help.cpp).
   void CreateHelpObject();
-  // Runs each button's handler on its click, inside the program-wide guard.
-  void ConnectClicks(std::initializer_list<ButtonHandler> handlers);
 
   // Control factories used by every page: object name, bounds and the window's fonts.
   QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                           const QRect& bounds);
-  // A value field: Arial 14 px edit box; becomes live (preview, focus handling) through
-  // RegisterValueField, which the constructor calls for all twelve fields.
-  QLineEdit* MakeValueField(QWidget* parent, const char* name, const QRect& bounds);
+  // A value field in Arial 14 px; the constructor makes the preview follow every one.
+  ValueField* MakeValueField(QWidget* parent, const char* name, const QRect& bounds);
   QLabel* MakeLabel(QWidget* parent, const QString& caption, int left, int top,
                     const char* name = nullptr);
   QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& bounds, bool readOnly);
@@ -196,16 +182,16 @@ class Tfrm_ZavuzirEza : public QDialog {
 
   // Time value of money
   QPushButton* sb_N = nullptr;
-  QLineEdit* Ed_N = nullptr;
+  ValueField* Ed_N = nullptr;
   QPushButton* sb_i = nullptr;
-  QLineEdit* ed_I = nullptr;
+  ValueField* ed_I = nullptr;
   QLabel* lb_Ipercent = nullptr;
   QPushButton* sb_PV = nullptr;
-  QLineEdit* ed_PV = nullptr;
+  ValueField* ed_PV = nullptr;
   QPushButton* sb_PMT = nullptr;
-  QLineEdit* ed_PMT = nullptr;
+  ValueField* ed_PMT = nullptr;
   QPushButton* sb_FV = nullptr;
-  QLineEdit* ed_FV = nullptr;
+  ValueField* ed_FV = nullptr;
   RadioGroup* rg_PMTF = nullptr;
   RadioGroup* rb_pmtt = nullptr;
   QPushButton* sb_Amortization = nullptr;
@@ -213,22 +199,22 @@ class Tfrm_ZavuzirEza : public QDialog {
 
   // Interest rate conversions
   QPushButton* sb_NAR = nullptr;
-  QLineEdit* ed_NAR = nullptr;
+  ValueField* ed_NAR = nullptr;
   QLabel* lb_NARpercent = nullptr;
   QPushButton* sb_EAR = nullptr;
-  QLineEdit* ed_EAR = nullptr;
+  ValueField* ed_EAR = nullptr;
   QLabel* lb_EARpercent = nullptr;
   QPushButton* sb_PIR = nullptr;
-  QLineEdit* ed_PIR = nullptr;
+  ValueField* ed_PIR = nullptr;
   QLabel* lb_PIRpercent = nullptr;
   RadioGroup* rg_PMTFi = nullptr;
   QPushButton* sb_clearcf = nullptr;
 
   // Depreciation
-  QLineEdit* ed_cb = nullptr;
-  QLineEdit* ed_sv = nullptr;
-  QLineEdit* ed_el = nullptr;
-  QLineEdit* ed_fact = nullptr;
+  ValueField* ed_cb = nullptr;
+  ValueField* ed_sv = nullptr;
+  ValueField* ed_el = nullptr;
+  ValueField* ed_fact = nullptr;
   QComboBox* cb_method = nullptr;
   QPushButton* sb_calc = nullptr;
   QPushButton* sb_cleard = nullptr;
@@ -275,8 +261,7 @@ class Tfrm_ZavuzirEza : public QDialog {
   TExpressionEvaluator evaluator;
   // The help object; it lives until the program ends (not owned by the window).
   THookHelpSystem* help = nullptr;
-  QList<QLineEdit*> valueFields_;
-  QLineEdit* previewed_ = nullptr;  // the value field whose value se_expv shows
+  ValueField* previewed_ = nullptr;  // the value field whose value se_expv shows
 };
 
 }  // namespace quarrant

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "controls/radio_group.h"
+#include "controls/value_field.h"
 #include "engine/amortization.h"
 #include "engine/time_value.h"
 #include "forms/Utfrm_Amortization.h"

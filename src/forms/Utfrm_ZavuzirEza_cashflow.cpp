@@ -22,6 +22,7 @@
 #include "engine/cash_flow.h"
 #include "engine/checked_math.h"
 #include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/connect_clicks.h"
 #include "forms/page_labels.h"
 #include "forms/page_models.h"
 #include "support/error_report.h"
@@ -66,7 +67,7 @@ void ShowMeasure(const Tfrm_ZavuzirEza& window, QLineEdit* box, Measure&& measur
   try {
     text = window.FormatValue(measure());
   } catch (const std::exception&) {
-    text = QStringLiteral("Can not calculate");
+    text = Tfrm_ZavuzirEza::tr("Can not calculate");
   }
   box->setText(text);
 }
@@ -90,20 +91,18 @@ NumericEdit* MakeFourDecimalEdit(QWidget* page, const char* name, const QRect& b
 
 void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   se_diarate = MakeFourDecimalEdit(page, "se_diarate", {112, 8, 161, 18});
-  LabelField(
-      KeepLabelBefore(MakeLabel(page, QStringLiteral("Discount Rate(%):"), 23, 10), se_diarate),
-      se_diarate);
+  LabelField(KeepLabelBefore(MakeLabel(page, tr("Discount Rate(%):"), 23, 10), se_diarate),
+             se_diarate);
 
-  sb_Insert = MakeButton(page, "sb_Insert", QStringLiteral("Insert"), {24, 32, 75, 25});
-  sb_Replace = MakeButton(page, "sb_Replace", QStringLiteral("Replace"), {104, 32, 75, 25});
-  sb_Delete = MakeButton(page, "sb_Delete", QStringLiteral("Delete"), {184, 32, 75, 25});
-  sb_clearcashf = MakeButton(page, "sb_clearcashf", QStringLiteral("C&lear"), {263, 32, 75, 25});
+  sb_Insert = MakeButton(page, "sb_Insert", tr("Insert"), {24, 32, 75, 25});
+  sb_Replace = MakeButton(page, "sb_Replace", tr("Replace"), {104, 32, 75, 25});
+  sb_Delete = MakeButton(page, "sb_Delete", tr("Delete"), {184, 32, 75, 25});
+  sb_clearcashf = MakeButton(page, "sb_clearcashf", tr("C&lear"), {263, 32, 75, 25});
 
   se_amount = MakeFourDecimalEdit(page, "se_amount", {56, 61, 161, 18});
-  LabelField(KeepLabelBefore(MakeLabel(page, QStringLiteral("Amount:"), 14, 63), se_amount),
-             se_amount);
+  LabelField(KeepLabelBefore(MakeLabel(page, tr("Amount:"), 14, 63), se_amount), se_amount);
 
-  QLabel* timesLabel = MakeLabel(page, QStringLiteral("Times:"), 222, 63);
+  QLabel* timesLabel = MakeLabel(page, tr("Times:"), 222, 63);
   se_Times = new SpinEdit(page);
   se_Times->setObjectName(QStringLiteral("se_Times"));
   se_Times->setRange(1, 1000);
@@ -123,14 +122,14 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   layout->addWidget(lv_cashfllow);
   SetUpReportView(lv_cashfllow, new CashFlowListModel(lv_cashfllow), {80, 140, 100});
   EnableRowCopy(lv_cashfllow);
-  NameAfterCaption(lv_cashfllow, QStringLiteral("Cash Flow"));
+  NameAfterCaption(lv_cashfllow, tr("Cash Flow"));
 
-  sb_calculate = MakeButton(page, "sb_calculate", QStringLiteral("Calculate"), {16, 191, 75, 25});
-  QLabel* irrLabel = MakeLabel(page, QStringLiteral("Internal Rate of Return (IRR%): "), 16, 214);
+  sb_calculate = MakeButton(page, "sb_calculate", tr("Calculate"), {16, 191, 75, 25});
+  QLabel* irrLabel = MakeLabel(page, tr("Internal Rate of Return (IRR%): "), 16, 214);
   se_irr = MakeEdit(page, "se_irr", {168, 213, 145, 18}, false);
-  QLabel* npvLabel = MakeLabel(page, QStringLiteral("Net Present Value (NPV) :"), 40, 238);
+  QLabel* npvLabel = MakeLabel(page, tr("Net Present Value (NPV) :"), 40, 238);
   se_npv = MakeEdit(page, "se_npv", {168, 237, 145, 18}, false);
-  QLabel* nfvLabel = MakeLabel(page, QStringLiteral("Net Future Value (NFV):"), 50, 262);
+  QLabel* nfvLabel = MakeLabel(page, tr("Net Future Value (NFV):"), 50, 262);
   se_nfv = MakeEdit(page, "se_nfv", {168, 261, 145, 18}, false);
   for (QLabel* label : {irrLabel, npvLabel, nfvLabel}) KeepLabelBefore(label, se_irr);
   LabelField(irrLabel, se_irr);
@@ -140,13 +139,13 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   SetTabOrder({sb_Insert, sb_Replace, sb_Delete, se_amount, se_Times, se_irr, se_npv, se_nfv,
                sb_calculate, se_diarate, lv_cashfllow, sb_clearcashf});
 
-  ConnectClicks({
-      {sb_Insert, &Tfrm_ZavuzirEza::sb_InsertClick},
-      {sb_Replace, &Tfrm_ZavuzirEza::sb_ReplaceClick},
-      {sb_Delete, &Tfrm_ZavuzirEza::sb_DeleteClick},
-      {sb_clearcashf, &Tfrm_ZavuzirEza::sb_clearcashfClick},
-      {sb_calculate, &Tfrm_ZavuzirEza::sb_calculateClick},
-  });
+  ConnectClicks(this, {
+                          {sb_Insert, &Tfrm_ZavuzirEza::sb_InsertClick},
+                          {sb_Replace, &Tfrm_ZavuzirEza::sb_ReplaceClick},
+                          {sb_Delete, &Tfrm_ZavuzirEza::sb_DeleteClick},
+                          {sb_clearcashf, &Tfrm_ZavuzirEza::sb_clearcashfClick},
+                          {sb_calculate, &Tfrm_ZavuzirEza::sb_calculateClick},
+                      });
   connect(lv_cashfllow, &QTableView::clicked, this,
           [this] { Guarded([this] { lv_cashfllowClick(); }); });
   // Return or Space on the current row loads it as a click does.

@@ -17,6 +17,7 @@
 #include "controls/page_control.h"
 #include "engine/calendar.h"
 #include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/connect_clicks.h"
 #include "support/error_report.h"
 
 namespace quarrant {
@@ -50,9 +51,9 @@ void ShowBreakdown(QLineEdit* years, QLineEdit* months, QLineEdit* days, int32_t
 bool DateInRange(Tfrm_ZavuzirEza& window, double date) {
   const double day = std::trunc(date);
   if (day >= DateEdit::MinDateValue() && day <= DateEdit::MaxDateValue()) return true;
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
-                  QStringLiteral("The date lies outside the years 1 to 9999."), QMessageBox::Ok,
-                  &window);
+  QMessageBox box(QMessageBox::Critical, Tfrm_ZavuzirEza::tr("Error"),
+                  Tfrm_ZavuzirEza::tr("The date lies outside the years 1 to 9999."),
+                  QMessageBox::Ok, &window);
   box.exec();
   return false;
 }
@@ -73,66 +74,65 @@ void Tfrm_ZavuzirEza::BuildDatePage(QWidget* page) {
   pc_dates = new PageControl(page);
   pc_dates->setObjectName(QStringLiteral("pc_dates"));
   pc_dates->setGeometry(32, 8, 289, 257);
-  ts_OneDate = pc_dates->addPage(QStringLiteral("ts_OneDate"), QStringLiteral("One Date"));
-  ts_twodate = pc_dates->addPage(QStringLiteral("ts_twodate"), QStringLiteral("Two Dates"));
+  ts_OneDate = pc_dates->addPage(QStringLiteral("ts_OneDate"), tr("One Date"));
+  ts_twodate = pc_dates->addPage(QStringLiteral("ts_twodate"), tr("Two Dates"));
 
   const double now = Now();
   BuildOneDatePage(ts_OneDate, now);
   BuildTwoDatesPage(ts_twodate, now);
   pc_dates->setCurrentIndex(0);
 
-  ConnectClicks({
-      {sb_date, &Tfrm_ZavuzirEza::sb_dateClick},
-      {sb_bdate, &Tfrm_ZavuzirEza::sb_bdateClick},
-      {sb_edate, &Tfrm_ZavuzirEza::sb_edateClick},
-      {sb_dbdate, &Tfrm_ZavuzirEza::sb_dbdateClick},
-  });
+  ConnectClicks(this, {
+                          {sb_date, &Tfrm_ZavuzirEza::sb_dateClick},
+                          {sb_bdate, &Tfrm_ZavuzirEza::sb_bdateClick},
+                          {sb_edate, &Tfrm_ZavuzirEza::sb_edateClick},
+                          {sb_dbdate, &Tfrm_ZavuzirEza::sb_dbdateClick},
+                      });
 }
 
 void Tfrm_ZavuzirEza::BuildOneDatePage(QWidget* page, double now) {
-  sb_date = MakeButton(page, "sb_date", QStringLiteral("Date"), {13, 24, 105, 19});
+  sb_date = MakeButton(page, "sb_date", tr("Date"), {13, 24, 105, 19});
   de_date = MakeDateEdit(page, now, "de_date", {120, 24, 128, 18});
   ed_doy = MakeEdit(page, "ed_doy", {120, 56, 121, 18}, true);
-  PlaceBefore(MakeLabel(page, QStringLiteral("Day of year:"), 0, 0), ed_doy);
+  PlaceBefore(MakeLabel(page, tr("Day of year:"), 0, 0), ed_doy);
   ed_wofy = MakeEdit(page, "ed_wofy", {120, 80, 121, 18}, true);
-  PlaceBefore(MakeLabel(page, QStringLiteral("Week of year:"), 0, 0), ed_wofy);
+  PlaceBefore(MakeLabel(page, tr("Week of year:"), 0, 0), ed_wofy);
   ed_dinm = MakeEdit(page, "ed_dinm", {120, 104, 121, 18}, true);
-  PlaceBefore(MakeLabel(page, QStringLiteral("Days in month:"), 0, 0), ed_dinm);
+  PlaceBefore(MakeLabel(page, tr("Days in month:"), 0, 0), ed_dinm);
   ed_leapy = MakeEdit(page, "ed_leapy", {120, 128, 121, 18}, true);
-  PlaceBefore(MakeLabel(page, QStringLiteral("Leap year:"), 0, 0), ed_leapy);
+  PlaceBefore(MakeLabel(page, tr("Leap year:"), 0, 0), ed_leapy);
   NameAfterCaption(de_date, sb_date->text());
   SetTabOrder({sb_date, de_date, ed_doy, ed_wofy, ed_dinm, ed_leapy});
 }
 
 void Tfrm_ZavuzirEza::BuildTwoDatesPage(QWidget* page, double now) {
-  sb_bdate = MakeButton(page, "sb_bdate", QStringLiteral("Beginning Date"), {13, 24, 115, 19});
+  sb_bdate = MakeButton(page, "sb_bdate", tr("Beginning Date"), {13, 24, 115, 19});
   de_begin = MakeDateEdit(page, now, "de_begin", {132, 24, 128, 18});
-  sb_edate = MakeButton(page, "sb_edate", QStringLiteral("Ending Date"), {13, 48, 115, 19});
+  sb_edate = MakeButton(page, "sb_edate", tr("Ending Date"), {13, 48, 115, 19});
   de_end = MakeDateEdit(page, now, "de_end", {132, 48, 128, 18});
-  sb_dbdate =
-      MakeButton(page, "sb_dbdate", QStringLiteral("Days Between Dates"), {13, 72, 115, 19});
+  sb_dbdate = MakeButton(page, "sb_dbdate", tr("Days Between Dates"), {13, 72, 115, 19});
   ne_bd = new NumericEdit(page);
   ne_bd->setObjectName(QStringLiteral("ne_bd"));
   ne_bd->setKind(NumericEdit::Kind::Integer);
   ne_bd->setGeometry(133, 71, 127, 18);
   ne_bd->setText(QStringLiteral("0"));
 
-  gb_between = new QGroupBox(QStringLiteral("Time between dates"), page);
+  gb_between = new QGroupBox(tr("Time between dates"), page);
   gb_between->setObjectName(QStringLiteral("gb_between"));
   gb_between->setGeometry(70, 104, 161, 113);
   const struct {
     QLineEdit** member;
     const char* name;
-    const char* unit;
+    const char* unit;    // the caption and the accessible name, translated where shown
     const char* spoken;  // the accessible name: the unit alone, not the group's caption
     int top;
-  } parts[] = {{&ed_bty, "ed_bty", "years", "Years", 24},
-               {&ed_btm, "ed_btm", "months", "Months", 52},
-               {&ed_btd, "ed_btd", "days", "Days", 80}};
+  } parts[] = {{&ed_bty, "ed_bty", QT_TR_NOOP("years"), QT_TR_NOOP("Years"), 24},
+               {&ed_btm, "ed_btm", QT_TR_NOOP("months"), QT_TR_NOOP("Months"), 52},
+               {&ed_btd, "ed_btd", QT_TR_NOOP("days"), QT_TR_NOOP("Days"), 80}};
   for (const auto& part : parts) {
     *part.member = MakeEdit(gb_between, part.name, {36, part.top, 49, 18}, true);
-    MakeLabel(gb_between, QString::fromLatin1(part.unit), 91, part.top + 2)->setBuddy(*part.member);
-    (*part.member)->setAccessibleName(QString::fromLatin1(part.spoken));
+    MakeLabel(gb_between, tr(part.unit), 91, part.top + 2)->setBuddy(*part.member);
+    (*part.member)->setAccessibleName(tr(part.spoken));
   }
   // Each date field is labelled by the button that computes it.
   for (auto [field, button] : {std::pair<QWidget*, QPushButton*>{de_begin, sb_bdate},
@@ -147,7 +147,7 @@ void Tfrm_ZavuzirEza::sb_dateClick() {
   ed_doy->setText(QString::number(DayNumberInYear(date)));
   ed_wofy->setText(QString::number(WeekNumberInYear(date)));
   ed_dinm->setText(QString::number(MonthLength(date)));
-  ed_leapy->setText(DateInLeapYear(date) ? QStringLiteral("Yes") : QStringLiteral("No"));
+  ed_leapy->setText(DateInLeapYear(date) ? tr("Yes") : tr("No"));
 }
 
 void Tfrm_ZavuzirEza::sb_bdateClick() {

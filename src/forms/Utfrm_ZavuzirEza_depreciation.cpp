@@ -15,11 +15,13 @@
 
 #include "controls/accessible_names.h"
 #include "controls/table_copy.h"
+#include "controls/value_field.h"
 #include "engine/UtFunctionImp.h"
 #include "engine/checked_math.h"
 #include "engine/depreciation.h"
 #include "engine/number_format.h"
 #include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/connect_clicks.h"
 #include "forms/page_labels.h"
 #include "forms/page_models.h"
 #include "support/error_report.h"
@@ -36,23 +38,23 @@ DepreciationTableModel* TableOf(QTableView* view) {
 }  // namespace
 
 void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
-  QLabel* costLabel = MakeLabel(page, QStringLiteral("Cost basis:"), 47, 9);
+  QLabel* costLabel = MakeLabel(page, tr("Cost basis:"), 47, 9);
   ed_cb = MakeValueField(page, "ed_cb", {103, 7, 186, 18});
-  QLabel* salvageLabel = MakeLabel(page, QStringLiteral("Salvage value:"), 27, 34);
+  QLabel* salvageLabel = MakeLabel(page, tr("Salvage value:"), 27, 34);
   ed_sv = MakeValueField(page, "ed_sv", {103, 31, 186, 18});
-  QLabel* lifeLabel = MakeLabel(page, QStringLiteral("Expected life:"), 34, 59);
+  QLabel* lifeLabel = MakeLabel(page, tr("Expected life:"), 34, 59);
   ed_el = MakeValueField(page, "ed_el", {103, 55, 186, 18});
-  QLabel* factorLabel = MakeLabel(page, QStringLiteral("Factor:"), 65, 83);
+  QLabel* factorLabel = MakeLabel(page, tr("Factor:"), 65, 83);
   ed_fact = MakeValueField(page, "ed_fact", {103, 79, 186, 18});
   for (QLabel* label : {costLabel, salvageLabel, lifeLabel, factorLabel})
     KeepLabelBefore(label, ed_cb);
-  QLabel* methodLabel = KeepLabelBefore(MakeLabel(page, QStringLiteral("Method:"), 59, 106), ed_cb);
+  QLabel* methodLabel = KeepLabelBefore(MakeLabel(page, tr("Method:"), 59, 106), ed_cb);
 
   cb_method = new QComboBox(page);
   cb_method->setObjectName(QStringLiteral("cb_method"));
   cb_method->setEditable(false);
-  cb_method->addItems({QStringLiteral("Straight-line"), QStringLiteral("Sum-of-the-year's digits"),
-                       QStringLiteral("Declining balance")});
+  cb_method->addItems(
+      {tr("Straight-line"), tr("Sum-of-the-year's digits"), tr("Declining balance")});
   cb_method->setCurrentIndex(0);
   cb_method->setGeometry(103, 104, 130, 20);
   for (auto [label, field] : {std::pair<QLabel*, QWidget*>{costLabel, ed_cb},
@@ -62,8 +64,8 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
                               {methodLabel, cb_method}})
     LabelField(label, field);
 
-  sb_calc = MakeButton(page, "sb_calc", QStringLiteral("Calculate"), {240, 104, 88, 20});
-  sb_cleard = MakeButton(page, "sb_cleard", QStringLiteral("C&lear"), {256, 254, 75, 25});
+  sb_calc = MakeButton(page, "sb_calc", tr("Calculate"), {240, 104, 88, 20});
+  sb_cleard = MakeButton(page, "sb_cleard", tr("C&lear"), {256, 254, 75, 25});
 
   pn_pery = new QFrame(page);
   pn_pery->setObjectName(QStringLiteral("pn_pery"));
@@ -76,14 +78,14 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
   layout->addWidget(lv_pery);
   SetUpReportView(lv_pery, new DepreciationTableModel(lv_pery), {40, 100, 100, 100});
   EnableRowCopy(lv_pery);
-  NameAfterCaption(lv_pery, QStringLiteral("Depreciation"));
+  NameAfterCaption(lv_pery, tr("Depreciation"));
 
   SetTabOrder({ed_cb, ed_sv, ed_el, ed_fact, cb_method, sb_calc, sb_cleard, lv_pery});
 
-  ConnectClicks({
-      {sb_calc, &Tfrm_ZavuzirEza::sb_calcClick},
-      {sb_cleard, &Tfrm_ZavuzirEza::sb_cleardClick},
-  });
+  ConnectClicks(this, {
+                          {sb_calc, &Tfrm_ZavuzirEza::sb_calcClick},
+                          {sb_cleard, &Tfrm_ZavuzirEza::sb_cleardClick},
+                      });
 }
 
 void Tfrm_ZavuzirEza::sb_calcClick() {
@@ -100,9 +102,8 @@ void Tfrm_ZavuzirEza::sb_calcClick() {
   table->clear();
   if (!(lifeWhole >= 1)) return;  // a life of 0 or less: an empty table, no message
   if (lifeWhole > kMaxDepreciationYears) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
-                    QStringLiteral("The expected life is too long to list: the table holds at "
-                                   "most %1 years.")
+    QMessageBox box(QMessageBox::Critical, tr("Error"),
+                    tr("The expected life is too long to list: the table holds at most %1 years.")
                         .arg(kMaxDepreciationYears),
                     QMessageBox::Ok, this);
     box.exec();

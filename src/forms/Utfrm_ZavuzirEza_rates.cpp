@@ -8,31 +8,33 @@
 
 #include "controls/accessible_names.h"
 #include "controls/radio_group.h"
+#include "controls/value_field.h"
 #include "engine/UtFunctionImp.h"
 #include "engine/checked_math.h"
 #include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/connect_clicks.h"
 #include "support/error_report.h"
 #include "support/payment_frequency.h"
 
 namespace quarrant {
 
 void Tfrm_ZavuzirEza::BuildRatesPage(QWidget* page) {
-  sb_NAR = MakeButton(page, "sb_NAR", QStringLiteral("Nominal Annual Rate"), {14, 10, 129, 25});
+  sb_NAR = MakeButton(page, "sb_NAR", tr("Nominal Annual Rate"), {14, 10, 129, 25});
   ed_NAR = MakeValueField(page, "ed_NAR", {145, 11, 186, 18});
-  lb_NARpercent = MakeLabel(page, QStringLiteral("%"), 332, 14, "lb_NARpercent");
-  sb_EAR = MakeButton(page, "sb_EAR", QStringLiteral("Effective Annual Rate"), {14, 38, 129, 25});
+  lb_NARpercent = MakeLabel(page, tr("%"), 332, 14, "lb_NARpercent");
+  sb_EAR = MakeButton(page, "sb_EAR", tr("Effective Annual Rate"), {14, 38, 129, 25});
   ed_EAR = MakeValueField(page, "ed_EAR", {145, 39, 186, 18});
-  lb_EARpercent = MakeLabel(page, QStringLiteral("%"), 332, 42, "lb_EARpercent");
-  sb_PIR = MakeButton(page, "sb_PIR", QStringLiteral("Periodic Interest Rate"), {14, 65, 129, 25});
+  lb_EARpercent = MakeLabel(page, tr("%"), 332, 42, "lb_EARpercent");
+  sb_PIR = MakeButton(page, "sb_PIR", tr("Periodic Interest Rate"), {14, 65, 129, 25});
   ed_PIR = MakeValueField(page, "ed_PIR", {145, 66, 186, 18});
-  lb_PIRpercent = MakeLabel(page, QStringLiteral("%"), 332, 69, "lb_PIRpercent");
+  lb_PIRpercent = MakeLabel(page, tr("%"), 332, 69, "lb_PIRpercent");
 
-  rg_PMTFi = new RadioGroup(QStringLiteral("Payment frequency"), PaymentFrequencyItems(), page);
+  rg_PMTFi = new RadioGroup(tr("Payment frequency"), PaymentFrequencyItems(), page);
   rg_PMTFi->setObjectName(QStringLiteral("rg_PMTFi"));
   rg_PMTFi->setGeometry(14, 93, 185, 100);
   rg_PMTFi->setItemIndex(0);
 
-  sb_clearcf = MakeButton(page, "sb_clearcf", QStringLiteral("C&lear"), {256, 254, 75, 25});
+  sb_clearcf = MakeButton(page, "sb_clearcf", tr("C&lear"), {256, 254, 75, 25});
 
   // Each field is labelled by the button that converts from it.
   for (auto [field, button] : {std::pair{ed_NAR, sb_NAR}, {ed_EAR, sb_EAR}, {ed_PIR, sb_PIR}})
@@ -40,12 +42,12 @@ void Tfrm_ZavuzirEza::BuildRatesPage(QWidget* page) {
 
   SetTabOrder({sb_NAR, ed_NAR, sb_EAR, ed_EAR, sb_PIR, ed_PIR, rg_PMTFi, sb_clearcf});
 
-  ConnectClicks({
-      {sb_NAR, &Tfrm_ZavuzirEza::sb_NARClick},
-      {sb_EAR, &Tfrm_ZavuzirEza::sb_EARClick},
-      {sb_PIR, &Tfrm_ZavuzirEza::sb_PIRClick},
-      {sb_clearcf, &Tfrm_ZavuzirEza::sb_clearcfClick},
-  });
+  ConnectClicks(this, {
+                          {sb_NAR, &Tfrm_ZavuzirEza::sb_NARClick},
+                          {sb_EAR, &Tfrm_ZavuzirEza::sb_EARClick},
+                          {sb_PIR, &Tfrm_ZavuzirEza::sb_PIRClick},
+                          {sb_clearcf, &Tfrm_ZavuzirEza::sb_clearcfClick},
+                      });
 }
 
 void Tfrm_ZavuzirEza::sb_NARClick() {

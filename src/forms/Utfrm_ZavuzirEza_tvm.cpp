@@ -13,42 +13,41 @@
 
 #include "controls/accessible_names.h"
 #include "controls/radio_group.h"
+#include "controls/value_field.h"
 #include "engine/time_value.h"
 #include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/connect_clicks.h"
 #include "support/error_report.h"
 #include "support/payment_frequency.h"
 
 namespace quarrant {
 
 void Tfrm_ZavuzirEza::BuildTvmPage(QWidget* page) {
-  sb_N = MakeButton(page, "sb_N", QStringLiteral("Number of Periods(N):"), {14, 8, 129, 25});
+  sb_N = MakeButton(page, "sb_N", tr("Number of Periods(N):"), {14, 8, 129, 25});
   Ed_N = MakeValueField(page, "Ed_N", {145, 9, 186, 18});
-  Ed_N->setText(PlaceholderText());
-  Ed_N->setCursorPosition(0);  // show the hint from its start
-  sb_i = MakeButton(page, "sb_i", QStringLiteral("Annual Interest(I%YR):"), {14, 36, 129, 25});
+  Ed_N->ShowPlaceholder();
+  sb_i = MakeButton(page, "sb_i", tr("Annual Interest(I%YR):"), {14, 36, 129, 25});
   ed_I = MakeValueField(page, "ed_I", {145, 37, 186, 18});
-  lb_Ipercent = MakeLabel(page, QStringLiteral("%"), 332, 40, "lb_Ipercent");
-  sb_PV = MakeButton(page, "sb_PV", QStringLiteral("Present Value(PV):"), {14, 64, 129, 25});
+  lb_Ipercent = MakeLabel(page, tr("%"), 332, 40, "lb_Ipercent");
+  sb_PV = MakeButton(page, "sb_PV", tr("Present Value(PV):"), {14, 64, 129, 25});
   ed_PV = MakeValueField(page, "ed_PV", {145, 65, 186, 18});
-  sb_PMT = MakeButton(page, "sb_PMT", QStringLiteral("Payment(PMT):"), {14, 91, 129, 25});
+  sb_PMT = MakeButton(page, "sb_PMT", tr("Payment(PMT):"), {14, 91, 129, 25});
   ed_PMT = MakeValueField(page, "ed_PMT", {145, 92, 186, 18});
-  sb_FV = MakeButton(page, "sb_FV", QStringLiteral("Future Value(FV):"), {14, 120, 129, 25});
+  sb_FV = MakeButton(page, "sb_FV", tr("Future Value(FV):"), {14, 120, 129, 25});
   ed_FV = MakeValueField(page, "ed_FV", {145, 121, 186, 18});
 
-  rg_PMTF = new RadioGroup(QStringLiteral("Payment frequency"), PaymentFrequencyItems(), page);
+  rg_PMTF = new RadioGroup(tr("Payment frequency"), PaymentFrequencyItems(), page);
   rg_PMTF->setObjectName(QStringLiteral("rg_PMTF"));
   rg_PMTF->setGeometry(14, 149, 161, 100);
   rg_PMTF->setItemIndex(0);
-  rb_pmtt = new RadioGroup(QStringLiteral("Payment time"),
-                           {QStringLiteral("Beginning of period"), QStringLiteral("End of period")},
-                           page);
+  rb_pmtt =
+      new RadioGroup(tr("Payment time"), {tr("Beginning of period"), tr("End of period")}, page);
   rb_pmtt->setObjectName(QStringLiteral("rb_pmtt"));
   rb_pmtt->setGeometry(182, 149, 148, 65);
   rb_pmtt->setItemIndex(1);
 
-  sb_Amortization =
-      MakeButton(page, "sb_Amortization", QStringLiteral("&Amortization"), {183, 224, 147, 25});
-  sb_clear = MakeButton(page, "sb_clear", QStringLiteral("C&lear"), {256, 254, 75, 25});
+  sb_Amortization = MakeButton(page, "sb_Amortization", tr("&Amortization"), {183, 224, 147, 25});
+  sb_clear = MakeButton(page, "sb_clear", tr("C&lear"), {256, 254, 75, 25});
 
   // Each field is labelled by the button that solves it.
   for (auto [field, button] :
@@ -58,15 +57,15 @@ void Tfrm_ZavuzirEza::BuildTvmPage(QWidget* page) {
   SetTabOrder({ed_FV, ed_I, Ed_N, ed_PMT, ed_PV, sb_PV, sb_PMT, sb_N, sb_i, sb_FV, rg_PMTF, rb_pmtt,
                sb_Amortization, sb_clear});
 
-  ConnectClicks({
-      {sb_N, &Tfrm_ZavuzirEza::sb_NClick},
-      {sb_i, &Tfrm_ZavuzirEza::sb_iClick},
-      {sb_PV, &Tfrm_ZavuzirEza::sb_PVClick},
-      {sb_PMT, &Tfrm_ZavuzirEza::sb_PMTClick},
-      {sb_FV, &Tfrm_ZavuzirEza::sb_FVClick},
-      {sb_clear, &Tfrm_ZavuzirEza::sb_clearClick},
-      {sb_Amortization, &Tfrm_ZavuzirEza::sb_AmortizationClick},
-  });
+  ConnectClicks(this, {
+                          {sb_N, &Tfrm_ZavuzirEza::sb_NClick},
+                          {sb_i, &Tfrm_ZavuzirEza::sb_iClick},
+                          {sb_PV, &Tfrm_ZavuzirEza::sb_PVClick},
+                          {sb_PMT, &Tfrm_ZavuzirEza::sb_PMTClick},
+                          {sb_FV, &Tfrm_ZavuzirEza::sb_FVClick},
+                          {sb_clear, &Tfrm_ZavuzirEza::sb_clearClick},
+                          {sb_Amortization, &Tfrm_ZavuzirEza::sb_AmortizationClick},
+                      });
 }
 
 namespace {
@@ -150,8 +149,8 @@ void Tfrm_ZavuzirEza::SolveTvm(const TvmSolver& solver, QLineEdit* target, bool 
     const Extended result = solver.solve(values, timing);
     text = FormatValue(givesRate ? AnnualRatePercent(result) : result);
   } catch (...) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
-                    QStringLiteral("Arguments Error!"), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Critical, tr("Error"), tr("Arguments Error!"), QMessageBox::Ok,
+                    this);
     box.exec();
     return;
   }

@@ -22,12 +22,12 @@ constexpr double kLineMm = 4.5;
 
 Tfrm_report::Tfrm_report(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("frm_report"));
-  setWindowTitle(QStringLiteral("Report"));
+  setWindowTitle(tr("Report"));
   if (!g_instance) g_instance = this;
 
   rep_schedule = new BandedReport(this);
   rep_schedule->setObjectName(QStringLiteral("rep_schedule"));
-  rep_schedule->SetTitle(QStringLiteral("Amortization Schedule"));
+  rep_schedule->SetTitle(tr("Amortization Schedule"));
   rep_schedule->SetPage(PageSetup{210.0, 297.0, 10.0});
 
   // Title band: labels size themselves to their texts, left-aligned.
@@ -39,18 +39,18 @@ Tfrm_report::Tfrm_report(QWidget* parent) : QWidget(parent) {
                                 QRectF(left, top, 0.0, std::max(height, kLineMm)), Qt::AlignLeft,
                                 true);
   };
-  lb_title = title("lb_title", QStringLiteral("Amortization Schedule"), Regular(20.0), 59.0, 0.8);
-  lb_cap_nper = title("lb_cap_nper", QStringLiteral("Number of Periods:"), Bold(), 30.7, 13.5);
+  lb_title = title("lb_title", tr("Amortization Schedule"), Regular(20.0), 59.0, 0.8);
+  lb_cap_nper = title("lb_cap_nper", tr("Number of Periods:"), Bold(), 30.7, 13.5);
   lb_nper = title("lb_nper", QString(), Regular(), 66.7, 13.5);
-  lb_cap_pv = title("lb_cap_pv", QStringLiteral("Present Value:"), Bold(), 103.7, 13.8);
+  lb_cap_pv = title("lb_cap_pv", tr("Present Value:"), Bold(), 103.7, 13.8);
   lb_pv = title("lb_pv", QString(), Regular(), 132.0, 13.8);
-  lb_cap_i = title("lb_cap_i", QStringLiteral("Annual Interest (I%YR):"), Bold(), 25.1, 19.8);
+  lb_cap_i = title("lb_cap_i", tr("Annual Interest (I%YR):"), Bold(), 25.1, 19.8);
   lb_i = title("lb_i", QString(), Regular(), 66.7, 19.8);
-  lb_cap_fv = title("lb_cap_fv", QStringLiteral("Future Value:"), Bold(), 105.6, 20.1);
+  lb_cap_fv = title("lb_cap_fv", tr("Future Value:"), Bold(), 105.6, 20.1);
   lb_fv = title("lb_fv", QString(), Regular(), 132.0, 20.1);
-  lb_cap_pmtf = title("lb_cap_pmtf", QStringLiteral("Payment Frequency:"), Bold(), 29.4, 26.2);
+  lb_cap_pmtf = title("lb_cap_pmtf", tr("Payment Frequency:"), Bold(), 29.4, 26.2);
   lb_pmtf = title("lb_pmtf", QString(), Regular(), 66.7, 26.2);
-  lb_cap_pmtt = title("lb_cap_pmtt", QStringLiteral("Payment Time:"), Bold(), 104.0, 26.5);
+  lb_cap_pmtt = title("lb_cap_pmtt", tr("Payment Time:"), Bold(), 104.0, 26.5);
   lb_pmtt = title("lb_pmtt", QString(), Regular(), 132.0, 26.5);
 
   // Column headers (bold, line along the bottom) and the detail row share the six columns:
@@ -61,18 +61,20 @@ Tfrm_report::Tfrm_report(QWidget* parent) : QWidget(parent) {
   struct Column {
     const char* header;
     const char* detail;
-    const char* text;
+    const char* text;  // translated where the header is made
     double headerLeft;
     double detailLeft;
     double width;
   };
   static const Column kColumns[] = {
-      {"lb_hdr_Period", "lb_Period", "Period", 0.0, 0.0, 21.4},
-      {"lb_hdr_Principal", "lb_Principal", "Principal", 23.3, 23.3, 27.8},
-      {"lb_hdr_Interest", "lb_Interest", "Interest", 52.9, 52.9, 27.8},
-      {"lb_hdr_TotalPrincipal", "lb_TotalPrincipal", "Total Principal", 88.9, 88.9, 29.1},
-      {"lb_hdr_TotalInterest", "lb_TotalInterest", "Total Interest", 124.4, 124.6, 26.5},
-      {"lb_hdr_Balance", "lb_Balance", "Balance", 156.6, 156.6, 27.8},
+      {"lb_hdr_Period", "lb_Period", QT_TR_NOOP("Period"), 0.0, 0.0, 21.4},
+      {"lb_hdr_Principal", "lb_Principal", QT_TR_NOOP("Principal"), 23.3, 23.3, 27.8},
+      {"lb_hdr_Interest", "lb_Interest", QT_TR_NOOP("Interest"), 52.9, 52.9, 27.8},
+      {"lb_hdr_TotalPrincipal", "lb_TotalPrincipal", QT_TR_NOOP("Total Principal"), 88.9, 88.9,
+       29.1},
+      {"lb_hdr_TotalInterest", "lb_TotalInterest", QT_TR_NOOP("Total Interest"), 124.4, 124.6,
+       26.5},
+      {"lb_hdr_Balance", "lb_Balance", QT_TR_NOOP("Balance"), 156.6, 156.6, 27.8},
   };
   ReportLabel** headers[] = {&lb_hdr_Period,         &lb_hdr_Principal,     &lb_hdr_Interest,
                              &lb_hdr_TotalPrincipal, &lb_hdr_TotalInterest, &lb_hdr_Balance};
@@ -81,9 +83,8 @@ Tfrm_report::Tfrm_report(QWidget* parent) : QWidget(parent) {
   for (size_t i = 0; i < std::size(kColumns); ++i) {
     const Column& c = kColumns[i];
     const Qt::Alignment align = i == 0 ? Qt::AlignHCenter : Qt::AlignRight;
-    *headers[i] =
-        band_header->AddLabel(QString::fromLatin1(c.header), QString::fromLatin1(c.text), Bold(),
-                              QRectF(c.headerLeft, 2.1, c.width, 4.5), align, false);
+    *headers[i] = band_header->AddLabel(QString::fromLatin1(c.header), tr(c.text), Bold(),
+                                        QRectF(c.headerLeft, 2.1, c.width, 4.5), align, false);
     *details[i] = band_detail->AddLabel(QString::fromLatin1(c.detail), QString(), Regular(),
                                         QRectF(c.detailLeft, 0.8, c.width, 4.5), align, false);
     // Room a text export keeps for a row's texts: the period (the list holds at most a

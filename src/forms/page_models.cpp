@@ -108,10 +108,11 @@ QVariant DepreciationTableModel::data(const QModelIndex& index, int role) const 
 QVariant DepreciationTableModel::headerData(int section, Qt::Orientation orientation,
                                             int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-  static const char* const captions[] = {"Year", "Depreciation", "Total Depreciation",
-                                         "Book Value"};
+  static const char* const captions[] = {QT_TR_NOOP("Year"), QT_TR_NOOP("Depreciation"),
+                                         QT_TR_NOOP("Total Depreciation"),
+                                         QT_TR_NOOP("Book Value")};
   if (section < 0 || section > 3) return {};
-  return QString::fromLatin1(captions[section]);
+  return tr(captions[section]);
 }
 
 // ---- ScheduleListModel ----
@@ -225,11 +226,12 @@ QVariant ScheduleListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ScheduleListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  static const char* const kHeaders[kColumns] = {"Period",          "Principal",      "Interest",
-                                                 "Total Principal", "Total Interest", "Balance"};
+  static const char* const kHeaders[kColumns] = {
+      QT_TR_NOOP("Period"),          QT_TR_NOOP("Principal"),      QT_TR_NOOP("Interest"),
+      QT_TR_NOOP("Total Principal"), QT_TR_NOOP("Total Interest"), QT_TR_NOOP("Balance")};
   if (orientation != Qt::Horizontal || section < 0 || section >= kColumns)
     return QAbstractTableModel::headerData(section, orientation, role);
-  if (role == Qt::DisplayRole) return QString::fromLatin1(kHeaders[section]);
+  if (role == Qt::DisplayRole) return tr(kHeaders[section]);
   if (role == Qt::TextAlignmentRole)
     return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
   return QVariant();
@@ -303,9 +305,10 @@ QVariant CashFlowListModel::data(const QModelIndex& index, int role) const {
 
 QVariant CashFlowListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-  static const char* const captions[] = {"Group", "Amount", "Number of Times"};
+  static const char* const captions[] = {QT_TR_NOOP("Group"), QT_TR_NOOP("Amount"),
+                                         QT_TR_NOOP("Number of Times")};
   if (section < 0 || section > 2) return {};
-  return QString::fromLatin1(captions[section]);
+  return tr(captions[section]);
 }
 
 }  // namespace quarrant

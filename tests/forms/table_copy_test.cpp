@@ -80,7 +80,7 @@ TEST_P(TableCopyTest, ClipboardHoldsHeadersAndRowsAsShown) {
   window.show();
   QApplication::setActiveWindow(&window);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  QTableView& list = *window.lv_as;
+  QTableView& list = *Child<QTableView>(window, "lv_as");
   ASSERT_EQ(list.model()->rowCount(), c.periods);
   QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
 

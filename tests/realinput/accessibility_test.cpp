@@ -14,6 +14,7 @@
 #include "forms/Utfrm_Amortization.h"
 #include "real_input_fixture.h"
 #include "report/report_preview.h"
+#include "support/find_child.h"
 
 namespace quarrant {
 namespace {
@@ -67,7 +68,7 @@ TEST_F(ScreenReaderTest, EveryWindowNamesItsControlsAndPageTabs) {
       look();
       preview->reject();
     });
-    schedule->sb_preview->click();
+    Child<QToolButton>(*schedule, "sb_preview")->click();
     schedule->reject();
   });
   find<QPushButton>("sb_Amortization")->click();

@@ -14,6 +14,7 @@
 #include "forms/Utfrm_Amortization.h"
 #include "real_input_fixture.h"
 #include "report/report_preview.h"
+#include "support/find_child.h"
 #include "support/read_text.h"
 
 namespace quarrant {
@@ -95,7 +96,7 @@ TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
       EXPECT_TRUE(WaitFor([&] { return !preview->isVisible(); }));
       previewed = true;
     });
-    ASSERT_TRUE(tabTo(schedule->sb_preview));
+    ASSERT_TRUE(tabTo(Child<QToolButton>(*schedule, "sb_preview")));
     key("space");
     // The window manager hands the keyboard back to the schedule only once the preview has
     // gone; a key sent before then would reach no window.

@@ -130,7 +130,7 @@ TEST(Accessibility, EveryWindowNamesItsControlsWithTheirRoles) {
     walker.walk(preview);
     preview->reject();
   });
-  schedule.sb_preview->click();
+  Child<QToolButton>(schedule, "sb_preview")->click();
 
   QWidget* viewer = HtmlHelpViewer(
       nullptr, qEnvironmentVariable("QUARRANT_BIN_DIR") + QStringLiteral("/Rare.chm"), 0, 0);

@@ -74,15 +74,15 @@ OpenedState OpenFromMainWindow(Tfrm_ZavuzirEza& main, MessageCatcher& catcher) {
   OnModal<Tfrm_Amortization>([&state](Tfrm_Amortization* window) {
     state.shown = true;
     state.window = window;
-    state.nper = window->se_NPer->text();
-    state.rate = window->se_i->text();
-    state.pv = window->se_pv->text();
-    state.fv = window->se_fv->text();
-    state.paymentTime = window->cb_pt->currentIndex();
-    state.paymentFrequency = window->cb_pmtf->currentIndex();
+    state.nper = Child<QLineEdit>(*window, "se_NPer")->text();
+    state.rate = Child<QLineEdit>(*window, "se_i")->text();
+    state.pv = Child<QLineEdit>(*window, "se_pv")->text();
+    state.fv = Child<QLineEdit>(*window, "se_fv")->text();
+    state.paymentTime = Child<QComboBox>(*window, "cb_pt")->currentIndex();
+    state.paymentFrequency = Child<QComboBox>(*window, "cb_pmtf")->currentIndex();
     state.rows = ListRows(*window);
     state.centre = window->frameGeometry().center();
-    window->sb_close->click();
+    Child<QToolButton>(*window, "sb_close")->click();
   });
   Child<QPushButton>(main, "sb_Amortization")->click();
   // A window that was never shown leaves the waiting timer behind; let it see no window.
@@ -293,7 +293,7 @@ TEST_P(CalculateFailureTest, ReportsAndKeepsTheWindowOpen) {
   else
     EXPECT_TRUE(ListRows(window).empty());
   // The list still repaints after the failure.
-  EXPECT_TRUE(window.lv_as->updatesEnabled());
+  EXPECT_TRUE(Child<QTableView>(window, "lv_as")->updatesEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -327,33 +327,35 @@ TEST(AmortizationWindow, LayoutOfTheInventory) {
   Tfrm_Amortization window;
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Amortization Schedule"));
   EXPECT_EQ(window.size(), QSize(577, 405));
-  EXPECT_EQ(window.pn_inputs->height(), 113);
-  EXPECT_EQ(window.se_NPer->geometry(), QRect(114, 36, 100, 18));
-  EXPECT_EQ(window.se_pv->geometry(), QRect(296, 36, 121, 18));
-  EXPECT_EQ(window.sb_Calc->geometry(), QRect(434, 36, 121, 61));
-  EXPECT_EQ(window.sb_Calc->text(), QStringLiteral("&Calculate"));
-  EXPECT_EQ(window.sb_close->text(), QStringLiteral("&Close"));
-  for (QLineEdit* field : {window.se_NPer, window.se_i, window.se_pv, window.se_fv})
+  EXPECT_EQ(Child<QWidget>(window, "pn_inputs")->height(), 113);
+  EXPECT_EQ(Child<QLineEdit>(window, "se_NPer")->geometry(), QRect(114, 36, 100, 18));
+  EXPECT_EQ(Child<QLineEdit>(window, "se_pv")->geometry(), QRect(296, 36, 121, 18));
+  EXPECT_EQ(Child<QPushButton>(window, "sb_Calc")->geometry(), QRect(434, 36, 121, 61));
+  EXPECT_EQ(Child<QPushButton>(window, "sb_Calc")->text(), QStringLiteral("&Calculate"));
+  EXPECT_EQ(Child<QToolButton>(window, "sb_close")->text(), QStringLiteral("&Close"));
+  for (QLineEdit* field : {Child<QLineEdit>(window, "se_NPer"), Child<QLineEdit>(window, "se_i"),
+                           Child<QLineEdit>(window, "se_pv"), Child<QLineEdit>(window, "se_fv")})
     EXPECT_EQ(field->text(), QStringLiteral("0"));
-  EXPECT_EQ(window.cb_pt->currentIndex(), 1);
-  EXPECT_EQ(window.cb_pmtf->currentIndex(), 0);
-  for (int i = 0; i < 3; ++i) EXPECT_FALSE(window.il_toolbar.value(i).isNull()) << "icon " << i;
+  EXPECT_EQ(Child<QComboBox>(window, "cb_pt")->currentIndex(), 1);
+  EXPECT_EQ(Child<QComboBox>(window, "cb_pmtf")->currentIndex(), 0);
+  for (const char* name : {"sb_saveas", "sb_print", "sb_preview"})
+    EXPECT_FALSE(Child<QToolButton>(window, name)->icon().isNull()) << name;
   window.show();
-  EXPECT_EQ(window.sb_saveas->mapTo(&window, QPoint()).x(), 0);
-  EXPECT_EQ(window.sb_print->mapTo(&window, QPoint()).x(), 25);
-  EXPECT_EQ(window.sb_preview->mapTo(&window, QPoint()).x(), 50);
-  EXPECT_EQ(window.sb_close->mapTo(&window, QPoint()).x(), 75);
+  EXPECT_EQ(Child<QToolButton>(window, "sb_saveas")->mapTo(&window, QPoint()).x(), 0);
+  EXPECT_EQ(Child<QToolButton>(window, "sb_print")->mapTo(&window, QPoint()).x(), 25);
+  EXPECT_EQ(Child<QToolButton>(window, "sb_preview")->mapTo(&window, QPoint()).x(), 50);
+  EXPECT_EQ(Child<QToolButton>(window, "sb_close")->mapTo(&window, QPoint()).x(), 75);
   const QStringList headers = {"Period",          "Principal",      "Interest",
                                "Total Principal", "Total Interest", "Balance"};
   for (int c = 0; c < 6; ++c) {
     EXPECT_EQ(window.model()->headerData(c, Qt::Horizontal).toString(), headers[c]);
-    if (c > 0) EXPECT_EQ(window.lv_as->columnWidth(c), 100);
+    if (c > 0) EXPECT_EQ(Child<QTableView>(window, "lv_as")->columnWidth(c), 100);
   }
   // The list follows the window when it is resized.
   window.resize(800, 600);
   QApplication::processEvents();
-  EXPECT_GT(window.lv_as->width(), 700);
-  EXPECT_EQ(window.tb_report->width(), 800);
+  EXPECT_GT(Child<QTableView>(window, "lv_as")->width(), 700);
+  EXPECT_EQ(Child<QToolBar>(window, "tb_report")->width(), 800);
 }
 
 // A pasted text of tens of thousands of characters is cut short: laying it out in full held
@@ -361,7 +363,8 @@ TEST(AmortizationWindow, LayoutOfTheInventory) {
 TEST(AmortizationWindow, PastedHugeTextIsCutShort) {
   Tfrm_Amortization window;
   QApplication::clipboard()->setText(QString(48845, QLatin1Char('9')));
-  for (QLineEdit* field : {window.se_NPer, window.se_i, window.se_pv, window.se_fv}) {
+  for (QLineEdit* field : {Child<QLineEdit>(window, "se_NPer"), Child<QLineEdit>(window, "se_i"),
+                           Child<QLineEdit>(window, "se_pv"), Child<QLineEdit>(window, "se_fv")}) {
     field->selectAll();
     field->paste();
     EXPECT_EQ(field->text(), QString(255, QLatin1Char('9'))) << field->objectName().toStdString();
@@ -372,8 +375,8 @@ TEST(AmortizationWindow, EditingDoesNotRecalculate) {
   Tfrm_Amortization window;
   Calculate(window, Inputs{});
   const auto before = ListRows(window);
-  window.se_NPer->setText(QStringLiteral("24"));
-  window.cb_pmtf->setCurrentIndex(3);
+  Child<QLineEdit>(window, "se_NPer")->setText(QStringLiteral("24"));
+  Child<QComboBox>(window, "cb_pmtf")->setCurrentIndex(3);
   window.resize(700, 500);
   EXPECT_EQ(ListRows(window), before);
 }

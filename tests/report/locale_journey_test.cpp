@@ -36,9 +36,9 @@ TEST_F(LocaleJourney, LoanAtGeneralSolvesAndOpensItsSchedule) {
   std::vector<QStringList> rows;
   QString rate;
   testing::OnModal<Tfrm_Amortization>([&](Tfrm_Amortization* schedule) {
-    rate = schedule->se_i->text();
+    rate = Child<QLineEdit>(*schedule, "se_i")->text();
     rows = testing::ListRows(*schedule);
-    schedule->sb_close->click();
+    Child<QToolButton>(*schedule, "sb_close")->click();
   });
   click("sb_Amortization");
   EXPECT_TRUE(messages_.shown().empty()) << ::testing::PrintToString(messages_.shown());

@@ -40,14 +40,15 @@ class ReportFixture {
     inputs.pv = QStringLiteral("100000");
     inputs.fv = QStringLiteral("500");  // shown in the header, never used by the schedule
     Calculate(window, inputs);
-    window.FormShow();
+    window.show();  // binds the report
   }
 
   // The lines the report must hold, in order: title, header values, column headers, rows.
   std::vector<QStringList> ExpectedLines() const {
     std::vector<QStringList> lines = {
         {"Amortization Schedule"},
-        {"Number of Periods:", window.se_NPer->text(), "Present Value:", "100000"},
+        {"Number of Periods:", Child<QLineEdit>(window, "se_NPer")->text(),
+         "Present Value:", "100000"},
         {"Annual Interest (I%YR):", "6", "Future Value:", "500"},
         {"Payment Frequency:", "Monthly", "Payment Time:", "End of period"},
         kColumnHeaders};
@@ -205,10 +206,10 @@ INSTANTIATE_TEST_SUITE_P(Report, ExportTest,
 TEST(ReportExport, HeaderShowsFieldsAsTheyStandNow) {
   ReportFixture fixture(QStringLiteral("12"));
   // Edited after the calculation: the header shows the new texts above the old rows.
-  fixture.window.se_NPer->setText(QStringLiteral("2*6"));
-  fixture.window.se_pv->setText(QStringLiteral("1e3?"));
-  fixture.window.cb_pmtf->setCurrentIndex(2);
-  fixture.window.cb_pt->setCurrentIndex(0);
+  Child<QLineEdit>(fixture.window, "se_NPer")->setText(QStringLiteral("2*6"));
+  Child<QLineEdit>(fixture.window, "se_pv")->setText(QStringLiteral("1e3?"));
+  Child<QComboBox>(fixture.window, "cb_pmtf")->setCurrentIndex(2);
+  Child<QComboBox>(fixture.window, "cb_pt")->setCurrentIndex(0);
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("h.csv"));
   ASSERT_TRUE(CsvExportFilter(path).Export(fixture.Report()));
@@ -222,7 +223,7 @@ TEST(ReportExport, HeaderShowsFieldsAsTheyStandNow) {
 
 TEST(ReportExport, CsvQuotesTextsHoldingQuotesAndCommas) {
   ReportFixture fixture(QStringLiteral("1"));
-  fixture.window.se_pv->setText(QStringLiteral("1,5 \"x\""));
+  Child<QLineEdit>(fixture.window, "se_pv")->setText(QStringLiteral("1,5 \"x\""));
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("q.csv"));
   ASSERT_TRUE(CsvExportFilter(path).Export(fixture.Report()));
@@ -232,7 +233,7 @@ TEST(ReportExport, CsvQuotesTextsHoldingQuotesAndCommas) {
 
 TEST(ReportExport, HtmlEscapesMarkup) {
   ReportFixture fixture(QStringLiteral("1"));
-  fixture.window.se_pv->setText(QStringLiteral("<b>1</b>&"));
+  Child<QLineEdit>(fixture.window, "se_pv")->setText(QStringLiteral("<b>1</b>&"));
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("e.htm"));
   ASSERT_TRUE(HtmlExportFilter(path).Export(fixture.Report()));
@@ -360,7 +361,7 @@ TEST_P(SaveAsTest, WritesTheChosenFormatUnderTheReturnedName) {
   }
   MessageCatcher catcher;
   AnswerSaveDialog(dir.path(), c.filter, QString::fromLatin1(c.typed));
-  fixture.window.sb_saveas->click();
+  Child<QToolButton>(fixture.window, "sb_saveas")->click();
   EXPECT_TRUE(catcher.texts().isEmpty())
       << catcher.texts().join(QStringLiteral(" | ")).toStdString();
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QString::fromLatin1(c.file)});
@@ -399,7 +400,7 @@ TEST(SaveDialog, PickingAFilterAfterTypingKeepsTheTypedExtension) {
     emit types->activated(2);
     static_cast<QDialog*>(dialog)->accept();
   });
-  fixture.window.sb_saveas->click();
+  Child<QToolButton>(fixture.window, "sb_saveas")->click();
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"schedule.txt"});
   EXPECT_TRUE(ReadText(dir.filePath("schedule.txt")).startsWith(QStringLiteral("<!DOCTYPE html>")));
 }
@@ -428,7 +429,7 @@ TEST(SaveDialog, RemembersFolderNameAndFilterWithinOneOpening) {
     dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("first");
     static_cast<QDialog*>(dialog)->accept();
   });
-  fixture.window.sb_saveas->click();
+  Child<QToolButton>(fixture.window, "sb_saveas")->click();
   EXPECT_EQ(first.title, QStringLiteral("Save file"));
   EXPECT_EQ(first.folder, QDir(QCoreApplication::applicationDirPath()).absolutePath());
   EXPECT_EQ(first.name, QString());
@@ -440,14 +441,14 @@ TEST(SaveDialog, RemembersFolderNameAndFilterWithinOneOpening) {
     dialog->selectNameFilter(filters[2]);
     dialog->reject();
   });
-  fixture.window.sb_saveas->click();
+  Child<QToolButton>(fixture.window, "sb_saveas")->click();
   EXPECT_EQ(second.folder, QDir(dir.path()).absolutePath());
   EXPECT_EQ(second.name, QStringLiteral("first.csv"));
   EXPECT_EQ(second.filter, filters[1]);
 
   Seen third;  // the filter last shown, also after a cancel
   look(third, [](QFileDialog* dialog) { dialog->reject(); });
-  fixture.window.sb_saveas->click();
+  Child<QToolButton>(fixture.window, "sb_saveas")->click();
   EXPECT_EQ(third.folder, QDir(dir.path()).absolutePath());
   EXPECT_EQ(third.name, QStringLiteral("first.csv"));
   EXPECT_EQ(third.filter, filters[2]);
@@ -457,7 +458,7 @@ TEST(SaveDialog, RemembersFolderNameAndFilterWithinOneOpening) {
   Tfrm_Amortization another;
   Seen fresh;
   look(fresh, [](QFileDialog* dialog) { dialog->reject(); });
-  another.sb_saveas->click();
+  Child<QToolButton>(another, "sb_saveas")->click();
   EXPECT_EQ(fresh.folder, QDir(QCoreApplication::applicationDirPath()).absolutePath());
   EXPECT_EQ(fresh.filter, filters[0]);
 }
@@ -508,7 +509,7 @@ PrintedReport SavePdfFromPreview(Tfrm_Amortization& window, const QString& pdfPa
     preview->findChild<QAction*>(QStringLiteral("act_pdf"))->trigger();
     preview->reject();
   });
-  window.sb_preview->click();
+  Child<QToolButton>(window, "sb_preview")->click();
   return ReadPdf(pdfPath);
 }
 
@@ -546,7 +547,8 @@ TEST_P(PrintTest, TitleOnceHeadersOnEveryPageRowsOnceInOrder) {
   const QString all = printed.pages.join(QLatin1Char('\n'));
   EXPECT_EQ(all.count(QStringLiteral("Amortization Schedule")), 1);
   EXPECT_TRUE(printed.pages.front().simplified().contains(
-      QStringLiteral("Number of Periods: %1").arg(fixture.window.se_NPer->text())));
+      QStringLiteral("Number of Periods: %1")
+          .arg(Child<QLineEdit>(fixture.window, "se_NPer")->text())));
   EXPECT_TRUE(printed.pages.front().simplified().contains(QStringLiteral("Future Value: 500")));
   for (int p = 0; p < printed.pages.size(); ++p) {
     EXPECT_EQ(printed.pages[p].simplified().count(kColumnHeaders.join(QLatin1Char(' '))), 1)
@@ -598,10 +600,10 @@ TEST(ReportPrint, WithoutPrinterOffersToSaveAsPdf) {
           preview->findChild<QAction*>(QStringLiteral("act_print"))->trigger();
           preview->reject();
         });
-        fixture.window.sb_preview->click();
+        Child<QToolButton>(fixture.window, "sb_preview")->click();
       } else {
         OnModal<QMessageBox>(answer);
-        fixture.window.sb_print->click();
+        Child<QToolButton>(fixture.window, "sb_print")->click();
       }
       EXPECT_EQ(questions, QStringList{QString::fromLatin1(kNoPrinterQuestion)});
       EXPECT_EQ(QFile::exists(pdf), yes);
@@ -631,7 +633,7 @@ TEST(ReportPreview, PagesComeFromAWorkerThreadAndMatchThePrint) {
     preview->ShowPage(8);
     preview->reject();
   });
-  fixture.window.sb_preview->click();
+  Child<QToolButton>(fixture.window, "sb_preview")->click();
   EXPECT_TRUE(generatedInTime);
   EXPECT_EQ(pages, 9);
   EXPECT_EQ(firstPageTexts.value(0), QStringLiteral("Amortization Schedule"));
@@ -643,7 +645,7 @@ TEST(ReportPreview, ErrorWhileGeneratingReachesTheErrorReport) {
   ReportFixture fixture(QStringLiteral("12"));
   fixture.Report().OnNeedData = [](QObject*, bool&) { throw std::runtime_error("no rows today"); };
   MessageCatcher catcher;
-  fixture.window.sb_preview->click();
+  Child<QToolButton>(fixture.window, "sb_preview")->click();
   ASSERT_EQ(catcher.texts().size(), 1);
   EXPECT_EQ(catcher.texts().front(), QStringLiteral("no rows today."));
 }
@@ -652,7 +654,7 @@ TEST(ReportBinding, WindowLeavesTheReportUnboundWhenDestroyed) {
   Tfrm_report report;
   {
     Tfrm_Amortization window;
-    window.FormShow();
+    window.show();
     EXPECT_TRUE(static_cast<bool>(report.rep_schedule->OnNeedData));
   }
   EXPECT_FALSE(static_cast<bool>(report.rep_schedule->OnNeedData));
@@ -733,7 +735,7 @@ TEST(ReportPreview, FirstPageShowsBeforeTheLastIsMade) {
     pages = preview->PageCount();
     preview->reject();
   });
-  fixture.window.sb_preview->click();
+  Child<QToolButton>(fixture.window, "sb_preview")->click();
   EXPECT_TRUE(firstBeforeDone);
   EXPECT_TRUE(status.startsWith(QStringLiteral(" Page 1 of "))) << status.toStdString();
   EXPECT_EQ(pages, 9);

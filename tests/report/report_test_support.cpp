@@ -9,13 +9,13 @@
 namespace quarrant::testing {
 
 void Calculate(Tfrm_Amortization& window, const Inputs& inputs) {
-  window.se_NPer->setText(inputs.nper);
-  window.se_i->setText(inputs.rate);
-  window.se_pv->setText(inputs.pv);
-  window.se_fv->setText(inputs.fv);
-  window.cb_pt->setCurrentIndex(inputs.paymentTime);
-  window.cb_pmtf->setCurrentIndex(inputs.paymentFrequency);
-  window.sb_Calc->click();
+  Child<QLineEdit>(window, "se_NPer")->setText(inputs.nper);
+  Child<QLineEdit>(window, "se_i")->setText(inputs.rate);
+  Child<QLineEdit>(window, "se_pv")->setText(inputs.pv);
+  Child<QLineEdit>(window, "se_fv")->setText(inputs.fv);
+  Child<QComboBox>(window, "cb_pt")->setCurrentIndex(inputs.paymentTime);
+  Child<QComboBox>(window, "cb_pmtf")->setCurrentIndex(inputs.paymentFrequency);
+  Child<QPushButton>(window, "sb_Calc")->click();
 }
 
 std::vector<QStringList> ListRows(const Tfrm_Amortization& window) {

@@ -14,6 +14,7 @@
 
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_report.h"
+#include "support/find_child.h"
 #include "support/message_catcher.h"
 #include "support/qstring_print.h"
 #include "support/read_text.h"

@@ -1,0 +1,41 @@
+#include "controls/value_field.h"
+
+#include <QFocusEvent>
+
+#include "controls/keypad_separator.h"
+#include "controls/plain_text.h"
+#include "support/blank_text.h"
+
+namespace quarrant {
+
+ValueField::ValueField(QWidget* parent) : QLineEdit(parent) {
+  setValidator(new PlainTextValidator(this));  // no control characters, typed or pasted
+  TypeKeypadDecimalAsSeparator(this);
+}
+
+const QString& ValueField::PlaceholderText() {
+  static const QString text = tr("Can enter expression(Such as: 2*12)");
+  return text;
+}
+
+QString ValueField::Expression(const QString& text) {
+  if (text == PlaceholderText() || IsBlank(text)) return QStringLiteral("0");
+  return text;
+}
+
+void ValueField::ShowPlaceholder() {
+  setText(PlaceholderText());
+  setCursorPosition(0);
+}
+
+void ValueField::focusInEvent(QFocusEvent* event) {
+  // Before the line edit's own handling, which selects the text entered by Tab: the hint is
+  // cleared first, and whoever follows the field sees it empty.
+  if (event->reason() != Qt::PopupFocusReason) {
+    if (text() == PlaceholderText()) clear();
+    emit entered();
+  }
+  QLineEdit::focusInEvent(event);
+}
+
+}  // namespace quarrant
