@@ -5,17 +5,9 @@
 #include <QString>
 #include <QStyleFactory>
 
-// The skin's resource lives in the static UI library; registering it here keeps its object
-// file linked into every program that applies the skin.
-static void RegisterSkinResource() {
-  Q_INIT_RESOURCE(skin);
-}
-
 namespace quarrant {
 
 QString SkinStyleSheet() {
-  static const bool registered = (RegisterSkinResource(), true);
-  Q_UNUSED(registered);
   QFile file(QStringLiteral(":/skin/quarrant.qss"));
   if (!file.open(QIODevice::ReadOnly)) return {};
   return QString::fromUtf8(file.readAll());

@@ -39,12 +39,6 @@
 #include "support/payment_frequency.h"
 #include "support/regional.h"
 
-// The toolbar pictures live in a resource of the static UI library; referencing its
-// initialiser keeps it in every program that opens the window.
-static void InitReportResources() {
-  Q_INIT_RESOURCE(report);
-}
-
 namespace quarrant {
 
 namespace {
@@ -85,7 +79,6 @@ Tfrm_Amortization::Tfrm_Amortization(QWidget* parent) : QDialog(parent) {
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setFont(Tfrm_ZavuzirEza::WindowFont());
   setSizeGripEnabled(true);
-  InitReportResources();
   BuildControls();
   resize(577, 405);
   FormCreate();
@@ -369,14 +362,21 @@ QFileDialog* Tfrm_Amortization::SaveDialog() {
     saveDialog_->setDefaultSuffix(QString());
     // Qt's dialog replaces the extension of the typed name when the user picks another
     // filter; a name typed with an extension keeps it here, whatever filter is selected.
+    // QFileDialog tells of a filter only once it has rewritten the name (filterSelected) and
+    // has no public access to the name being typed, so the name is taken from its own field
+    // just before the filter changes and put back just after.
     auto* name = saveDialog_->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     auto* types = saveDialog_->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
     if (name && types) {
       connect(types, &QComboBox::currentIndexChanged, saveDialog_,
               [this, name] { nameBeforeFilter_ = name->text(); });
-      connect(types, &QComboBox::activated, saveDialog_, [this, name] {
+      connect(saveDialog_, &QFileDialog::filterSelected, saveDialog_, [this, name] {
         if (name->text() != nameBeforeFilter_) name->setText(nameBeforeFilter_);
       });
+    } else {
+      qWarning(
+          "Save dialog: this Qt's file dialog has no name field or filter list; a typed "
+          "extension follows the filter chosen");
     }
   }
   return saveDialog_;
