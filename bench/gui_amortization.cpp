@@ -79,7 +79,7 @@ void BM_ExportCsv100k(benchmark::State& state) {
   window.show();  // binds the report
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("schedule.csv"));
-  for (auto _ : state) CsvExportFilter(path).Export(*report.rep_schedule);
+  for (auto _ : state) CsvExportFilter(path).exportReport(*report.rep_schedule);
   state.counters["file_MB"] = QFile(path).size() / 1048576.0;
 }
 BENCHMARK(BM_ExportCsv100k)->Unit(benchmark::kMillisecond);
@@ -97,16 +97,16 @@ void BM_PreviewPages360(benchmark::State& state) {
   int pages = 0;
   for (auto _ : state) {
     ReportPreviewWindow preview(*report.rep_schedule, &window);
-    preview.StartGeneration();
-    while (!preview.IsGenerated()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    pages = preview.PageCount();
+    preview.startGeneration();
+    while (!preview.isGenerated()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    pages = preview.pageCount();
     const double pxPerMm = 96 / 25.4;
     QImage image(static_cast<int>(210 * pxPerMm), static_cast<int>(297 * pxPerMm),
                  QImage::Format_ARGB32_Premultiplied);
     for (int p = 0; p < pages; ++p) {
       image.fill(Qt::white);
       QPainter painter(&image);
-      RenderPage(painter, *preview.Page(p), report.rep_schedule->Page(), pxPerMm);
+      renderPage(painter, *preview.page(p), report.rep_schedule->page(), pxPerMm);
     }
   }
   state.counters["pages"] = pages;

@@ -67,7 +67,7 @@ void BM_Export(benchmark::State& state) {
     if (format == 0) filter = std::make_unique<TextExportFilter>(path);
     if (format == 1) filter = std::make_unique<CsvExportFilter>(path);
     if (format == 2) filter = std::make_unique<HtmlExportFilter>(path);
-    filter->Export(schedule.Report(), &schedule.window);
+    filter->exportReport(schedule.Report(), &schedule.window);
   }
   state.counters["file_MB"] = QFile(path).size() / 1048576.0;
   state.counters["peak_above_MB"] = StatusMegabytes("VmHWM") - base;
@@ -84,7 +84,7 @@ void BM_ExportPreformatted(benchmark::State& state) {
   const int64_t rowCount = state.range(1);
   Schedule& schedule = ScheduleOf(360);
   BandedReport& report = schedule.Report();
-  const auto saved = report.OnNeedData;
+  const auto saved = report.onNeedData;
   std::vector<std::array<std::string, 6>> texts;
   for (int r = 0; r < 360; ++r) {
     std::array<std::string, 6> row;
@@ -92,13 +92,13 @@ void BM_ExportPreformatted(benchmark::State& state) {
       row[static_cast<size_t>(c)] = schedule.window.model()->text(r, c).toStdString();
     texts.push_back(row);
   }
-  ReportBand* detail = report.Band(BandKind::Detail);
+  ReportBand* detail = report.band(BandKind::Detail);
   int64_t next = 0;
-  report.OnNeedData = [&](QObject*, bool& more) {
+  report.onNeedData = [&](QObject*, bool& more) {
     more = next < rowCount;
     if (more)
       for (int c = 0; c < 6; ++c)
-        detail->Labels()[static_cast<size_t>(c)]->SetUtf8(
+        detail->labels()[static_cast<size_t>(c)]->setUtf8(
             texts[static_cast<size_t>(next % 360)][static_cast<size_t>(c)]);
     ++next;
   };
@@ -110,9 +110,9 @@ void BM_ExportPreformatted(benchmark::State& state) {
     if (format == 0) filter = std::make_unique<TextExportFilter>(path);
     if (format == 1) filter = std::make_unique<CsvExportFilter>(path);
     if (format == 2) filter = std::make_unique<HtmlExportFilter>(path);
-    filter->Export(report, &schedule.window);
+    filter->exportReport(report, &schedule.window);
   }
-  report.OnNeedData = saved;
+  report.onNeedData = saved;
   state.counters["file_MB"] = QFile(path).size() / 1048576.0;
   state.SetLabel(format == 0 ? "text" : format == 1 ? "csv" : "html");
 }
@@ -129,13 +129,13 @@ void BM_PrintPdf(benchmark::State& state) {
   QTemporaryDir dir;
   const double base = ResetPeak();
   double firstPageMs = 0;
-  auto rows = schedule.Report().OnNeedData;
+  auto rows = schedule.Report().onNeedData;
   for (auto _ : state) {
     QElapsedTimer timer;
     timer.start();
     int calls = 0;
     // The row after the first page's last one is asked for once page 1 went to the printer.
-    schedule.Report().OnNeedData = [&](QObject* sender, bool& more) {
+    schedule.Report().onNeedData = [&](QObject* sender, bool& more) {
       if (++calls == kFirstPageRows + 2)
         firstPageMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
       rows(sender, more);
@@ -143,9 +143,9 @@ void BM_PrintPdf(benchmark::State& state) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("schedule.pdf")));
-    PrintReport(schedule.Report(), printer, &schedule.window);
+    printReport(schedule.Report(), printer, &schedule.window);
   }
-  schedule.Report().OnNeedData = rows;
+  schedule.Report().onNeedData = rows;
   state.counters["first_page_ms"] = firstPageMs;
   state.counters["file_MB"] =
       QFile(dir.filePath(QStringLiteral("schedule.pdf"))).size() / 1048576.0;
@@ -163,11 +163,11 @@ void BM_Preview(benchmark::State& state) {
     timer.start();
     ReportPreviewWindow preview(schedule.Report(), &schedule.window);
     preview.show();  // starts the worker
-    while (preview.PageCount() == 0) QApplication::processEvents(QEventLoop::AllEvents, 1);
+    while (preview.pageCount() == 0) QApplication::processEvents(QEventLoop::AllEvents, 1);
     QApplication::processEvents();  // the first page painted
     firstPageMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-    while (!preview.IsGenerated()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    pages = preview.PageCount();
+    while (!preview.isGenerated()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    pages = preview.pageCount();
   }
   state.counters["first_page_ms"] = firstPageMs;
   state.counters["pages"] = pages;

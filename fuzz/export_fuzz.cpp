@@ -435,12 +435,12 @@ std::vector<Column> Columns(FuzzedDataProvider& input, int count) {
 
 ReportLabel* Add(ReportBand& band, const QString& name, const QString& text, const Column& column,
                  double topMm, const FontSpec& font) {
-  return band.AddLabel(name, text, font, QRectF(column.leftMm, topMm, column.widthMm, 4),
+  return band.addLabel(name, text, font, QRectF(column.leftMm, topMm, column.widthMm, 4),
                        column.alignment, column.autoSize);
 }
 
 Printed PrintedOf(const ReportLabel& label, const Column& column, int reserved) {
-  return {Chars(Visible(label.Utf8())), AnchorOf(column), AnchorMm(column), reserved};
+  return {Chars(Visible(label.utf8())), AnchorOf(column), AnchorMm(column), reserved};
 }
 
 int Length(const std::string& utf8) {
@@ -453,7 +453,7 @@ template <class Filter>
 std::string Export(BandedReport& report, const char* name, int cancelAtRow, bool& finished) {
   const std::string path = Folder() + "/" + name;
   Filter filter(QString::fromStdString(path));
-  finished = filter.Export(report, [&](int64_t rows) { return rows != cancelAtRow; });
+  finished = filter.exportReport(report, [&](int64_t rows) { return rows != cancelAtRow; });
   const std::vector<std::string> entries = FolderEntries();
   if (!finished) {
     Check(entries.empty());
@@ -470,7 +470,7 @@ void ExportIntoMissingFolder(BandedReport& report) {
   Filter filter(QString::fromStdString(Folder() + "/missing/out"));
   bool raised = false;
   try {
-    filter.Export(report, [](int64_t) { return true; });
+    filter.exportReport(report, [](int64_t) { return true; });
   } catch (const EInOutError&) {
     raised = true;
   }
@@ -486,11 +486,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t maxText = input.ConsumeBool() ? 600 : 24;
 
   BandedReport report;
-  report.SetTitle(Text(input, utf16, maxText));
-  ReportBand& titleBand = *report.AddBand(QStringLiteral("title"), BandKind::Title, 30, false);
+  report.setTitle(Text(input, utf16, maxText));
+  ReportBand& titleBand = *report.addBand(QStringLiteral("title"), BandKind::Title, 30, false);
   ReportBand& headerBand =
-      *report.AddBand(QStringLiteral("columns"), BandKind::ColumnHeader, 6, true);
-  ReportBand& detailBand = *report.AddBand(QStringLiteral("detail"), BandKind::Detail, 5, false);
+      *report.addBand(QStringLiteral("columns"), BandKind::ColumnHeader, 6, true);
+  ReportBand& detailBand = *report.addBand(QStringLiteral("detail"), BandKind::Detail, 5, false);
   const FontSpec plain;
   const FontSpec bold{QStringLiteral("Arial"), 10.0, true};
 
@@ -510,10 +510,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                     headerColumns[c], 10 + 5 * l, c % 2 ? plain : bold));
       headerTexts[l].push_back(Text(input, utf16, maxText));
     }
-  report.OnBeforeGenerate = [&](BandedReport&, bool&) {
+  report.onBeforeGenerate = [&](BandedReport&, bool&) {
     for (size_t l = 0; l < headerLabels.size(); ++l)
       for (size_t c = 0; c < headerLabels[l].size(); ++c)
-        headerLabels[l][c]->SetText(headerTexts[l][c]);
+        headerLabels[l][c]->setText(headerTexts[l][c]);
   };
 
   // Column headers and the detail labels in the same boxes, each with an alignment of its own.
@@ -526,7 +526,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     detailColumns[c].alignment = input.ConsumeBool() ? Qt::AlignRight : columns[c].alignment;
     details.push_back(Add(detailBand, QStringLiteral("d%1").arg(c), Text(input, utf16, 8),
                           detailColumns[c], 0, input.ConsumeBool() ? bold : plain));
-    details.back()->SetMaxChars(input.ConsumeIntegralInRange(0, 30));
+    details.back()->setMaxChars(input.ConsumeIntegralInRange(0, 30));
   }
   // What the text export reserves for a detail label: its expected width or the text it holds
   // when the export starts.
@@ -543,15 +543,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<Line> expected;
   std::vector<std::vector<Printed>> printed;
   int row = 0;
-  report.OnNeedData = [&](QObject*, bool& more) {
+  report.onNeedData = [&](QObject*, bool& more) {
     more = row < rowCount;
     if (!more) return;
-    for (size_t c = 0; c < details.size(); ++c) details[c]->SetText(rows[row][c]);
+    for (size_t c = 0; c < details.size(); ++c) details[c]->setText(rows[row][c]);
     ++row;
     Line line;
     std::vector<Printed> texts;
     for (size_t c = 0; c < details.size(); ++c) {
-      line.push_back(details[c]->Utf8());
+      line.push_back(details[c]->utf8());
       texts.push_back(PrintedOf(*details[c], detailColumns[c], detailReserved[c]));
     }
     expected.push_back(line);
@@ -562,9 +562,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     printed.clear();
     row = 0;
     for (size_t c = 0; c < details.size(); ++c)
-      detailReserved[c] = std::max(details[c]->MaxChars(), Length(details[c]->Utf8()));
-    expected.push_back({titleLabel->Utf8()});
-    printed.push_back({PrintedOf(*titleLabel, titleColumn, Length(titleLabel->Utf8()))});
+      detailReserved[c] = std::max(details[c]->maxChars(), Length(details[c]->utf8()));
+    expected.push_back({titleLabel->utf8()});
+    printed.push_back({PrintedOf(*titleLabel, titleColumn, Length(titleLabel->utf8()))});
     for (size_t l = 0; l < headerLabels.size(); ++l) {
       Line line;
       std::vector<Printed> texts;
@@ -580,8 +580,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Line line;
     std::vector<Printed> texts;
     for (size_t c = 0; c < columns.size(); ++c) {
-      line.push_back(headers[c]->Utf8());
-      texts.push_back(PrintedOf(*headers[c], columns[c], Length(headers[c]->Utf8())));
+      line.push_back(headers[c]->utf8());
+      texts.push_back(PrintedOf(*headers[c], columns[c], Length(headers[c]->utf8())));
     }
     expected.push_back(line);
     printed.push_back(texts);
@@ -596,7 +596,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string html = Export<HtmlExportFilter>(report, "out.htm", cancelAt, finished);
   if (finished) {
     const Html parsed = ParseHtml(html);
-    Check(parsed.title == HtmlText(report.Title().toStdString()));
+    Check(parsed.title == HtmlText(report.title().toStdString()));
     std::vector<Line> visible = expected;
     for (Line& line : visible)
       for (std::string& text : line) text = HtmlText(text);

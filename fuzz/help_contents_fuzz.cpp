@@ -18,8 +18,10 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <QUrl>
+
 #include "fuzz_check.h"
-#include "platform/chm_viewer.h"
+#include "platform/help_links_and_contents.h"
 
 namespace {
 

@@ -87,8 +87,8 @@ Tfrm_Amortization::Tfrm_Amortization(QWidget* parent) : QDialog(parent) {
 Tfrm_Amortization::~Tfrm_Amortization() {
   // The report form outlives this window: leave it unbound.
   if (boundReport_) {
-    boundReport_->rep_schedule->OnBeforeGenerate = nullptr;
-    boundReport_->rep_schedule->OnNeedData = nullptr;
+    boundReport_->rep_schedule->onBeforeGenerate = nullptr;
+    boundReport_->rep_schedule->onNeedData = nullptr;
   }
 }
 
@@ -262,8 +262,8 @@ void Tfrm_Amortization::FormShow() {
   boundReport_ = Tfrm_report::Instance();
   if (!boundReport_) return;
   BandedReport* report = boundReport_->rep_schedule;
-  report->OnBeforeGenerate = [this](BandedReport& r, bool& cancel) { FillReportHeader(r, cancel); };
-  report->OnNeedData = [this](QObject* sender, bool& more) { NextReportRow(sender, more); };
+  report->onBeforeGenerate = [this](BandedReport& r, bool& cancel) { FillReportHeader(r, cancel); };
+  report->onNeedData = [this](QObject* sender, bool& more) { NextReportRow(sender, more); };
 }
 
 void Tfrm_Amortization::CenterOver(const QWidget* other) {
@@ -338,16 +338,16 @@ void Tfrm_Amortization::sb_closeClick() {
 Tfrm_report* Tfrm_Amortization::RequireReport() {
   if (!boundReport_) boundReport_ = Tfrm_report::Instance();
   if (!boundReport_) throw EReportError("The report form is not available");
-  if (!boundReport_->rep_schedule->OnNeedData) FormShow();
+  if (!boundReport_->rep_schedule->onNeedData) FormShow();
   return boundReport_;
 }
 
 void Tfrm_Amortization::sb_printClick() {
-  PrintOnDefaultPrinter(*RequireReport()->rep_schedule, this);
+  printOnDefaultPrinter(*RequireReport()->rep_schedule, this);
 }
 
 void Tfrm_Amortization::sb_previewClick() {
-  PreviewReport(*RequireReport()->rep_schedule, this);
+  previewReport(*RequireReport()->rep_schedule, this);
 }
 
 QFileDialog* Tfrm_Amortization::SaveDialog() {
@@ -358,7 +358,7 @@ QFileDialog* Tfrm_Amortization::SaveDialog() {
     saveDialog_->setOption(QFileDialog::DontConfirmOverwrite, true);
     saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
     saveDialog_->setFileMode(QFileDialog::AnyFile);
-    saveDialog_->setNameFilters(ExportFormatFilters());
+    saveDialog_->setNameFilters(exportFormatFilters());
     saveDialog_->setDefaultSuffix(QString());
     // Qt's dialog replaces the extension of the typed name when the user picks another
     // filter; a name typed with an extension keeps it here, whatever filter is selected.
@@ -385,7 +385,7 @@ QFileDialog* Tfrm_Amortization::SaveDialog() {
 void Tfrm_Amortization::sb_saveasClick() {
   QFileDialog* dialog = SaveDialog();
   // The filter first: choosing a filter rewrites the extension of the name shown.
-  const QStringList filters = ExportFormatFilters();
+  const QStringList filters = exportFormatFilters();
   dialog->selectNameFilter(filters.value(lastFilter_));
   if (lastSavedFile_.isEmpty()) {
     dialog->setDirectory(QCoreApplication::applicationDirPath());
@@ -403,11 +403,11 @@ void Tfrm_Amortization::sb_saveasClick() {
   const QStringList files = dialog->selectedFiles();
   if (files.isEmpty() || files.first().isEmpty()) return;
 
-  const ExportFormat& format = ExportFormats()[static_cast<size_t>(shown)];
-  const QString fileName = WithExtension(files.first(), format);
+  const ExportFormat& format = exportFormats()[static_cast<size_t>(shown)];
+  const QString fileName = withExtension(files.first(), format);
   const std::unique_ptr<ExportFilter> writer = format.makeWriter(fileName);
   lastSavedFile_ = fileName;
-  writer->Export(*RequireReport()->rep_schedule, this);
+  writer->exportReport(*RequireReport()->rep_schedule, this);
 }
 
 // ---- Report callbacks ----
@@ -416,17 +416,17 @@ void Tfrm_Amortization::FillReportHeader(BandedReport& report, bool& /*cancel*/)
   reportRow_ = 0;
   // The rows as they stand now; a preview's worker reads them while the window is blocked.
   reportRows_ = model_->snapshot();
-  report.SetExpectedRows(reportRows_.rowCount());
+  report.setExpectedRows(reportRows_.rowCount());
   static const char* const kLabels[ScheduleListModel::kColumns] = {
       "lb_Period",         "lb_Principal",     "lb_Interest",
       "lb_TotalPrincipal", "lb_TotalInterest", "lb_Balance"};
-  const ReportBand* detail = report.Band(BandKind::Detail);
+  const ReportBand* detail = report.band(BandKind::Detail);
   for (int c = 0; c < ScheduleListModel::kColumns; ++c)
     reportLabels_[static_cast<size_t>(c)] =
-        detail ? detail->Label(QString::fromLatin1(kLabels[c])) : nullptr;
+        detail ? detail->label(QString::fromLatin1(kLabels[c])) : nullptr;
 
   auto set = [&report](const char* name, const QString& text) {
-    if (ReportLabel* label = report.Label(QString::fromLatin1(name))) label->SetText(text);
+    if (ReportLabel* label = report.label(QString::fromLatin1(name))) label->setText(text);
   };
   set("lb_nper", se_NPer->text());
   set("lb_pv", se_pv->text());
@@ -441,7 +441,7 @@ void Tfrm_Amortization::NextReportRow(QObject* /*sender*/, bool& moreRows) {
   if (moreRows) {
     for (int c = 0; c < ScheduleListModel::kColumns; ++c)
       if (ReportLabel* label = reportLabels_[static_cast<size_t>(c)])
-        label->SetUtf8(reportRows_.text(reportRow_, c));
+        label->setUtf8(reportRows_.text(reportRow_, c));
   } else {
     reportRows_ = ScheduleListModel::Snapshot();  // the report has every row: let them go
   }

@@ -27,15 +27,15 @@ Tfrm_report::Tfrm_report(QWidget* parent) : QWidget(parent) {
 
   rep_schedule = new BandedReport(this);
   rep_schedule->setObjectName(QStringLiteral("rep_schedule"));
-  rep_schedule->SetTitle(tr("Amortization Schedule"));
-  rep_schedule->SetPage(PageSetup{210.0, 297.0, 10.0});
+  rep_schedule->setTitle(tr("Amortization Schedule"));
+  rep_schedule->setPage(PageSetup{210.0, 297.0, 10.0});
 
   // Title band: labels size themselves to their texts, left-aligned.
-  band_title = rep_schedule->AddBand(QStringLiteral("band_title"), BandKind::Title, 34.7, false);
+  band_title = rep_schedule->addBand(QStringLiteral("band_title"), BandKind::Title, 34.7, false);
   auto title = [this](const char* name, const QString& text, const FontSpec& font, double left,
                       double top) {
     const double height = font.pointSize * 25.4 / 72.0 * 1.15;
-    return band_title->AddLabel(QString::fromLatin1(name), text, font,
+    return band_title->addLabel(QString::fromLatin1(name), text, font,
                                 QRectF(left, top, 0.0, std::max(height, kLineMm)), Qt::AlignLeft,
                                 true);
   };
@@ -56,8 +56,8 @@ Tfrm_report::Tfrm_report(QWidget* parent) : QWidget(parent) {
   // Column headers (bold, line along the bottom) and the detail row share the six columns:
   // the first centred, the others right-aligned, each label 4.5 mm high.
   band_header =
-      rep_schedule->AddBand(QStringLiteral("band_header"), BandKind::ColumnHeader, 8.5, true);
-  band_detail = rep_schedule->AddBand(QStringLiteral("band_detail"), BandKind::Detail, 6.3, false);
+      rep_schedule->addBand(QStringLiteral("band_header"), BandKind::ColumnHeader, 8.5, true);
+  band_detail = rep_schedule->addBand(QStringLiteral("band_detail"), BandKind::Detail, 6.3, false);
   struct Column {
     const char* header;
     const char* detail;
@@ -83,13 +83,13 @@ Tfrm_report::Tfrm_report(QWidget* parent) : QWidget(parent) {
   for (size_t i = 0; i < std::size(kColumns); ++i) {
     const Column& c = kColumns[i];
     const Qt::Alignment align = i == 0 ? Qt::AlignHCenter : Qt::AlignRight;
-    *headers[i] = band_header->AddLabel(QString::fromLatin1(c.header), tr(c.text), Bold(),
+    *headers[i] = band_header->addLabel(QString::fromLatin1(c.header), tr(c.text), Bold(),
                                         QRectF(c.headerLeft, 2.1, c.width, 4.5), align, false);
-    *details[i] = band_detail->AddLabel(QString::fromLatin1(c.detail), QString(), Regular(),
+    *details[i] = band_detail->addLabel(QString::fromLatin1(c.detail), QString(), Regular(),
                                         QRectF(c.detailLeft, 0.8, c.width, 4.5), align, false);
     // Room a text export keeps for a row's texts: the period (the list holds at most a
     // million rows) and amounts of 15 integer digits with sign and two decimals.
-    (*details[i])->SetMaxChars(i == 0 ? 7 : 19);
+    (*details[i])->setMaxChars(i == 0 ? 7 : 19);
   }
 }
 

@@ -90,7 +90,7 @@ QString Reason(int error) {
 
 }  // namespace
 
-std::string CannotWrite(const QString& fileName, const QString& reason) {
+std::string cannotWrite(const QString& fileName, const QString& reason) {
   return ("Cannot write file \"" + QDir::toNativeSeparators(fileName) + "\": " + reason)
       .toStdString();
 }
@@ -98,7 +98,7 @@ std::string CannotWrite(const QString& fileName, const QString& reason) {
 AtomicFile::AtomicFile(const QString& fileName) : fileName_(fileName) {
   IgnoreFileSizeSignal();
   const QFileInfo target(fileName);
-  if (target.isDir()) throw EInOutError(CannotWrite(fileName, Reason(EISDIR)));
+  if (target.isDir()) throw EInOutError(cannotWrite(fileName, Reason(EISDIR)));
   // The new file keeps the permissions of the file it replaces.
   int mode = 0666;
   const bool replaces = ExistingMode(target.absoluteFilePath(), mode);
@@ -107,22 +107,22 @@ AtomicFile::AtomicFile(const QString& fileName) : fileName_(fileName) {
                 QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16,
                                               QLatin1Char('0'));
     fd_ = OpenNewFile(tempName_, mode);
-    if (fd_ < 0 && errno != EEXIST) Fail(errno);
+    if (fd_ < 0 && errno != EEXIST) fail(errno);
   }
-  if (fd_ < 0) Fail(EEXIST);
+  if (fd_ < 0) fail(EEXIST);
   if (replaces) KeepMode(fd_, mode);
   buffer_.reserve(kFlushBytes + 4096);
 }
 
 AtomicFile::~AtomicFile() {
-  if (!done_) Cancel();
+  if (!done_) cancel();
 }
 
-void AtomicFile::Fail(int error) const {
-  throw EInOutError(CannotWrite(fileName_, Reason(error)));
+void AtomicFile::fail(int error) const {
+  throw EInOutError(cannotWrite(fileName_, Reason(error)));
 }
 
-void AtomicFile::Flush() {
+void AtomicFile::flush() {
   const char* data = buffer_.data();
   size_t left = buffer_.size();
   while (left > 0) {
@@ -130,12 +130,12 @@ void AtomicFile::Flush() {
     if (written < 0) {
       if (errno == EINTR) continue;
       const int error = errno;
-      Cancel();
-      Fail(error);
+      cancel();
+      fail(error);
     }
     if (written == 0) {
-      Cancel();
-      Fail(ENOSPC);
+      cancel();
+      fail(ENOSPC);
     }
     data += written;
     left -= static_cast<size_t>(written);
@@ -143,9 +143,9 @@ void AtomicFile::Flush() {
   buffer_.clear();
 }
 
-void AtomicFile::Commit() {
+void AtomicFile::commit() {
   if (done_) return;
-  if (fd_ >= 0 && !buffer_.empty()) Flush();
+  if (fd_ >= 0 && !buffer_.empty()) flush();
   int error = 0;
   if (fd_ >= 0 && SyncData(fd_) != 0 && errno != EINVAL) error = errno;
   if (fd_ >= 0 && ::close(fd_) != 0 && !error) error = errno;
@@ -153,13 +153,13 @@ void AtomicFile::Commit() {
   if (!error && ReplaceTarget(tempName_, QFileInfo(fileName_).absoluteFilePath()) != 0)
     error = errno;
   if (error) {
-    Cancel();
-    Fail(error);
+    cancel();
+    fail(error);
   }
   done_ = true;
 }
 
-void AtomicFile::Cancel() {
+void AtomicFile::cancel() {
   if (done_) return;
   done_ = true;
   if (fd_ >= 0) ::close(fd_);

@@ -18,33 +18,33 @@ class AtomicFile {
   AtomicFile(const AtomicFile&) = delete;
   AtomicFile& operator=(const AtomicFile&) = delete;
 
-  const QString& FileName() const { return fileName_; }
+  const QString& fileName() const { return fileName_; }
   // Path of the temporary file, for a writer of its own (a PDF printer, say).
-  const QString& TemporaryName() const { return tempName_; }
+  const QString& temporaryName() const { return tempName_; }
 
-  void Write(std::string_view bytes) {
+  void write(std::string_view bytes) {
     buffer_.append(bytes);
-    if (buffer_.size() >= kFlushBytes) Flush();
+    if (buffer_.size() >= kFlushBytes) flush();
   }
   void Write(char c) {
     buffer_.push_back(c);
-    if (buffer_.size() >= kFlushBytes) Flush();
+    if (buffer_.size() >= kFlushBytes) flush();
   }
   // Direct access to the buffer for writers that append piecewise; call MaybeFlush after.
-  std::string& Buffer() { return buffer_; }
-  void MaybeFlush() {
-    if (buffer_.size() >= kFlushBytes) Flush();
+  std::string& buffer() { return buffer_; }
+  void maybeFlush() {
+    if (buffer_.size() >= kFlushBytes) flush();
   }
 
   // Writes what is buffered, makes the file durable and puts it in the target's place.
-  void Commit();
+  void commit();
   // Removes the temporary file; the target stays as it was.
-  void Cancel();
+  void cancel();
 
  private:
   static constexpr size_t kFlushBytes = 1 << 18;
-  void Flush();
-  [[noreturn]] void Fail(int error) const;
+  void flush();
+  [[noreturn]] void fail(int error) const;
 
   QString fileName_;
   QString tempName_;
@@ -54,6 +54,6 @@ class AtomicFile {
 };
 
 // The error text of an output file: Cannot write file "name": reason
-std::string CannotWrite(const QString& fileName, const QString& reason);
+std::string cannotWrite(const QString& fileName, const QString& reason);
 
 }  // namespace quarrant

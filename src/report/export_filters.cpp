@@ -18,14 +18,14 @@ constexpr double kSameAnchorMm = 1.0;
 enum class Anchor { Left, Right, Centre };
 
 Anchor AnchorOf(const ReportLabel& label) {
-  const Qt::Alignment align = label.Alignment();
-  if (label.AutoSize() || (align & Qt::AlignLeft)) return Anchor::Left;
+  const Qt::Alignment align = label.alignment();
+  if (label.autoSize() || (align & Qt::AlignLeft)) return Anchor::Left;
   if (align & Qt::AlignRight) return Anchor::Right;
   return Anchor::Centre;
 }
 
 double AnchorMm(const ReportLabel& label) {
-  const QRectF& bounds = label.BoundsMm();
+  const QRectF& bounds = label.boundsMm();
   switch (AnchorOf(label)) {
     case Anchor::Left:
       return bounds.left();
@@ -84,7 +84,7 @@ void AppendHtml(std::string& out, const std::string& text) {
       default:
         if (c < 0x20 || c == 0x7F) {
           flush(i);
-          AppendVisible(out, std::string(1, static_cast<char>(c)));
+          appendVisible(out, std::string(1, static_cast<char>(c)));
         }
     }
   }
@@ -106,14 +106,14 @@ void AppendCsv(std::string& out, const std::string& text) {
 
 }  // namespace
 
-int Utf8Length(const std::string& text) {
+int utf8Length(const std::string& text) {
   int length = 0;
   for (char c : text)
     if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++length;
   return length;
 }
 
-void AppendVisible(std::string& out, const std::string& text) {
+void appendVisible(std::string& out, const std::string& text) {
   for (char ch : text) {
     const auto c = static_cast<unsigned char>(ch);
     if (c < 0x20) {  // U+2400 + c: E2 90 80+c
@@ -133,7 +133,7 @@ ExportFilter::ExportFilter(QString fileName) : fileName_(std::move(fileName)) {}
 ExportFilter::~ExportFilter() = default;
 
 template <class Generate>
-bool ExportFilter::Run(BandedReport& report, Generate&& generate) {
+bool ExportFilter::run(BandedReport& report, Generate&& generate) {
   AtomicFile file(fileName_);
   file_ = &file;
   report_ = &report;
@@ -142,47 +142,47 @@ bool ExportFilter::Run(BandedReport& report, Generate&& generate) {
     ExportFilter* self;
     ~Reset() { self->file_ = nullptr; }
   } reset{this};
-  if (!report.BeginGeneration()) {
-    file.Cancel();
+  if (!report.beginGeneration()) {
+    file.cancel();
     return false;
   }
-  WriteBegin(report);
+  writeBegin(report);
   if (!generate()) {
-    file.Cancel();
+    file.cancel();
     return false;
   }
-  WriteEnd();
-  file.Commit();
+  writeEnd();
+  file.commit();
   return true;
 }
 
-bool ExportFilter::Export(BandedReport& report, QWidget* progressParent) {
+bool ExportFilter::exportReport(BandedReport& report, QWidget* progressParent) {
   std::unique_ptr<ReportProgress> progress;
-  return Run(report, [&] {
+  return run(report, [&] {
     progress = std::make_unique<ReportProgress>(progressParent, QStringLiteral("Export"),
-                                                QStringLiteral("Writing"), report.ExpectedRows());
-    return report.ContinueGeneration(*this, false,
-                                     [&](int64_t rows) { return progress->Step(rows); });
+                                                QStringLiteral("Writing"), report.expectedRows());
+    return report.continueGeneration(*this, false,
+                                     [&](int64_t rows) { return progress->step(rows); });
   });
 }
 
-bool ExportFilter::Export(BandedReport& report, const BandedReport::ProgressHandler& progress) {
-  return Run(report, [&] { return report.ContinueGeneration(*this, false, progress); });
+bool ExportFilter::exportReport(BandedReport& report, const BandedReport::ProgressHandler& progress) {
+  return run(report, [&] { return report.continueGeneration(*this, false, progress); });
 }
 
-const ExportFilter::Lines& ExportFilter::LinesOf(const ReportBand& band) {
+const ExportFilter::Lines& ExportFilter::linesOf(const ReportBand& band) {
   for (const auto& [known, lines] : lines_)
     if (known == &band) return lines;
-  const auto& labels = band.Labels();
+  const auto& labels = band.labels();
   std::vector<int> order(labels.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    return labels[a]->BoundsMm().top() < labels[b]->BoundsMm().top();
+    return labels[a]->boundsMm().top() < labels[b]->boundsMm().top();
   });
   Lines lines;
   double lineTop = 0;
   for (int index : order) {
-    const double top = labels[index]->BoundsMm().top();
+    const double top = labels[index]->boundsMm().top();
     if (lines.empty() || top - lineTop >= kSameLineMm) {
       lines.emplace_back();
       lineTop = top;
@@ -191,15 +191,15 @@ const ExportFilter::Lines& ExportFilter::LinesOf(const ReportBand& band) {
   }
   for (auto& line : lines)
     std::stable_sort(line.begin(), line.end(), [&](int a, int b) {
-      return labels[a]->BoundsMm().left() < labels[b]->BoundsMm().left();
+      return labels[a]->boundsMm().left() < labels[b]->boundsMm().left();
     });
   lines_.emplace_back(&band, std::move(lines));
   return lines_.back().second;
 }
 
-void ExportFilter::Band(const ReportBand& band, double /*topMm*/) {
-  WriteBand(band, LinesOf(band));
-  file_->MaybeFlush();
+void ExportFilter::band(const ReportBand& band, double /*topMm*/) {
+  writeBand(band, linesOf(band));
+  file_->maybeFlush();
 }
 
 // ---- Plain text ------------------------------------------------------------------------------
@@ -214,24 +214,24 @@ struct TextExportFilter::Item {
 // Places every label's anchor on a character column: at its natural column (position / 2 mm)
 // or further right, so that on every line each text keeps one blank from the one before it
 // with the longest text either label may hold. Anchors within a millimetre share a column.
-void TextExportFilter::LayOut() {
+void TextExportFilter::layOut() {
   std::map<const ReportLabel*, Item> items;
-  const std::vector<double> starts = GroupAnchors(items);
+  const std::vector<double> starts = groupAnchors(items);
   std::vector<int> position(starts.size());
   for (size_t c = 0; c < starts.size(); ++c)
     position[c] = static_cast<int>(std::lround(starts[c] / kMmPerColumn));
-  MakeRoom(items, position);
-  RecordAnchors(items, position);
+  makeRoom(items, position);
+  recordAnchors(items, position);
   laidOut_ = true;
 }
 
 // Collects every label of the report with its anchor and longest text, and groups the anchors
 // into columns; returns the first position of each column, left to right.
-std::vector<double> TextExportFilter::GroupAnchors(std::map<const ReportLabel*, Item>& items) {
+std::vector<double> TextExportFilter::groupAnchors(std::map<const ReportLabel*, Item>& items) {
   std::vector<std::pair<const ReportLabel*, double>> anchorsMm;
-  for (const auto& band : Report().Bands())
-    for (const auto& label : band->Labels()) {
-      const int length = std::max(label->MaxChars(), Utf8Length(label->Utf8()));
+  for (const auto& band : report().bands())
+    for (const auto& label : band->labels()) {
+      const int length = std::max(label->maxChars(), utf8Length(label->utf8()));
       items[label.get()] = Item{AnchorOf(*label), length, 0};
       anchorsMm.emplace_back(label.get(), AnchorMm(*label));
     }
@@ -249,21 +249,21 @@ std::vector<double> TextExportFilter::GroupAnchors(std::map<const ReportLabel*, 
 
 // Moves columns right until each pair of neighbours on a line has the room its texts ask for.
 // Columns are visited left to right, so a column moved pushes the ones after it.
-void TextExportFilter::MakeRoom(const std::map<const ReportLabel*, Item>& items,
+void TextExportFilter::makeRoom(const std::map<const ReportLabel*, Item>& items,
                                 std::vector<int>& position) {
   struct Gap {
     int from, to, room;  // from -1: the left margin
   };
   std::vector<Gap> gaps;
-  for (const auto& band : Report().Bands())
-    for (const auto& line : LinesOf(*band))
+  for (const auto& band : report().bands())
+    for (const auto& line : linesOf(*band))
       for (size_t k = 0; k < line.size(); ++k) {
-        const Item& right = items.at(band->Labels()[static_cast<size_t>(line[k])].get());
+        const Item& right = items.at(band->labels()[static_cast<size_t>(line[k])].get());
         if (k == 0) {
           gaps.push_back({-1, right.column, ExtentLeft(right.anchor, right.length)});
           continue;
         }
-        const Item& left = items.at(band->Labels()[static_cast<size_t>(line[k - 1])].get());
+        const Item& left = items.at(band->labels()[static_cast<size_t>(line[k - 1])].get());
         if (left.column < right.column)
           gaps.push_back(
               {left.column, right.column,
@@ -277,13 +277,13 @@ void TextExportFilter::MakeRoom(const std::map<const ReportLabel*, Item>& items,
 
 // Keeps, per band, the character column of each label's anchor, and the width of the widest
 // line, which the bottom rules take.
-void TextExportFilter::RecordAnchors(const std::map<const ReportLabel*, Item>& items,
+void TextExportFilter::recordAnchors(const std::map<const ReportLabel*, Item>& items,
                                      const std::vector<int>& position) {
   width_ = 0;
   anchors_.clear();
-  for (const auto& band : Report().Bands()) {
+  for (const auto& band : report().bands()) {
     std::vector<int> anchors;
-    for (const auto& label : band->Labels()) {
+    for (const auto& label : band->labels()) {
       const Item& item = items.at(label.get());
       anchors.push_back(position[item.column]);
       width_ = std::max(width_, position[item.column] + ExtentRight(item.anchor, item.length));
@@ -292,33 +292,33 @@ void TextExportFilter::RecordAnchors(const std::map<const ReportLabel*, Item>& i
   }
 }
 
-void TextExportFilter::WriteBand(const ReportBand& band, const Lines& lines) {
-  if (!laidOut_) LayOut();
+void TextExportFilter::writeBand(const ReportBand& band, const Lines& lines) {
+  if (!laidOut_) layOut();
   const std::vector<int>* anchors = nullptr;
   for (const auto& [known, columns] : anchors_)
     if (known == &band) anchors = &columns;
   if (!anchors) return;
-  std::string& out = Out().Buffer();
+  std::string& out = file().buffer();
   for (const auto& line : lines) {
     int column = 0;
     bool any = false;
     for (int index : line) {
-      const ReportLabel& label = *band.Labels()[static_cast<size_t>(index)];
-      const std::string& text = label.Utf8();
+      const ReportLabel& label = *band.labels()[static_cast<size_t>(index)];
+      const std::string& text = label.utf8();
       if (text.empty()) continue;
       const int anchor = (*anchors)[static_cast<size_t>(index)];
-      const int length = Utf8Length(text);
+      const int length = utf8Length(text);
       int start = anchor - ExtentLeft(AnchorOf(label), length);
       // A text longer than its column allows still keeps a blank before it.
       start = std::max(start, any ? column + 1 : column);
       out.append(static_cast<size_t>(start - column), ' ');
-      AppendVisible(out, text);
+      appendVisible(out, text);
       column = start + length;
       any = true;
     }
     out.push_back('\n');
   }
-  if (band.BottomLine()) {
+  if (band.bottomLine()) {
     out.append(static_cast<size_t>(width_), '-');
     out.push_back('\n');
   }
@@ -326,14 +326,14 @@ void TextExportFilter::WriteBand(const ReportBand& band, const Lines& lines) {
 
 // ---- Comma-separated values ------------------------------------------------------------------
 
-void CsvExportFilter::WriteBand(const ReportBand& band, const Lines& lines) {
-  std::string& out = Out().Buffer();
+void CsvExportFilter::writeBand(const ReportBand& band, const Lines& lines) {
+  std::string& out = file().buffer();
   for (const auto& line : lines) {
     bool first = true;
     for (int index : line) {
       if (!first) out.push_back(',');
       first = false;
-      AppendCsv(out, band.Labels()[static_cast<size_t>(index)]->Utf8());
+      AppendCsv(out, band.labels()[static_cast<size_t>(index)]->utf8());
     }
     out += "\r\n";
   }
@@ -341,12 +341,12 @@ void CsvExportFilter::WriteBand(const ReportBand& band, const Lines& lines) {
 
 // ---- HTML ------------------------------------------------------------------------------------
 
-void HtmlExportFilter::WriteBegin(const BandedReport& report) {
-  std::string& out = Out().Buffer();
+void HtmlExportFilter::writeBegin(const BandedReport& report) {
+  std::string& out = file().buffer();
   out +=
       "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\"/>\n"
       "<meta name=\"viewport\" content=\"width=device-width\"/>\n<title>";
-  AppendHtml(out, report.Title().toStdString());
+  AppendHtml(out, report.title().toStdString());
   out +=
       "</title>\n<style>\n"
       "body { font-family: Arial, Helvetica, sans-serif; font-size: 10pt; }\n"
@@ -356,19 +356,19 @@ void HtmlExportFilter::WriteBegin(const BandedReport& report) {
       "table.head th { text-align: left; }\n"
       "table.rows { margin-top: 0.8em; }\n"
       "table.rows thead th { border-bottom: 1px solid black; }\n";
-  if (const ReportBand* title = report.Band(BandKind::Title))
-    for (const auto& label : title->Labels())
-      if (label->Font().pointSize > 10.0) {
-        out += "h1 { font-size: " + std::to_string(static_cast<int>(label->Font().pointSize)) +
+  if (const ReportBand* title = report.band(BandKind::Title))
+    for (const auto& label : title->labels())
+      if (label->font().pointSize > 10.0) {
+        out += "h1 { font-size: " + std::to_string(static_cast<int>(label->font().pointSize)) +
                "pt; }\n";
         break;
       }
   // Column alignment as the detail labels have it, left to right.
-  if (const ReportBand* detail = report.Band(BandKind::Detail)) {
+  if (const ReportBand* detail = report.band(BandKind::Detail)) {
     std::vector<const ReportLabel*> labels;
-    for (const auto& label : detail->Labels()) labels.push_back(label.get());
+    for (const auto& label : detail->labels()) labels.push_back(label.get());
     std::stable_sort(labels.begin(), labels.end(), [](const ReportLabel* a, const ReportLabel* b) {
-      return a->BoundsMm().left() < b->BoundsMm().left();
+      return a->boundsMm().left() < b->boundsMm().left();
     });
     for (size_t i = 0; i < labels.size(); ++i) {
       const Anchor anchor = AnchorOf(*labels[i]);
@@ -382,77 +382,77 @@ void HtmlExportFilter::WriteBegin(const BandedReport& report) {
   out += "</style>\n</head>\n<body>\n";
 }
 
-void HtmlExportFilter::Close() {
-  std::string& out = Out().Buffer();
+void HtmlExportFilter::close() {
+  std::string& out = file().buffer();
   if (open_ == Open::Header) out += "</table>\n";
   if (open_ == Open::Rows) out += "</tbody>\n</table>\n";
   open_ = Open::None;
 }
 
-void HtmlExportFilter::WriteBand(const ReportBand& band, const Lines& lines) {
-  switch (band.Kind()) {
+void HtmlExportFilter::writeBand(const ReportBand& band, const Lines& lines) {
+  switch (band.kind()) {
     case BandKind::Title:
-      WriteTitle(band, lines);
+      writeTitle(band, lines);
       break;
     case BandKind::ColumnHeader:
-      Close();
-      Out().Buffer() += "<table class=\"rows\">\n<thead>\n";
-      WriteRows(band, lines, true);
-      Out().Buffer() += "</thead>\n<tbody>\n";
+      close();
+      file().buffer() += "<table class=\"rows\">\n<thead>\n";
+      writeRows(band, lines, true);
+      file().buffer() += "</thead>\n<tbody>\n";
       open_ = Open::Rows;
       break;
     case BandKind::Detail:
       if (open_ != Open::Rows) {
-        Close();
-        Out().Buffer() += "<table class=\"rows\">\n<tbody>\n";
+        close();
+        file().buffer() += "<table class=\"rows\">\n<tbody>\n";
         open_ = Open::Rows;
       }
-      WriteRows(band, lines, false);
+      writeRows(band, lines, false);
       break;
   }
 }
 
 // A title line of one large label is the heading; the other lines, the captions and values,
 // form the header table.
-void HtmlExportFilter::WriteTitle(const ReportBand& band, const Lines& lines) {
-  std::string& out = Out().Buffer();
+void HtmlExportFilter::writeTitle(const ReportBand& band, const Lines& lines) {
+  std::string& out = file().buffer();
   for (const auto& line : lines) {
-    const ReportLabel& first = *band.Labels()[static_cast<size_t>(line[0])];
-    if (line.size() == 1 && first.Font().pointSize > 10.0) {
-      Close();
+    const ReportLabel& first = *band.labels()[static_cast<size_t>(line[0])];
+    if (line.size() == 1 && first.font().pointSize > 10.0) {
+      close();
       out += "<h1>";
-      AppendHtml(out, first.Utf8());
+      AppendHtml(out, first.utf8());
       out += "</h1>\n";
       continue;
     }
     if (open_ != Open::Header) {
-      Close();
+      close();
       out += "<table class=\"head\">\n";
       open_ = Open::Header;
     }
-    WriteRows(band, {line}, false);
+    writeRows(band, {line}, false);
   }
 }
 
 // One table row per line: header cells for the column headers and for bold labels.
-void HtmlExportFilter::WriteRows(const ReportBand& band, const Lines& lines, bool header) {
-  std::string& out = Out().Buffer();
+void HtmlExportFilter::writeRows(const ReportBand& band, const Lines& lines, bool header) {
+  std::string& out = file().buffer();
   for (const auto& line : lines) {
     out += "<tr>";
     for (int index : line) {
-      const ReportLabel& label = *band.Labels()[static_cast<size_t>(index)];
-      const bool th = header || label.Font().bold;
+      const ReportLabel& label = *band.labels()[static_cast<size_t>(index)];
+      const bool th = header || label.font().bold;
       out += th ? "<th>" : "<td>";
-      AppendHtml(out, label.Utf8());
+      AppendHtml(out, label.utf8());
       out += th ? "</th>" : "</td>";
     }
     out += "</tr>\n";
   }
 }
 
-void HtmlExportFilter::WriteEnd() {
-  Close();
-  Out().Buffer() += "</body>\n</html>\n";
+void HtmlExportFilter::writeEnd() {
+  close();
+  file().buffer() += "</body>\n</html>\n";
 }
 
 }  // namespace quarrant

@@ -24,33 +24,33 @@ class ExportFilter : public ReportSink {
   explicit ExportFilter(QString fileName);
   ~ExportFilter() override;
 
-  const QString& FileName() const { return fileName_; }
+  const QString& fileName() const { return fileName_; }
 
   // Generates report into the file. An export that takes longer than a moment shows a
   // progress window over progressParent whose Cancel ends it. Raises EInOutError when the
   // file cannot be created or written; returns false (and leaves no file) when the
   // generation was cancelled.
-  bool Export(BandedReport& report, QWidget* progressParent = nullptr);
+  bool exportReport(BandedReport& report, QWidget* progressParent = nullptr);
   // The same with a progress handler of the caller's own (false cancels).
-  bool Export(BandedReport& report, const BandedReport::ProgressHandler& progress);
+  bool exportReport(BandedReport& report, const BandedReport::ProgressHandler& progress);
 
-  void Band(const ReportBand& band, double topMm) final;
+  void band(const ReportBand& band, double topMm) final;
 
  protected:
   // The labels of a band grouped into printed lines (labels whose tops lie close), each line
   // left to right, as label indices.
   using Lines = std::vector<std::vector<int>>;
 
-  virtual void WriteBegin(const BandedReport& /*report*/) {}
-  virtual void WriteBand(const ReportBand& band, const Lines& lines) = 0;
-  virtual void WriteEnd() {}
-  AtomicFile& Out() { return *file_; }
-  const BandedReport& Report() const { return *report_; }
-  const Lines& LinesOf(const ReportBand& band);
+  virtual void writeBegin(const BandedReport& /*report*/) {}
+  virtual void writeBand(const ReportBand& band, const Lines& lines) = 0;
+  virtual void writeEnd() {}
+  AtomicFile& file() { return *file_; }
+  const BandedReport& report() const { return *report_; }
+  const Lines& linesOf(const ReportBand& band);
 
  private:
   template <class Generate>
-  bool Run(BandedReport& report, Generate&& generate);
+  bool run(BandedReport& report, Generate&& generate);
 
   QString fileName_;
   AtomicFile* file_ = nullptr;
@@ -68,14 +68,14 @@ class TextExportFilter : public ExportFilter {
   static constexpr double kMmPerColumn = 2.0;
 
  protected:
-  void WriteBand(const ReportBand& band, const Lines& lines) override;
+  void writeBand(const ReportBand& band, const Lines& lines) override;
 
  private:
   struct Item;
-  void LayOut();
-  std::vector<double> GroupAnchors(std::map<const ReportLabel*, Item>& items);
-  void MakeRoom(const std::map<const ReportLabel*, Item>& items, std::vector<int>& position);
-  void RecordAnchors(const std::map<const ReportLabel*, Item>& items,
+  void layOut();
+  std::vector<double> groupAnchors(std::map<const ReportLabel*, Item>& items);
+  void makeRoom(const std::map<const ReportLabel*, Item>& items, std::vector<int>& position);
+  void recordAnchors(const std::map<const ReportLabel*, Item>& items,
                      const std::vector<int>& position);
   // Per band, the character column of each label's anchor, in label order.
   std::vector<std::pair<const ReportBand*, std::vector<int>>> anchors_;
@@ -89,7 +89,7 @@ class CsvExportFilter : public ExportFilter {
   using ExportFilter::ExportFilter;
 
  protected:
-  void WriteBand(const ReportBand& band, const Lines& lines) override;
+  void writeBand(const ReportBand& band, const Lines& lines) override;
 };
 
 // An HTML document: the title as a heading, the header captions and values as a table of
@@ -104,22 +104,22 @@ class HtmlExportFilter : public ExportFilter {
   using ExportFilter::ExportFilter;
 
  protected:
-  void WriteBegin(const BandedReport& report) override;
-  void WriteBand(const ReportBand& band, const Lines& lines) override;
-  void WriteEnd() override;
+  void writeBegin(const BandedReport& report) override;
+  void writeBand(const ReportBand& band, const Lines& lines) override;
+  void writeEnd() override;
 
  private:
   enum class Open { None, Header, Rows };
-  void WriteTitle(const ReportBand& band, const Lines& lines);
-  void WriteRows(const ReportBand& band, const Lines& lines, bool header);
-  void Close();
+  void writeTitle(const ReportBand& band, const Lines& lines);
+  void writeRows(const ReportBand& band, const Lines& lines, bool header);
+  void close();
   Open open_ = Open::None;
 };
 
 // Number of characters of a UTF-8 text.
-int Utf8Length(const std::string& text);
+int utf8Length(const std::string& text);
 // Appends text to out, each control character written as its visible symbol (U+2400...), so
 // that one text stays on one line and every character takes one column.
-void AppendVisible(std::string& out, const std::string& text);
+void appendVisible(std::string& out, const std::string& text);
 
 }  // namespace quarrant

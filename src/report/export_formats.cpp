@@ -19,17 +19,17 @@ constexpr ExportFormat kFormats[] = {
 
 }  // namespace
 
-std::span<const ExportFormat> ExportFormats() {
+std::span<const ExportFormat> exportFormats() {
   return kFormats;
 }
 
-QStringList ExportFormatFilters() {
+QStringList exportFormatFilters() {
   QStringList filters;
   for (const ExportFormat& format : kFormats) filters.append(QString::fromLatin1(format.filter));
   return filters;
 }
 
-QString WithExtension(const QString& path, const ExportFormat& format) {
+QString withExtension(const QString& path, const ExportFormat& format) {
   const QString name = QFileInfo(path).fileName();
   const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
   if (dot > 0 && dot + 1 < name.size()) return path;  // typed with an extension: kept

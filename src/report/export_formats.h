@@ -16,13 +16,13 @@ struct ExportFormat {
   std::unique_ptr<ExportFilter> (*makeWriter)(const QString& fileName);
 };
 
-std::span<const ExportFormat> ExportFormats();
+std::span<const ExportFormat> exportFormats();
 
 // The formats' filters, in order.
-QStringList ExportFormatFilters();
+QStringList exportFormatFilters();
 
 // The path with the format's extension appended when its file name has none; trailing dots
 // give way to the extension. A name with an extension keeps it, whatever the format.
-QString WithExtension(const QString& path, const ExportFormat& format);
+QString withExtension(const QString& path, const ExportFormat& format);
 
 }  // namespace quarrant

@@ -16,87 +16,87 @@ ReportLabel::ReportLabel(QString name, QString text, FontSpec font, QRectF bound
 ReportBand::ReportBand(QString name, BandKind kind, double heightMm, bool bottomLine)
     : name_(std::move(name)), kind_(kind), heightMm_(heightMm), bottomLine_(bottomLine) {}
 
-ReportLabel* ReportBand::AddLabel(const QString& name, const QString& text, const FontSpec& font,
+ReportLabel* ReportBand::addLabel(const QString& name, const QString& text, const FontSpec& font,
                                   const QRectF& boundsMm, Qt::Alignment alignment, bool autoSize) {
   labels_.push_back(std::make_unique<ReportLabel>(name, text, font, boundsMm, alignment, autoSize));
   return labels_.back().get();
 }
 
-ReportLabel* ReportBand::Label(const QString& name) const {
+ReportLabel* ReportBand::label(const QString& name) const {
   for (const auto& label : labels_)
-    if (label->Name() == name) return label.get();
+    if (label->name() == name) return label.get();
   return nullptr;
 }
 
 BandedReport::BandedReport(QObject* parent) : QObject(parent) {}
 BandedReport::~BandedReport() = default;
 
-ReportBand* BandedReport::AddBand(const QString& name, BandKind kind, double heightMm,
+ReportBand* BandedReport::addBand(const QString& name, BandKind kind, double heightMm,
                                   bool bottomLine) {
   bands_.push_back(std::make_unique<ReportBand>(name, kind, heightMm, bottomLine));
   return bands_.back().get();
 }
 
-ReportBand* BandedReport::Band(BandKind kind) const {
+ReportBand* BandedReport::band(BandKind kind) const {
   for (const auto& band : bands_)
-    if (band->Kind() == kind) return band.get();
+    if (band->kind() == kind) return band.get();
   return nullptr;
 }
 
-ReportLabel* BandedReport::Label(const QString& name) const {
+ReportLabel* BandedReport::label(const QString& name) const {
   for (const auto& band : bands_)
-    if (ReportLabel* label = band->Label(name)) return label;
+    if (ReportLabel* label = band->label(name)) return label;
   return nullptr;
 }
 
-bool BandedReport::Generate(ReportSink& sink, bool paginate, const ProgressHandler& progress) {
-  return BeginGeneration() && ContinueGeneration(sink, paginate, progress);
+bool BandedReport::generate(ReportSink& sink, bool paginate, const ProgressHandler& progress) {
+  return beginGeneration() && continueGeneration(sink, paginate, progress);
 }
 
-bool BandedReport::BeginGeneration() {
+bool BandedReport::beginGeneration() {
   expectedRows_ = -1;
   bool cancel = false;
-  if (OnBeforeGenerate) OnBeforeGenerate(*this, cancel);
+  if (onBeforeGenerate) onBeforeGenerate(*this, cancel);
   return !cancel;
 }
 
-bool BandedReport::ContinueGeneration(ReportSink& sink, bool paginate,
+bool BandedReport::continueGeneration(ReportSink& sink, bool paginate,
                                       const ProgressHandler& progress) {
-  const ReportBand* title = Band(BandKind::Title);
-  const ReportBand* header = Band(BandKind::ColumnHeader);
-  const ReportBand* detail = Band(BandKind::Detail);
+  const ReportBand* title = band(BandKind::Title);
+  const ReportBand* header = band(BandKind::ColumnHeader);
+  const ReportBand* detail = band(BandKind::Detail);
   const double bottom =
-      paginate ? page_.PrintableHeightMm() : std::numeric_limits<double>::infinity();
-  const double headerHeight = header ? header->HeightMm() : 0.0;
+      paginate ? page_.printableHeightMm() : std::numeric_limits<double>::infinity();
+  const double headerHeight = header ? header->heightMm() : 0.0;
 
   int pageIndex = 0;
   double y = 0;
   auto place = [&](const ReportBand* band) {
-    sink.Band(*band, y);
-    y += band->HeightMm();
+    sink.band(*band, y);
+    y += band->heightMm();
   };
 
-  sink.BeginPage(pageIndex);
+  sink.beginPage(pageIndex);
   if (title) place(title);
   if (header) place(header);
-  if (detail && OnNeedData) {
+  if (detail && onNeedData) {
     for (int64_t rows = 0;; ++rows) {
       if (progress && !progress(rows)) return false;
       bool moreRows = false;
-      OnNeedData(this, moreRows);
+      onNeedData(this, moreRows);
       if (!moreRows) break;
       // A detail band that does not fit goes to a new page, below the column headers. A page
       // that holds nothing but the headers takes the band anyway, so generation always ends.
-      if (y + detail->HeightMm() > bottom + 1e-9 && y > headerHeight + 1e-9) {
-        sink.EndPage();
-        sink.BeginPage(++pageIndex);
+      if (y + detail->heightMm() > bottom + 1e-9 && y > headerHeight + 1e-9) {
+        sink.endPage();
+        sink.beginPage(++pageIndex);
         y = 0;
         if (header) place(header);
       }
       place(detail);
     }
   }
-  sink.EndPage();
+  sink.endPage();
   return true;
 }
 

@@ -41,21 +41,21 @@ class ReportLabel {
   ReportLabel(QString name, QString text, FontSpec font, QRectF boundsMm, Qt::Alignment alignment,
               bool autoSize);
 
-  const QString& Name() const { return name_; }
-  QString Text() const { return QString::fromStdString(text_); }
-  void SetText(const QString& text) { text_ = text.toStdString(); }
-  const std::string& Utf8() const { return text_; }
-  void SetUtf8(std::string text) { text_ = std::move(text); }
-  const FontSpec& Font() const { return font_; }
+  const QString& name() const { return name_; }
+  QString text() const { return QString::fromStdString(text_); }
+  void setText(const QString& text) { text_ = text.toStdString(); }
+  const std::string& utf8() const { return text_; }
+  void setUtf8(std::string text) { text_ = std::move(text); }
+  const FontSpec& font() const { return font_; }
   // Left, top, width, height in millimetres within the band. An auto-sized label has the
   // width of its text; its width here is only a hint.
-  const QRectF& BoundsMm() const { return bounds_; }
-  Qt::Alignment Alignment() const { return alignment_; }
-  bool AutoSize() const { return autoSize_; }
+  const QRectF& boundsMm() const { return bounds_; }
+  Qt::Alignment alignment() const { return alignment_; }
+  bool autoSize() const { return autoSize_; }
   // The longest text, in characters, the label is expected to hold (0: its current text);
   // the plain-text export reserves that much room for the label's column.
-  int MaxChars() const { return maxChars_; }
-  void SetMaxChars(int chars) { maxChars_ = chars; }
+  int maxChars() const { return maxChars_; }
+  void setMaxChars(int chars) { maxChars_ = chars; }
 
  private:
   QString name_;
@@ -73,15 +73,15 @@ class ReportBand {
  public:
   ReportBand(QString name, BandKind kind, double heightMm, bool bottomLine);
 
-  const QString& Name() const { return name_; }
-  BandKind Kind() const { return kind_; }
-  double HeightMm() const { return heightMm_; }
-  bool BottomLine() const { return bottomLine_; }
+  const QString& name() const { return name_; }
+  BandKind kind() const { return kind_; }
+  double heightMm() const { return heightMm_; }
+  bool bottomLine() const { return bottomLine_; }
 
-  ReportLabel* AddLabel(const QString& name, const QString& text, const FontSpec& font,
+  ReportLabel* addLabel(const QString& name, const QString& text, const FontSpec& font,
                         const QRectF& boundsMm, Qt::Alignment alignment, bool autoSize);
-  const std::vector<std::unique_ptr<ReportLabel>>& Labels() const { return labels_; }
-  ReportLabel* Label(const QString& name) const;
+  const std::vector<std::unique_ptr<ReportLabel>>& labels() const { return labels_; }
+  ReportLabel* label(const QString& name) const;
 
  private:
   QString name_;
@@ -96,17 +96,17 @@ class ReportBand {
 class ReportSink {
  public:
   virtual ~ReportSink() = default;
-  virtual void BeginPage(int /*pageIndex*/) {}
-  virtual void Band(const ReportBand& band, double topMm) = 0;
-  virtual void EndPage() {}
+  virtual void beginPage(int /*pageIndex*/) {}
+  virtual void band(const ReportBand& band, double topMm) = 0;
+  virtual void endPage() {}
 };
 
 struct PageSetup {
   double widthMm = 210;  // A4 portrait
   double heightMm = 297;
   double marginMm = 10;  // every side
-  double PrintableWidthMm() const { return widthMm - 2 * marginMm; }
-  double PrintableHeightMm() const { return heightMm - 2 * marginMm; }
+  double printableWidthMm() const { return widthMm - 2 * marginMm; }
+  double printableHeightMm() const { return heightMm - 2 * marginMm; }
 };
 
 class BandedReport : public QObject {
@@ -123,35 +123,35 @@ class BandedReport : public QObject {
   explicit BandedReport(QObject* parent = nullptr);
   ~BandedReport() override;
 
-  ReportBand* AddBand(const QString& name, BandKind kind, double heightMm, bool bottomLine);
-  const std::vector<std::unique_ptr<ReportBand>>& Bands() const { return bands_; }
-  ReportBand* Band(BandKind kind) const;
-  ReportLabel* Label(const QString& name) const;
+  ReportBand* addBand(const QString& name, BandKind kind, double heightMm, bool bottomLine);
+  const std::vector<std::unique_ptr<ReportBand>>& bands() const { return bands_; }
+  ReportBand* band(BandKind kind) const;
+  ReportLabel* label(const QString& name) const;
 
-  const PageSetup& Page() const { return page_; }
-  void SetPage(const PageSetup& page) { page_ = page; }
-  const QString& Title() const { return title_; }
-  void SetTitle(const QString& title) { title_ = title; }
+  const PageSetup& page() const { return page_; }
+  void setPage(const PageSetup& page) { page_ = page; }
+  const QString& title() const { return title_; }
+  void setTitle(const QString& title) { title_ = title; }
 
   // How many rows the generation under way will hold, when the row source knows (else -1);
   // progress windows show it. The before-generation handler may set it.
-  int64_t ExpectedRows() const { return expectedRows_; }
-  void SetExpectedRows(int64_t rows) { expectedRows_ = rows; }
+  int64_t expectedRows() const { return expectedRows_; }
+  void setExpectedRows(int64_t rows) { expectedRows_ = rows; }
 
-  BeforeGenerateHandler OnBeforeGenerate;
-  NeedDataHandler OnNeedData;
+  BeforeGenerateHandler onBeforeGenerate;
+  NeedDataHandler onNeedData;
 
   // Generates the report into sink: paginated on pages of the page setup, or (paginate =
   // false) on one endless page, the form the export filters use. Returns false when the
   // before-generation handler cancels or progress answers false. Errors of the callbacks
   // and of the sink propagate.
-  bool Generate(ReportSink& sink, bool paginate, const ProgressHandler& progress = {});
+  bool generate(ReportSink& sink, bool paginate, const ProgressHandler& progress = {});
 
   // Generation in two steps, for a caller that fills the header on one thread and lays out
   // the bands on another: Begin runs the before-generation handler (false: cancelled);
   // Continue generates the bands with the header as Begin left it.
-  bool BeginGeneration();
-  bool ContinueGeneration(ReportSink& sink, bool paginate, const ProgressHandler& progress = {});
+  bool beginGeneration();
+  bool continueGeneration(ReportSink& sink, bool paginate, const ProgressHandler& progress = {});
 
  private:
   std::vector<std::unique_ptr<ReportBand>> bands_;

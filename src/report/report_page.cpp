@@ -4,10 +4,10 @@
 
 namespace quarrant {
 
-void ReportPage::Append(const ReportBand& band, double topMm) {
+void ReportPage::append(const ReportBand& band, double topMm) {
   bands.push_back({&band, static_cast<float>(topMm), static_cast<uint32_t>(texts.size())});
-  for (const auto& label : band.Labels()) {
-    const std::string& text = label->Utf8();
+  for (const auto& label : band.labels()) {
+    const std::string& text = label->utf8();
     size_t length = text.size();
     do {
       const auto low = static_cast<unsigned char>(length & 0x7F);
@@ -18,11 +18,11 @@ void ReportPage::Append(const ReportBand& band, double topMm) {
   }
 }
 
-QStringList ReportPage::Texts(const PlacedBand& placed) const {
+QStringList ReportPage::textsOf(const PlacedBand& placed) const {
   QStringList result;
   if (!placed.band) return result;
   size_t at = placed.textOffset;
-  for (size_t i = 0; i < placed.band->Labels().size() && at < texts.size(); ++i) {
+  for (size_t i = 0; i < placed.band->labels().size() && at < texts.size(); ++i) {
     size_t length = 0;
     for (int shift = 0; at < texts.size(); shift += 7) {
       const auto byte = static_cast<unsigned char>(texts[at++]);

@@ -25,8 +25,8 @@ struct ReportPage {
   std::string texts;  // per text: its length (7 bits a byte, low first), then its UTF-8 bytes
 
   // The texts of one placed band, one per label in label order.
-  QStringList Texts(const PlacedBand& placed) const;
-  void Append(const ReportBand& band, double topMm);
+  QStringList textsOf(const PlacedBand& placed) const;
+  void append(const ReportBand& band, double topMm);
 };
 
 // Collects the bands of each page and hands every finished page on.
@@ -35,12 +35,12 @@ class PageCollector : public ReportSink {
   using PageHandler = std::function<void(ReportPage&& page, int pageIndex)>;
   explicit PageCollector(PageHandler onPage) : onPage_(std::move(onPage)) {}
 
-  void BeginPage(int pageIndex) override {
+  void beginPage(int pageIndex) override {
     page_ = ReportPage();
     index_ = pageIndex;
   }
-  void Band(const ReportBand& band, double topMm) override { page_.Append(band, topMm); }
-  void EndPage() override {
+  void band(const ReportBand& band, double topMm) override { page_.append(band, topMm); }
+  void endPage() override {
     // Kept pages hold no spare room: a long preview keeps tens of thousands of them.
     page_.bands.shrink_to_fit();
     page_.texts.shrink_to_fit();

@@ -54,8 +54,8 @@ class ReportPageView : public QWidget {
     painter.fillRect(paper, Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    if (const ReportPage* page = window_.Page(page_))
-      RenderPage(painter, *page, setup_, PxPerMm(), paper.topLeft());
+    if (const ReportPage* page = window_.page(page_))
+      renderPage(painter, *page, setup_, PxPerMm(), paper.topLeft());
   }
 
  private:
@@ -128,7 +128,7 @@ ReportPreviewWindow::ReportPreviewWindow(BandedReport& report, QWidget* parent)
   QAction* closeAction = toolbar->addAction(QStringLiteral("&Close"));
   closeAction->setObjectName(QStringLiteral("act_close"));
 
-  view_ = new ReportPageView(*this, report.Page(), this);
+  view_ = new ReportPageView(*this, report.page(), this);
   scroll_ = new QScrollArea(this);
   scroll_->setWidget(view_);
   scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -146,19 +146,19 @@ ReportPreviewWindow::ReportPreviewWindow(BandedReport& report, QWidget* parent)
   resize(860, 720);
 
   connect(printAction_, &QAction::triggered, this,
-          [this] { Guarded([this] { PrintOnDefaultPrinter(report_, this); }); });
+          [this] { Guarded([this] { printOnDefaultPrinter(report_, this); }); });
   connect(pdfAction_, &QAction::triggered, this,
-          [this] { Guarded([this] { SaveReportAsPdf(report_, this); }); });
-  connect(firstAction_, &QAction::triggered, this, [this] { ShowPage(0); });
-  connect(previousAction_, &QAction::triggered, this, [this] { ShowPage(CurrentPage() - 1); });
-  connect(nextAction_, &QAction::triggered, this, [this] { ShowPage(CurrentPage() + 1); });
+          [this] { Guarded([this] { saveReportAsPdf(report_, this); }); });
+  connect(firstAction_, &QAction::triggered, this, [this] { showPage(0); });
+  connect(previousAction_, &QAction::triggered, this, [this] { showPage(currentPage() - 1); });
+  connect(nextAction_, &QAction::triggered, this, [this] { showPage(currentPage() + 1); });
   connect(lastAction_, &QAction::triggered, this, [this] {
     // The last page may not be made yet: go there as soon as it is.
     if (!generated_) toLastWhenDone_ = true;
-    ShowPage(PageCount() - 1);
+    showPage(pageCount() - 1);
   });
-  connect(zoomIn, &QAction::triggered, this, [this] { SetZoom(Zoom() * 1.25); });
-  connect(zoomOut, &QAction::triggered, this, [this] { SetZoom(Zoom() / 1.25); });
+  connect(zoomIn, &QAction::triggered, this, [this] { setZoom(zoom() * 1.25); });
+  connect(zoomOut, &QAction::triggered, this, [this] { setZoom(zoom() / 1.25); });
   connect(closeAction, &QAction::triggered, this, &QDialog::reject);
   // Every toolbar button takes the focus by Tab, and the common actions have their keys.
   for (QAction* action : toolbar->actions())
@@ -173,49 +173,49 @@ ReportPreviewWindow::ReportPreviewWindow(BandedReport& report, QWidget* parent)
   lastAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
   previousAction_->setShortcut(QKeySequence(Qt::Key_PageUp));
   nextAction_->setShortcut(QKeySequence(Qt::Key_PageDown));
-  UpdateStatus();
+  updateStatus();
 }
 
 ReportPreviewWindow::~ReportPreviewWindow() {
-  StopWorker();
+  stopWorker();
 }
 
-void ReportPreviewWindow::StopWorker() {
+void ReportPreviewWindow::stopWorker() {
   stop_ = true;
   if (worker_.joinable()) worker_.join();
 }
 
-const ReportPage* ReportPreviewWindow::Page(int pageIndex) const {
-  if (pageIndex < 0 || pageIndex >= PageCount()) return nullptr;
+const ReportPage* ReportPreviewWindow::page(int pageIndex) const {
+  if (pageIndex < 0 || pageIndex >= pageCount()) return nullptr;
   std::lock_guard lock(pagesMutex_);
   return &pages_[static_cast<size_t>(pageIndex)];
 }
 
-int ReportPreviewWindow::CurrentPage() const {
+int ReportPreviewWindow::currentPage() const {
   return view_->Page();
 }
 
-void ReportPreviewWindow::ShowPage(int pageIndex) {
-  if (PageCount() == 0) return;
-  view_->SetPage(std::clamp(pageIndex, 0, PageCount() - 1));
+void ReportPreviewWindow::showPage(int pageIndex) {
+  if (pageCount() == 0) return;
+  view_->SetPage(std::clamp(pageIndex, 0, pageCount() - 1));
   scroll_->ensureVisible(0, 0);
-  UpdateStatus();
+  updateStatus();
 }
 
-double ReportPreviewWindow::Zoom() const {
+double ReportPreviewWindow::zoom() const {
   return view_->Zoom();
 }
-void ReportPreviewWindow::SetZoom(double zoom) {
+void ReportPreviewWindow::setZoom(double zoom) {
   view_->SetZoom(zoom);
-  UpdateStatus();
+  updateStatus();
 }
 
 void ReportPreviewWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  StartGeneration();
+  startGeneration();
 }
 
-void ReportPreviewWindow::AddPage(ReportPage&& page) {
+void ReportPreviewWindow::addPage(ReportPage&& page) {
   {
     std::lock_guard lock(pagesMutex_);
     pages_.push_back(std::move(page));
@@ -224,10 +224,10 @@ void ReportPreviewWindow::AddPage(ReportPage&& page) {
   // One notice at a time is waiting for the user-interface thread; it reads the count then.
   if (!notifyPending_.exchange(true))
     QMetaObject::invokeMethod(
-        this, [this] { OnPagesAdded(); }, Qt::QueuedConnection);
+        this, [this] { onPagesAdded(); }, Qt::QueuedConnection);
 }
 
-void ReportPreviewWindow::StartGeneration() {
+void ReportPreviewWindow::startGeneration() {
   if (started_) return;
   started_ = true;
   // The header and the row snapshot are taken here, on the user-interface thread; the worker
@@ -235,53 +235,53 @@ void ReportPreviewWindow::StartGeneration() {
   std::exception_ptr error;
   bool begun = false;
   try {
-    begun = report_.BeginGeneration();
+    begun = report_.beginGeneration();
   } catch (...) {
     error = std::current_exception();
   }
   if (!begun) {
     QMetaObject::invokeMethod(
-        this, [this, error] { OnGenerated(error); }, Qt::QueuedConnection);
+        this, [this, error] { onGenerated(error); }, Qt::QueuedConnection);
     return;
   }
   worker_ = std::thread([this] {
     std::exception_ptr failure;
     try {
-      PageCollector collector([this](ReportPage&& page, int) { AddPage(std::move(page)); });
-      report_.ContinueGeneration(collector, true, [this](int64_t) { return !stop_.load(); });
+      PageCollector collector([this](ReportPage&& page, int) { addPage(std::move(page)); });
+      report_.continueGeneration(collector, true, [this](int64_t) { return !stop_.load(); });
     } catch (...) {
       failure = std::current_exception();
     }
     if (stop_) return;
     QMetaObject::invokeMethod(
-        this, [this, failure] { OnGenerated(failure); }, Qt::QueuedConnection);
+        this, [this, failure] { onGenerated(failure); }, Qt::QueuedConnection);
   });
-  UpdateStatus();
+  updateStatus();
 }
 
-void ReportPreviewWindow::OnPagesAdded() {
+void ReportPreviewWindow::onPagesAdded() {
   notifyPending_ = false;
-  const int count = PageCount();
+  const int count = pageCount();
   if (count > 0 && view_->Page() == 0) view_->update();
-  UpdateStatus();
+  updateStatus();
   emit pagesAdded(count);
 }
 
-void ReportPreviewWindow::OnGenerated(std::exception_ptr error) {
+void ReportPreviewWindow::onGenerated(std::exception_ptr error) {
   if (worker_.joinable()) worker_.join();
   generated_ = true;
   error_ = error;
-  if (toLastWhenDone_) ShowPage(PageCount() - 1);
+  if (toLastWhenDone_) showPage(pageCount() - 1);
   view_->update();
-  UpdateStatus();
+  updateStatus();
   emit pagesReady();
   // A report that failed to generate has nothing to show; the error goes to the opener.
   if (error_) reject();
 }
 
-void ReportPreviewWindow::UpdateStatus() {
-  const int count = PageCount();
-  const int current = CurrentPage();
+void ReportPreviewWindow::updateStatus() {
+  const int count = pageCount();
+  const int current = currentPage();
   printAction_->setEnabled(generated_ && !error_);
   pdfAction_->setEnabled(generated_ && !error_);
   firstAction_->setEnabled(count > 0 && current > 0);
@@ -297,7 +297,7 @@ void ReportPreviewWindow::UpdateStatus() {
                          .arg(current + 1)
                          .arg(count)
                          .arg(generated_ ? QString() : QStringLiteral(" (generating...)"))
-                         .arg(static_cast<int>(std::lround(Zoom() * 100))));
+                         .arg(static_cast<int>(std::lround(zoom() * 100))));
   // The page is named by this line: a screen reader hears the new page and zoom.
   if (status_->text() != before) {
     QAccessibleEvent renamed(view_, QAccessible::NameChanged);
@@ -305,10 +305,10 @@ void ReportPreviewWindow::UpdateStatus() {
   }
 }
 
-void PreviewReport(BandedReport& report, QWidget* parent) {
+void previewReport(BandedReport& report, QWidget* parent) {
   ReportPreviewWindow window(report, parent);
   window.exec();
-  if (window.GenerationError()) std::rethrow_exception(window.GenerationError());
+  if (window.generationError()) std::rethrow_exception(window.generationError());
 }
 
 }  // namespace quarrant

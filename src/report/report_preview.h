@@ -30,20 +30,20 @@ class ReportPreviewWindow : public QDialog {
   ~ReportPreviewWindow() override;
 
   // True once the worker has made every page.
-  bool IsGenerated() const { return generated_; }
+  bool isGenerated() const { return generated_; }
   // Pages made so far.
-  int PageCount() const { return pageCount_.load(std::memory_order_acquire); }
+  int pageCount() const { return pageCount_.load(std::memory_order_acquire); }
   // A page made so far, or nullptr. Pages never move once made.
-  const ReportPage* Page(int pageIndex) const;
-  int CurrentPage() const;
-  void ShowPage(int pageIndex);
-  double Zoom() const;
-  void SetZoom(double zoom);
+  const ReportPage* page(int pageIndex) const;
+  int currentPage() const;
+  void showPage(int pageIndex);
+  double zoom() const;
+  void setZoom(double zoom);
 
   // Starts generating (done by the first showing as well).
-  void StartGeneration();
+  void startGeneration();
   // The error that ended the generation, if any; rethrown by PreviewReport.
-  std::exception_ptr GenerationError() const { return error_; }
+  std::exception_ptr generationError() const { return error_; }
 
  signals:
   // Pages were added; the window shows its first page at the first of these.
@@ -55,11 +55,11 @@ class ReportPreviewWindow : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void OnPagesAdded();
-  void OnGenerated(std::exception_ptr error);
-  void UpdateStatus();
-  void StopWorker();
-  void AddPage(ReportPage&& page);
+  void onPagesAdded();
+  void onGenerated(std::exception_ptr error);
+  void updateStatus();
+  void stopWorker();
+  void addPage(ReportPage&& page);
 
   BandedReport& report_;
   bool started_ = false;
@@ -88,6 +88,6 @@ class ReportPreviewWindow : public QDialog {
 };
 
 // Shows the modal preview of report; an error while generating is rethrown afterwards.
-void PreviewReport(BandedReport& report, QWidget* parent = nullptr);
+void previewReport(BandedReport& report, QWidget* parent = nullptr);
 
 }  // namespace quarrant

@@ -28,7 +28,7 @@ PrinterLookup& Lookup() {
 
 }  // namespace
 
-QStringList InstalledPrinters() {
+QStringList installedPrinters() {
   if (Lookup()) return Lookup()();
   QStringList names;
   const QPrinterInfo preferred = QPrinterInfo::defaultPrinter();
@@ -38,22 +38,22 @@ QStringList InstalledPrinters() {
   return names;
 }
 
-void SetPrinterLookup(PrinterLookup lookup) {
+void setPrinterLookup(PrinterLookup lookup) {
   Lookup() = std::move(lookup);
 }
 
-bool PrintReport(BandedReport& report, QPrinter& printer, QWidget* progressParent) {
+bool printReport(BandedReport& report, QPrinter& printer, QWidget* progressParent) {
   printer.setFullPage(true);
   printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                     QPageLayout::Millimeter));
   printer.setCopyCount(1);
   printer.setPrintRange(QPrinter::AllPages);
-  if (printer.docName().isEmpty()) printer.setDocName(report.Title());
-  if (!report.BeginGeneration()) return false;
+  if (printer.docName().isEmpty()) printer.setDocName(report.title());
+  if (!report.beginGeneration()) return false;
 
   ReportProgress progress(progressParent, QStringLiteral("Printing"), QStringLiteral("Printing"),
-                          report.ExpectedRows());
-  progress.ShowNow();
+                          report.expectedRows());
+  progress.showNow();
   QPainter painter;
   if (!painter.begin(&printer))
     throw EReportError(printer.printerName().isEmpty()
@@ -67,14 +67,14 @@ bool PrintReport(BandedReport& report, QPrinter& printer, QWidget* progressParen
   PageCollector pages([&](ReportPage&& page, int index) {
     if (index > 0 && !printer.newPage())
       throw EReportError("The printer stopped at page " + std::to_string(index + 1));
-    RenderPage(painter, page, report.Page(), pxPerMm);
-    progress.Update(rowsDone, index);
+    renderPage(painter, page, report.page(), pxPerMm);
+    progress.update(rowsDone, index);
   });
   bool complete = false;
   try {
-    complete = report.ContinueGeneration(pages, true, [&](int64_t rows) {
+    complete = report.continueGeneration(pages, true, [&](int64_t rows) {
       rowsDone = rows;
-      return progress.Step(rows) && !progress.Canceled();
+      return progress.step(rows) && !progress.canceled();
     });
   } catch (...) {
     printer.abort();
@@ -91,21 +91,21 @@ bool PrintReport(BandedReport& report, QPrinter& printer, QWidget* progressParen
   return true;
 }
 
-bool WriteReportPdf(BandedReport& report, const QString& fileName, QWidget* progressParent) {
+bool writeReportPdf(BandedReport& report, const QString& fileName, QWidget* progressParent) {
   AtomicFile file(fileName);
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(file.TemporaryName());
+  printer.setOutputFileName(file.temporaryName());
   try {
-    if (!PrintReport(report, printer, progressParent)) return false;  // file removes itself
+    if (!printReport(report, printer, progressParent)) return false;  // file removes itself
   } catch (const EReportError&) {
-    throw EInOutError(CannotWrite(fileName, QStringLiteral("the PDF could not be written")));
+    throw EInOutError(cannotWrite(fileName, QStringLiteral("the PDF could not be written")));
   }
-  file.Commit();
+  file.commit();
   return true;
 }
 
-bool SaveReportAsPdf(BandedReport& report, QWidget* parent) {
+bool saveReportAsPdf(BandedReport& report, QWidget* parent) {
   QFileDialog dialog(parent, QStringLiteral("Save as PDF"));
   dialog.setObjectName(QStringLiteral("PdfSaveDialog"));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -114,21 +114,21 @@ bool SaveReportAsPdf(BandedReport& report, QWidget* parent) {
   dialog.setNameFilters({QStringLiteral("PDF files (*.pdf)")});
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  return WriteReportPdf(report, dialog.selectedFiles().first(), parent);
+  return writeReportPdf(report, dialog.selectedFiles().first(), parent);
 }
 
-void PrintOnDefaultPrinter(BandedReport& report, QWidget* parent) {
-  const QStringList printers = InstalledPrinters();
+void printOnDefaultPrinter(BandedReport& report, QWidget* parent) {
+  const QStringList printers = installedPrinters();
   if (printers.isEmpty()) {
     const auto answer =
         QMessageBox::question(parent, ApplicationTitle(), QString::fromLatin1(kNoPrinterQuestion),
                               QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::Yes) SaveReportAsPdf(report, parent);
+    if (answer == QMessageBox::Yes) saveReportAsPdf(report, parent);
     return;
   }
   QPrinter printer(QPrinter::HighResolution);
   printer.setPrinterName(printers.first());
-  PrintReport(report, printer, parent);
+  printReport(report, printer, parent);
 }
 
 }  // namespace quarrant

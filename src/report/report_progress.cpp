@@ -18,35 +18,35 @@ ReportProgress::~ReportProgress() {
   delete dialog_;
 }
 
-void ReportProgress::ShowNow() {
+void ReportProgress::showNow() {
   showNow_ = true;
-  Show();
-  Refresh(0);
+  show();
+  refresh(0);
 }
 
-bool ReportProgress::Check(int64_t rows) {
+bool ReportProgress::check(int64_t rows) {
   sinceCheck_ = 0;
   const qint64 now = started_.elapsed();
   if (!dialog_ && now < kShowAfterMs) return !canceled_;
   if (now - lastUpdate_ < kUpdateEveryMs && dialog_) return !canceled_;
   lastUpdate_ = now;
-  if (!dialog_) Show();
-  Refresh(rows);
+  if (!dialog_) show();
+  refresh(rows);
   return !canceled_;
 }
 
-bool ReportProgress::Update(int64_t rows, int page) {
+bool ReportProgress::update(int64_t rows, int page) {
   page_ = page;
   const qint64 now = started_.elapsed();
   if (!dialog_ && now < kShowAfterMs && !showNow_) return !canceled_;
   if (dialog_ && now - lastUpdate_ < kUpdateEveryMs) return !canceled_;
   lastUpdate_ = now;
-  if (!dialog_) Show();
-  Refresh(rows);
+  if (!dialog_) show();
+  refresh(rows);
   return !canceled_;
 }
 
-void ReportProgress::Show() {
+void ReportProgress::show() {
   if (dialog_) return;
   dialog_ = new QProgressDialog(parent_);
   dialog_->setObjectName(QStringLiteral("frm_progress"));
@@ -64,7 +64,7 @@ void ReportProgress::Show() {
   dialog_->show();
 }
 
-void ReportProgress::Refresh(int64_t rows) {
+void ReportProgress::refresh(int64_t rows) {
   if (!dialog_) return;
   const QLocale locale;
   QString text = verb_ + QLatin1Char(' ');

@@ -25,24 +25,24 @@ class ReportProgress {
   ReportProgress& operator=(const ReportProgress&) = delete;
 
   // Shows the window now rather than after a moment.
-  void ShowNow();
+  void showNow();
   // Called after each row; false once the user has pressed Cancel.
-  bool Step(int64_t rows) {
+  bool step(int64_t rows) {
     if (++sinceCheck_ < kRowsPerCheck && !showNow_) return !canceled_;
-    return Check(rows);
+    return check(rows);
   }
   // For a worker that reports from elsewhere: forces an update with this row count and page.
-  bool Update(int64_t rows, int page);
-  bool Canceled() const { return canceled_; }
+  bool update(int64_t rows, int page);
+  bool canceled() const { return canceled_; }
   // The window while it is shown (tests press its Cancel button).
-  QProgressDialog* Dialog() const { return dialog_; }
+  QProgressDialog* dialog() const { return dialog_; }
 
  private:
   static constexpr int kRowsPerCheck = 16;
   static constexpr int kUpdateEveryMs = 50;
-  bool Check(int64_t rows);
-  void Show();
-  void Refresh(int64_t rows);
+  bool check(int64_t rows);
+  void show();
+  void refresh(int64_t rows);
 
   QPointer<QWidget> parent_;
   QString caption_;

@@ -17,7 +17,7 @@ constexpr double kMmPerPoint = 25.4 / 72.0;
 
 }  // namespace
 
-QFont ReportFont(const FontSpec& face) {
+QFont reportFont(const FontSpec& face) {
   QFont font(face.family);
   font.setPixelSize(static_cast<int>(std::lround(face.pointSize * kMmPerPoint * kUnitsPerMm)));
   font.setBold(face.bold);
@@ -26,9 +26,9 @@ QFont ReportFont(const FontSpec& face) {
   return font;
 }
 
-void RenderPage(QPainter& painter, const ReportPage& page, const PageSetup& setup, double pxPerMm,
+void renderPage(QPainter& painter, const ReportPage& page, const PageSetup& setup, double pxPerMm,
                 QPointF originPx) {
-  const double printableWidth = setup.PrintableWidthMm() * kUnitsPerMm;
+  const double printableWidth = setup.printableWidthMm() * kUnitsPerMm;
 
   painter.save();
   painter.translate(originPx);
@@ -39,28 +39,28 @@ void RenderPage(QPainter& painter, const ReportPage& page, const PageSetup& setu
   for (const PlacedBand& placed : page.bands) {
     const ReportBand& band = *placed.band;
     const double top = placed.topMm * kUnitsPerMm;
-    const QStringList texts = page.Texts(placed);
-    const auto& labels = band.Labels();
+    const QStringList texts = page.textsOf(placed);
+    const auto& labels = band.labels();
     for (size_t i = 0; i < labels.size(); ++i) {
       const ReportLabel& label = *labels[i];
       // Control characters are drawn as their visible symbols, as the exports write them.
       std::string visible;
-      AppendVisible(visible, texts.value(static_cast<qsizetype>(i)).toStdString());
+      appendVisible(visible, texts.value(static_cast<qsizetype>(i)).toStdString());
       if (visible.empty()) continue;
       const QString text = QString::fromStdString(visible);
-      const QRectF bounds = label.BoundsMm();
+      const QRectF bounds = label.boundsMm();
       QRectF rect(bounds.left() * kUnitsPerMm, top + bounds.top() * kUnitsPerMm,
                   bounds.width() * kUnitsPerMm, bounds.height() * kUnitsPerMm);
       // A self-sizing label is as wide as its text; it never clips.
-      if (label.AutoSize()) rect.setWidth(printableWidth - rect.left());
-      painter.setFont(ReportFont(label.Font()));
+      if (label.autoSize()) rect.setWidth(printableWidth - rect.left());
+      painter.setFont(reportFont(label.font()));
       painter.drawText(rect,
-                       static_cast<int>(label.Alignment() | Qt::AlignTop) | Qt::TextSingleLine |
+                       static_cast<int>(label.alignment() | Qt::AlignTop) | Qt::TextSingleLine |
                            Qt::TextDontClip,
                        text);
     }
-    if (band.BottomLine()) {
-      const double bottom = top + band.HeightMm() * kUnitsPerMm;
+    if (band.bottomLine()) {
+      const double bottom = top + band.heightMm() * kUnitsPerMm;
       painter.drawLine(QPointF(0, bottom), QPointF(printableWidth, bottom));
     }
   }

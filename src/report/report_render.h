@@ -10,11 +10,11 @@ class QPainter;
 namespace quarrant {
 
 // The font of a label at the painter's internal scale (1 unit = 0.01 mm).
-QFont ReportFont(const FontSpec& face);
+QFont reportFont(const FontSpec& face);
 
 // Paints one page with its top-left paper corner at originPx, pxPerMm device pixels per
 // millimetre. The painter's state is restored afterwards.
-void RenderPage(QPainter& painter, const ReportPage& page, const PageSetup& setup, double pxPerMm,
+void renderPage(QPainter& painter, const ReportPage& page, const PageSetup& setup, double pxPerMm,
                 QPointF originPx = {});
 
 }  // namespace quarrant

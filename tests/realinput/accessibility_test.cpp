@@ -64,7 +64,7 @@ TEST_F(ScreenReaderTest, EveryWindowNamesItsControlsAndPageTabs) {
   whenModal<Tfrm_Amortization>([&](Tfrm_Amortization* schedule) {
     look();
     whenModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
-      EXPECT_TRUE(WaitFor([&] { return preview->IsGenerated(); }));
+      EXPECT_TRUE(WaitFor([&] { return preview->isGenerated(); }));
       look();
       preview->reject();
     });

@@ -87,10 +87,10 @@ TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
 
     // Tab into the toolbar; the preview pages on with Page Down and closes with Escape.
     whenModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
-      ASSERT_TRUE(WaitFor([&] { return preview->IsGenerated() && preview->PageCount() > 2; }));
+      ASSERT_TRUE(WaitFor([&] { return preview->isGenerated() && preview->pageCount() > 2; }));
       for (int page : {1, 2}) {
         key("Next");
-        EXPECT_TRUE(WaitFor([&] { return preview->CurrentPage() == page; }));
+        EXPECT_TRUE(WaitFor([&] { return preview->currentPage() == page; }));
       }
       key("Escape");
       EXPECT_TRUE(WaitFor([&] { return !preview->isVisible(); }));

@@ -126,7 +126,7 @@ TEST(Accessibility, EveryWindowNamesItsControlsWithTheirRoles) {
   schedule.show();
   walker.walk(&schedule);
   testing::OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return preview->IsGenerated(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return preview->isGenerated(); }));
     walker.walk(preview);
     preview->reject();
   });

@@ -172,7 +172,7 @@ TEST_P(ExportTest, HoldsHeaderAndRowsInListOrder) {
   ASSERT_EQ(static_cast<int>(ListRows(fixture.window).size()), c.rows);
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("out"));
-  ASSERT_TRUE(MakeFilter(c.format, path)->Export(fixture.Report()));
+  ASSERT_TRUE(MakeFilter(c.format, path)->exportReport(fixture.Report()));
 
   const std::vector<QStringList> lines = fixture.ExpectedLines();
   std::vector<QStringList> expected = lines;
@@ -213,7 +213,7 @@ TEST(ReportExport, HeaderShowsFieldsAsTheyStandNow) {
   Child<QComboBox>(fixture.window, "cb_pt")->setCurrentIndex(0);
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("h.csv"));
-  ASSERT_TRUE(CsvExportFilter(path).Export(fixture.Report()));
+  ASSERT_TRUE(CsvExportFilter(path).exportReport(fixture.Report()));
   const auto records = ParseCsv(ReadText(path));
   ASSERT_GE(records.size(), 5u);
   EXPECT_EQ(records[1], QStringList({"Number of Periods:", "2*6", "Present Value:", "1e3?"}));
@@ -227,7 +227,7 @@ TEST(ReportExport, CsvQuotesTextsHoldingQuotesAndCommas) {
   Child<QLineEdit>(fixture.window, "se_pv")->setText(QStringLiteral("1,5 \"x\""));
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("q.csv"));
-  ASSERT_TRUE(CsvExportFilter(path).Export(fixture.Report()));
+  ASSERT_TRUE(CsvExportFilter(path).exportReport(fixture.Report()));
   EXPECT_TRUE(ReadText(path).contains(QStringLiteral("\"1,5 \"\"x\"\"\"")));
   EXPECT_EQ(ParseCsv(ReadText(path))[1][3], QStringLiteral("1,5 \"x\""));
 }
@@ -237,7 +237,7 @@ TEST(ReportExport, HtmlEscapesMarkup) {
   Child<QLineEdit>(fixture.window, "se_pv")->setText(QStringLiteral("<b>1</b>&"));
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("e.htm"));
-  ASSERT_TRUE(HtmlExportFilter(path).Export(fixture.Report()));
+  ASSERT_TRUE(HtmlExportFilter(path).exportReport(fixture.Report()));
   EXPECT_FALSE(ReadText(path).contains(QStringLiteral("<b>1</b>")));
   EXPECT_EQ(ParseHtmlTable(ReadText(path))[1][3], QStringLiteral("<b>1</b>&"));  // after the title
 }
@@ -253,7 +253,7 @@ TEST(ReportExport, ReplacesAnExistingFile) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write(QByteArray(100000, 'x'));
   }
-  ASSERT_TRUE(CsvExportFilter(path).Export(fixture.Report()));
+  ASSERT_TRUE(CsvExportFilter(path).exportReport(fixture.Report()));
   EXPECT_EQ(ParseCsv(ReadText(path)).size(), 5u + 12u);
 }
 
@@ -267,13 +267,13 @@ TEST(ReportExport, FailureMidwayLeavesThePreviousFileAndNoPartialFile) {
     old.write("previous");
   }
   // The row source fails after 300 rows (more than one write buffer's worth).
-  auto rows = fixture.Report().OnNeedData;
+  auto rows = fixture.Report().onNeedData;
   int delivered = 0;
-  fixture.Report().OnNeedData = [&](QObject* sender, bool& more) {
+  fixture.Report().onNeedData = [&](QObject* sender, bool& more) {
     if (++delivered > 300) throw std::runtime_error("row source failed");
     rows(sender, more);
   };
-  EXPECT_THROW(CsvExportFilter(path).Export(fixture.Report()), std::runtime_error);
+  EXPECT_THROW(CsvExportFilter(path).exportReport(fixture.Report()), std::runtime_error);
   EXPECT_EQ(ReadText(path), QStringLiteral("previous"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"s.csv"});
 }
@@ -282,8 +282,8 @@ TEST(ReportExport, CancelledGenerationWritesNothing) {
   ReportFixture fixture(QStringLiteral("12"));
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("c.htm"));
-  fixture.Report().OnBeforeGenerate = [](BandedReport&, bool& cancel) { cancel = true; };
-  EXPECT_FALSE(HtmlExportFilter(path).Export(fixture.Report()));
+  fixture.Report().onBeforeGenerate = [](BandedReport&, bool& cancel) { cancel = true; };
+  EXPECT_FALSE(HtmlExportFilter(path).exportReport(fixture.Report()));
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
@@ -296,7 +296,7 @@ TEST(ReportExport, UnwritableTargetReachesTheErrorReport) {
   const QString missing = dir.filePath(QStringLiteral("no/such/folder/x.csv"));
   for (const QString& path : {blocked, missing}) {
     MessageCatcher catcher;
-    EXPECT_FALSE(Guarded([&] { CsvExportFilter(path).Export(fixture.Report()); }));
+    EXPECT_FALSE(Guarded([&] { CsvExportFilter(path).exportReport(fixture.Report()); }));
     ASSERT_EQ(catcher.texts().size(), 1);
     EXPECT_TRUE(catcher.texts().front().startsWith(QStringLiteral("Cannot write file \"") + path))
         << catcher.texts().front().toStdString();
@@ -324,8 +324,8 @@ TEST(SaveDialog, ExtensionRules) {
       {"/d/.hidden", 2, "/d/.hidden.csv"},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(WithExtension(QString::fromLatin1(c.typed),
-                            ExportFormats()[static_cast<size_t>(c.filter - 1)]),
+    EXPECT_EQ(withExtension(QString::fromLatin1(c.typed),
+                            exportFormats()[static_cast<size_t>(c.filter - 1)]),
               QString::fromLatin1(c.result))
         << c.typed << " with filter " << c.filter;
 }
@@ -334,7 +334,7 @@ TEST(SaveDialog, ExtensionRules) {
 void AnswerSaveDialog(const QString& folder, int filter, const QString& typed) {
   OnModal<QFileDialog>([=](QFileDialog* dialog) {
     dialog->setDirectory(folder);
-    dialog->selectNameFilter(ExportFormatFilters().at(filter));
+    dialog->selectNameFilter(exportFormatFilters().at(filter));
     dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
     static_cast<QDialog*>(dialog)->accept();
   });
@@ -422,7 +422,7 @@ TEST(SaveDialog, RemembersFolderNameAndFilterWithinOneOpening) {
       then(dialog);
     });
   };
-  const QStringList filters = ExportFormatFilters();
+  const QStringList filters = exportFormatFilters();
 
   Seen first;
   look(first, [&](QFileDialog* dialog) {
@@ -488,7 +488,7 @@ PrintedReport PrintToPdf(BandedReport& report, const QString& pdfPath) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(pdfPath);
-  PrintReport(report, printer);
+  printReport(report, printer);
   return ReadPdf(pdfPath);
 }
 
@@ -506,7 +506,7 @@ void AnswerPdfDialog(const QString& path) {
 // "Save as PDF" in the preview window, once its pages are made.
 PrintedReport SavePdfFromPreview(Tfrm_Amortization& window, const QString& pdfPath) {
   OnModal<ReportPreviewWindow>([pdfPath](ReportPreviewWindow* preview) {
-    WaitFor([preview] { return preview->IsGenerated(); });
+    WaitFor([preview] { return preview->isGenerated(); });
     AnswerPdfDialog(pdfPath);
     preview->findChild<QAction*>(QStringLiteral("act_pdf"))->trigger();
     preview->reject();
@@ -518,9 +518,9 @@ PrintedReport SavePdfFromPreview(Tfrm_Amortization& window, const QString& pdfPa
 // Replaces the system's printers with a list of names while it lives.
 struct FakePrinters {
   explicit FakePrinters(QStringList names) {
-    SetPrinterLookup([names] { return names; });
+    setPrinterLookup([names] { return names; });
   }
-  ~FakePrinters() { SetPrinterLookup({}); }
+  ~FakePrinters() { setPrinterLookup({}); }
 };
 
 struct PrintCase {
@@ -597,7 +597,7 @@ TEST(ReportPrint, WithoutPrinterOffersToSaveAsPdf) {
       };
       if (fromPreview) {
         OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
-          WaitFor([preview] { return preview->IsGenerated(); });
+          WaitFor([preview] { return preview->isGenerated(); });
           OnModal<QMessageBox>(answer);
           preview->findChild<QAction*>(QStringLiteral("act_print"))->trigger();
           preview->reject();
@@ -618,8 +618,8 @@ TEST(ReportPrint, WithoutPrinterOffersToSaveAsPdf) {
 TEST(ReportPreview, PagesComeFromAWorkerThreadAndMatchThePrint) {
   ReportFixture fixture(QStringLiteral("360"));
   std::atomic<int> offThreadCalls{0}, onThreadCalls{0};
-  auto rows = fixture.Report().OnNeedData;
-  fixture.Report().OnNeedData = [&](QObject* sender, bool& more) {
+  auto rows = fixture.Report().onNeedData;
+  fixture.Report().onNeedData = [&](QObject* sender, bool& more) {
     (QThread::currentThread() == QApplication::instance()->thread() ? onThreadCalls
                                                                     : offThreadCalls)++;
     rows(sender, more);
@@ -628,11 +628,11 @@ TEST(ReportPreview, PagesComeFromAWorkerThreadAndMatchThePrint) {
   QStringList firstPageTexts;
   bool generatedInTime = false;
   OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
-    generatedInTime = WaitFor([preview] { return preview->IsGenerated(); });
-    pages = preview->PageCount();
-    if (const ReportPage* first = preview->Page(0))
-      firstPageTexts = first->Texts(first->bands.front());
-    preview->ShowPage(8);
+    generatedInTime = WaitFor([preview] { return preview->isGenerated(); });
+    pages = preview->pageCount();
+    if (const ReportPage* first = preview->page(0))
+      firstPageTexts = first->textsOf(first->bands.front());
+    preview->showPage(8);
     preview->reject();
   });
   Child<QToolButton>(fixture.window, "sb_preview")->click();
@@ -645,7 +645,7 @@ TEST(ReportPreview, PagesComeFromAWorkerThreadAndMatchThePrint) {
 
 TEST(ReportPreview, ErrorWhileGeneratingReachesTheErrorReport) {
   ReportFixture fixture(QStringLiteral("12"));
-  fixture.Report().OnNeedData = [](QObject*, bool&) { throw std::runtime_error("no rows today"); };
+  fixture.Report().onNeedData = [](QObject*, bool&) { throw std::runtime_error("no rows today"); };
   MessageCatcher catcher;
   Child<QToolButton>(fixture.window, "sb_preview")->click();
   ASSERT_EQ(catcher.texts().size(), 1);
@@ -657,10 +657,10 @@ TEST(ReportBinding, WindowLeavesTheReportUnboundWhenDestroyed) {
   {
     Tfrm_Amortization window;
     window.show();
-    EXPECT_TRUE(static_cast<bool>(report.rep_schedule->OnNeedData));
+    EXPECT_TRUE(static_cast<bool>(report.rep_schedule->onNeedData));
   }
-  EXPECT_FALSE(static_cast<bool>(report.rep_schedule->OnNeedData));
-  EXPECT_FALSE(static_cast<bool>(report.rep_schedule->OnBeforeGenerate));
+  EXPECT_FALSE(static_cast<bool>(report.rep_schedule->onNeedData));
+  EXPECT_FALSE(static_cast<bool>(report.rep_schedule->onBeforeGenerate));
 }
 
 }  // namespace
@@ -674,8 +674,8 @@ namespace {
 // Rows that take a while each, so that a short schedule runs long enough for the progress
 // window; counts how many rows were asked for.
 struct SlowRows {
-  SlowRows(BandedReport& report, int microseconds) : rows(report.OnNeedData) {
-    report.OnNeedData = [this, microseconds](QObject* sender, bool& more) {
+  SlowRows(BandedReport& report, int microseconds) : rows(report.onNeedData) {
+    report.onNeedData = [this, microseconds](QObject* sender, bool& more) {
       ++asked;
       QThread::usleep(static_cast<unsigned long>(microseconds));
       rows(sender, more);
@@ -705,8 +705,8 @@ TEST(ReportProgress, CancelStopsAndLeavesThePreviousFile) {
       label = progress->labelText();
       progress->cancel();
     });
-    const bool done = print ? WriteReportPdf(fixture.Report(), path, &fixture.window)
-                            : CsvExportFilter(path).Export(fixture.Report(), &fixture.window);
+    const bool done = print ? writeReportPdf(fixture.Report(), path, &fixture.window)
+                            : CsvExportFilter(path).exportReport(fixture.Report(), &fixture.window);
     EXPECT_FALSE(done);
     EXPECT_LT(slow.asked.load(), 361) << "generation went on after Cancel";
     EXPECT_TRUE(label.contains(QStringLiteral("of 360"))) << label.toStdString();
@@ -729,12 +729,12 @@ TEST(ReportPreview, FirstPageShowsBeforeTheLastIsMade) {
     auto* statusLabel = preview->findChild<QLabel*>(QStringLiteral("lb_status"));
     WaitFor(
         [statusLabel] { return statusLabel->text().startsWith(QStringLiteral(" Page 1 of ")); });
-    firstBeforeDone = !preview->IsGenerated();
+    firstBeforeDone = !preview->isGenerated();
     status = statusLabel->text();
     preview->findChild<QToolBar*>()->actions().at(6)->trigger();  // "Last"
-    WaitFor([preview] { return preview->IsGenerated() && preview->CurrentPage() == 8; });
-    current = preview->CurrentPage();
-    pages = preview->PageCount();
+    WaitFor([preview] { return preview->isGenerated() && preview->currentPage() == 8; });
+    current = preview->currentPage();
+    pages = preview->pageCount();
     preview->reject();
   });
   Child<QToolButton>(fixture.window, "sb_preview")->click();
@@ -761,13 +761,13 @@ TEST(ReportExport, ControlCharactersStayInsideTheirTexts) {
     ReportFixture fixture(QStringLiteral("3"));
     // The window's fields refuse control characters, so the header labels are given the odd
     // texts once the window has filled them.
-    auto fillHeader = fixture.Report().OnBeforeGenerate;
-    fixture.Report().OnBeforeGenerate = [&](BandedReport& report, bool& cancel) {
+    auto fillHeader = fixture.Report().onBeforeGenerate;
+    fixture.Report().onBeforeGenerate = [&](BandedReport& report, bool& cancel) {
       fillHeader(report, cancel);
       const char* const labels[][2] = {
           {"lb_nper", "se_NPer"}, {"lb_pv", "se_pv"}, {"lb_i", "se_i"}, {"lb_fv", "se_fv"}};
       for (const auto& [label, field] : labels)
-        report.Label(QString::fromLatin1(label))->SetText(odd + QString::fromLatin1(field));
+        report.label(QString::fromLatin1(label))->setText(odd + QString::fromLatin1(field));
     };
     std::vector<QStringList> expected = fixture.ExpectedLines();
     expected[1][1] = odd + QStringLiteral("se_NPer");
@@ -776,17 +776,17 @@ TEST(ReportExport, ControlCharactersStayInsideTheirTexts) {
     expected[2][3] = odd + QStringLiteral("se_fv");
     expected[6] = QStringList();  // the second row: odd texts in every column
     for (int c = 0; c < 6; ++c) expected[6].append(odd + QString::number(c));
-    auto rows = fixture.Report().OnNeedData;
+    auto rows = fixture.Report().onNeedData;
     int row = 0;
-    fixture.Report().OnNeedData = [&](QObject* sender, bool& more) {
+    fixture.Report().onNeedData = [&](QObject* sender, bool& more) {
       rows(sender, more);
       if (++row == 2)
         for (int c = 0; c < 6; ++c)
-          fixture.Report().Band(BandKind::Detail)->Labels()[c]->SetText(odd + QString::number(c));
+          fixture.Report().band(BandKind::Detail)->labels()[c]->setText(odd + QString::number(c));
     };
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("odd"));
-    ASSERT_TRUE(MakeFilter(format, path)->Export(fixture.Report()));
+    ASSERT_TRUE(MakeFilter(format, path)->exportReport(fixture.Report()));
     const QString text = ReadText(path);
     if (format == Format::Csv) {
       EXPECT_EQ(ParseCsv(text), expected);
@@ -818,7 +818,7 @@ TEST(ReportExport, FailedWriteNamesTheReason) {
   small.rlim_cur = 4096;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   MessageCatcher catcher;
-  Guarded([&] { HtmlExportFilter(path).Export(fixture.Report()); });
+  Guarded([&] { HtmlExportFilter(path).exportReport(fixture.Report()); });
   setrlimit(RLIMIT_FSIZE, &old);
   ASSERT_EQ(catcher.texts().size(), 1);
   EXPECT_EQ(catcher.texts().front(),
