@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
   quarrant::LinuxPlatform platform(argc, argv);
   quarrant::SetPlatform(&platform);
   QApplication app(argc, argv);
-  quarrant::ApplySkin(app);
+  quarrant::applySkin(app);
   {
     quarrant::Tfrm_ZavuzirEza window;
     window.show();

@@ -32,10 +32,10 @@ void BM_TabSeparatedMillionRows(benchmark::State& state) {
   Tfrm_report report;
   Tfrm_Amortization window;
   FillMillionRows(window);
-  const std::vector<int> rows = RowsToCopy(*window.findChild<QTableView*>(QStringLiteral("lv_as")));
+  const std::vector<int> rows = rowsToCopy(*window.findChild<QTableView*>(QStringLiteral("lv_as")));
   qsizetype size = 0;
   for (auto _ : state) {
-    const QString text = TabSeparatedRows(*window.model(), rows);
+    const QString text = tabSeparatedRows(*window.model(), rows);
     size = text.size();
     benchmark::DoNotOptimize(text.constData());
   }
@@ -94,7 +94,7 @@ void BM_TabSeparatedMillionReadyRows(benchmark::State& state) {
   std::vector<int> rows(kRows);
   for (int r = 0; r < kRows; ++r) rows[static_cast<size_t>(r)] = r;
   for (auto _ : state) {
-    const QString text = TabSeparatedRows(model, rows);
+    const QString text = tabSeparatedRows(model, rows);
     benchmark::DoNotOptimize(text.constData());
   }
 }

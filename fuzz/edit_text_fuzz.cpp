@@ -7,7 +7,7 @@
 //   longer value that Up or Down wrote can be edited only into other numbers); once
 //   the field is left it shows its value in full format, and that text reads back as the value
 //   to within half a unit of its last decimal;
-// - ParseDecimal takes exactly the texts of digits with at most one separator and a leading
+// - parseDecimal takes exactly the texts of digits with at most one separator and a leading
 //   minus, and reads them as from_chars does;
 // - the spin edit's validator takes whole numbers and sets them within the range, leaves "",
 //   "-" and "+" to be finished, refuses everything else, and accepts what it has set;
@@ -107,7 +107,7 @@ bool IsPlainDecimal(const QString& text, char separator) {
 }
 
 void CheckParseDecimal(const QString& text, char separator) {
-  const std::optional<double> number = ParseDecimal(text, separator);
+  const std::optional<double> number = parseDecimal(text, separator);
   if (!IsPlainDecimal(text, separator)) {
     Check(!number);
     return;
@@ -145,7 +145,7 @@ void NumericJourney(FuzzedDataProvider& input, NumericEdit& field) {
     if (text == before) continue;  // refused
     // Up or Down writes the value in full, which need not be a text the user could type.
     if (text == field.formattedValue()) continue;
-    const std::optional<double> number = ParseDecimal(text, '.');
+    const std::optional<double> number = parseDecimal(text, '.');
     Check(field.value() == (number ? *number : 0.0));
     if (keystrokes.match(before).hasMatch()) {
       Check(keystrokes.match(text).hasMatch());
@@ -158,7 +158,7 @@ void NumericJourney(FuzzedDataProvider& input, NumericEdit& field) {
   Focus(field, false);
   Check(field.text() == field.formattedValue());
   if (std::fabs(field.value()) < 1e15) {
-    const std::optional<double> shown = ParseDecimal(field.text(), '.');
+    const std::optional<double> shown = parseDecimal(field.text(), '.');
     Check(shown.has_value());
     Check(std::fabs(*shown - field.value()) <=
           0.5000001 * std::pow(10.0, -decimals) + std::fabs(field.value()) * 1e-15);
@@ -258,8 +258,8 @@ void DateJourney(FuzzedDataProvider& input, DateEdit& field) {
   Focus(field, false);
   QObject::disconnect(connection);
   const double value = field.dateValue();
-  Check(std::trunc(value) >= DateEdit::MinDateValue() &&
-        std::trunc(value) <= DateEdit::MaxDateValue());
+  Check(std::trunc(value) >= DateEdit::minDateValue() &&
+        std::trunc(value) <= DateEdit::maxDateValue());
   Check(value == taken);
   if (!takenText.isEmpty()) {
     // Taken from typing: the whole date the field showed.

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   // program interprets (the toolkit's own options, such as a style sheet file, are not read).
   int toolkitArgc = 1;
   quarrant::GuardedApplication app(toolkitArgc, argv);
-  quarrant::ApplySkin(app);
+  quarrant::applySkin(app);
 
   quarrant::Tfrm_ZavuzirEza mainWindow;
   quarrant::Tfrm_report reportForm;  // hidden; serves the amortization window

@@ -5,7 +5,7 @@
 
 namespace quarrant {
 
-QString WithoutAccessKeys(const QString& caption) {
+QString withoutAccessKeys(const QString& caption) {
   QString text;
   for (qsizetype i = 0; i < caption.size(); ++i) {
     if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size()) ++i;
@@ -14,19 +14,19 @@ QString WithoutAccessKeys(const QString& caption) {
   return text;
 }
 
-QString SpokenCaption(const QString& caption) {
-  QString text = WithoutAccessKeys(caption).trimmed();
+QString spokenCaption(const QString& caption) {
+  QString text = withoutAccessKeys(caption).trimmed();
   if (text.endsWith(QLatin1Char(':'))) text.chop(1);
   return text.trimmed();
 }
 
-void LabelField(QLabel* label, QWidget* field) {
+void labelField(QLabel* label, QWidget* field) {
   label->setBuddy(field);
-  NameAfterCaption(field, label->text());
+  nameAfterCaption(field, label->text());
 }
 
-void NameAfterCaption(QWidget* field, const QString& caption) {
-  field->setAccessibleName(SpokenCaption(caption));
+void nameAfterCaption(QWidget* field, const QString& caption) {
+  field->setAccessibleName(spokenCaption(caption));
 }
 
 }  // namespace quarrant

@@ -10,13 +10,13 @@ class QWidget;
 namespace quarrant {
 
 // The caption as drawn: "&" marks an access key and is not drawn; "&&" is a literal ampersand.
-QString WithoutAccessKeys(const QString& caption);
+QString withoutAccessKeys(const QString& caption);
 // The caption as spoken: as drawn, without surrounding blanks and without a closing colon.
-QString SpokenCaption(const QString& caption);
+QString spokenCaption(const QString& caption);
 
 // Makes label the buddy of field (its caption then names the field) and names the field.
-void LabelField(QLabel* label, QWidget* field);
+void labelField(QLabel* label, QWidget* field);
 // Names a field after the caption of the button or group that labels it.
-void NameAfterCaption(QWidget* field, const QString& caption);
+void nameAfterCaption(QWidget* field, const QString& caption);
 
 }  // namespace quarrant

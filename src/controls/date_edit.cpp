@@ -57,18 +57,18 @@ DateEdit::DateEdit(QWidget* parent) : QLineEdit(parent) {
   showDate();
 }
 
-double DateEdit::MinDateValue() {
+double DateEdit::minDateValue() {
   return DateValueOf(1, 1, 1);
 }
-double DateEdit::MaxDateValue() {
+double DateEdit::maxDateValue() {
   return DateValueOf(9999, 12, 31);
 }
 
 void DateEdit::setDateValue(double value) {
   if (std::isnan(value)) return;
   // The day of a value is the value truncated toward zero (before 1899-12-30 too).
-  if (std::trunc(value) < MinDateValue()) value = MinDateValue();
-  if (std::trunc(value) > MaxDateValue()) value = MaxDateValue();
+  if (std::trunc(value) < minDateValue()) value = minDateValue();
+  if (std::trunc(value) > maxDateValue()) value = maxDateValue();
   const bool changed = value != value_;
   value_ = value;
   showDate();

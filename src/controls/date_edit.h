@@ -28,8 +28,8 @@ class DateEdit : public QLineEdit {
   void setDateValue(double value);
 
   // Date values of 0001-01-01 and 9999-12-31.
-  static double MinDateValue();
-  static double MaxDateValue();
+  static double minDateValue();
+  static double maxDateValue();
 
   // The drop-down calendar; created on first use.
   QCalendarWidget* calendar();

@@ -32,7 +32,7 @@ class KeypadSeparatorFilter : public QObject {
 
 }  // namespace
 
-void TypeKeypadDecimalAsSeparator(QWidget* field) {
+void typeKeypadDecimalAsSeparator(QWidget* field) {
   field->installEventFilter(new KeypadSeparatorFilter(field));
 }
 

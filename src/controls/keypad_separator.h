@@ -7,6 +7,6 @@
 namespace quarrant {
 
 // Makes the keypad's decimal key type the user's separator into `field`.
-void TypeKeypadDecimalAsSeparator(QWidget* field);
+void typeKeypadDecimalAsSeparator(QWidget* field);
 
 }  // namespace quarrant

@@ -35,10 +35,10 @@ class NumberValidator : public QRegularExpressionValidator {
       : QRegularExpressionValidator(pattern, parent), separator_(separator) {}
 
   State validate(QString& input, int& pos) const override {
-    DropControlCharacters(input, &pos);
+    dropControlCharacters(input, &pos);
     const State state = QRegularExpressionValidator::validate(input, pos);
     if (state == Invalid) return Invalid;
-    const std::optional<double> number = ParseDecimal(input, separator_);
+    const std::optional<double> number = parseDecimal(input, separator_);
     if (number && std::fabs(*number) >= kIntegerLimit) return Invalid;
     return state;
   }
@@ -50,7 +50,7 @@ class NumberValidator : public QRegularExpressionValidator {
 
 }  // namespace
 
-std::optional<double> ParseDecimal(const QString& text, char decimalSeparator) {
+std::optional<double> parseDecimal(const QString& text, char decimalSeparator) {
   std::optional<std::string> ascii = TrimmedAscii(text);
   if (!ascii) return std::nullopt;
   std::string& s = *ascii;
@@ -77,7 +77,7 @@ std::optional<double> ParseDecimal(const QString& text, char decimalSeparator) {
   return value;
 }
 
-std::optional<int> ParseWholeNumber(const QString& text) {
+std::optional<int> parseWholeNumber(const QString& text) {
   std::optional<std::string> ascii = TrimmedAscii(text);
   if (!ascii || ascii->empty()) return std::nullopt;
   const std::string& s = *ascii;
@@ -88,7 +88,7 @@ std::optional<int> ParseWholeNumber(const QString& text) {
 }
 
 NumericEdit::NumericEdit(QWidget* parent) : QLineEdit(parent) {
-  TypeKeypadDecimalAsSeparator(this);
+  typeKeypadDecimalAsSeparator(this);
   updateValidator();
   connect(this, &QLineEdit::textChanged, this, &NumericEdit::onTextChanged);
   showValue();
@@ -162,7 +162,7 @@ void NumericEdit::onTextChanged(const QString& text) {
   // Text that is not a number yet ("", "-") reads as 0, which is also what the field shows
   // once it loses the focus.
   double typed = 0;
-  if (const std::optional<double> number = ParseDecimal(text, separator())) typed = *number;
+  if (const std::optional<double> number = parseDecimal(text, separator())) typed = *number;
   if (typed == 0) typed = 0;  // no negative zero from "-0"
   const bool changed = typed != value_;
   value_ = typed;

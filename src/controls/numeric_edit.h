@@ -10,10 +10,10 @@ namespace quarrant {
 
 // Reads a plain decimal number ("-12.5" with the given separator; blanks around it allowed, no
 // exponent, no thousands separators). Empty when the text is not such a number.
-std::optional<double> ParseDecimal(const QString& text, char decimalSeparator);
+std::optional<double> parseDecimal(const QString& text, char decimalSeparator);
 
 // Reads a plain whole number ("-12"; blanks around it allowed) that fits 32 bits.
-std::optional<int> ParseWholeNumber(const QString& text);
+std::optional<int> parseWholeNumber(const QString& text);
 
 class NumericEdit : public QLineEdit {
   Q_OBJECT

@@ -36,13 +36,13 @@ PageTabBar::PageTabBar(PageControl* owner) : QWidget(owner), owner_(owner) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_Hover);
   setMouseTracking(true);
-  InstallPageTabAccessibility();
+  installPageTabAccessibility();
 }
 
 void PageTabBar::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   // The focus is on the selected tab, not on the rows as a whole.
-  AnnouncePageTabFocus(this, owner_->currentIndex());
+  announcePageTabFocus(this, owner_->currentIndex());
 }
 
 int PageTabBar::rowHeight() const {
@@ -50,7 +50,7 @@ int PageTabBar::rowHeight() const {
 }
 
 int PageTabBar::tabWidth(int index) const {
-  return fontMetrics().horizontalAdvance(WithoutAccessKeys(owner_->tabText(index))) +
+  return fontMetrics().horizontalAdvance(withoutAccessKeys(owner_->tabText(index))) +
          2 * kTextPadding;
 }
 
@@ -293,7 +293,7 @@ void PageControl::setCurrentIndex(int index) {
   if (index < 0 || index >= count() || index == previous) return;
   stack_->setCurrentIndex(index);
   relayout();
-  AnnouncePageChange(tabBar_, previous, index);
+  announcePageChange(tabBar_, previous, index);
   emit currentChanged(index);
 }
 

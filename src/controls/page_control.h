@@ -111,10 +111,10 @@ class PageControl : public QWidget {
 };
 
 // Assistive technology (page_control_accessible.cpp): the tab rows are a list of page tabs.
-void InstallPageTabAccessibility();
+void installPageTabAccessibility();
 // Tells a screen reader that the tab of page current has the focus.
-void AnnouncePageTabFocus(PageTabBar* bar, int current);
+void announcePageTabFocus(PageTabBar* bar, int current);
 // Tells a screen reader that the selected page changed from previous (or -1) to current.
-void AnnouncePageChange(PageTabBar* bar, int previous, int current);
+void announcePageChange(PageTabBar* bar, int previous, int current);
 
 }  // namespace quarrant

@@ -44,7 +44,7 @@ class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionI
 
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name || !isValid()) return {};
-    return WithoutAccessKeys(OwnerOf(bar_)->tabText(index_));
+    return withoutAccessKeys(OwnerOf(bar_)->tabText(index_));
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
@@ -137,7 +137,7 @@ void Notify(QAccessibleEvent&& event, int tab) {
 
 }  // namespace
 
-void InstallPageTabAccessibility() {
+void installPageTabAccessibility() {
   static const bool installed = [] {
     QAccessible::installFactory(PageTabListFactory);
     return true;
@@ -145,18 +145,18 @@ void InstallPageTabAccessibility() {
   (void)installed;
 }
 
-void AnnouncePageTabFocus(PageTabBar* bar, int current) {
+void announcePageTabFocus(PageTabBar* bar, int current) {
   if (current >= 0) Notify(QAccessibleEvent(bar, QAccessible::Focus), current);
 }
 
-void AnnouncePageChange(PageTabBar* bar, int previous, int current) {
+void announcePageChange(PageTabBar* bar, int previous, int current) {
   if (!QAccessible::isActive()) return;
   QAccessible::State selected;
   selected.selected = true;
   if (previous >= 0) Notify(QAccessibleStateChangeEvent(bar, selected), previous);
   Notify(QAccessibleStateChangeEvent(bar, selected), current);
   Notify(QAccessibleEvent(bar, QAccessible::Selection), current);
-  if (bar->hasFocus()) AnnouncePageTabFocus(bar, current);
+  if (bar->hasFocus()) announcePageTabFocus(bar, current);
 }
 
 }  // namespace quarrant

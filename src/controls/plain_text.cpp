@@ -2,7 +2,7 @@
 
 namespace quarrant {
 
-void DropControlCharacters(QString& text, int* cursor) {
+void dropControlCharacters(QString& text, int* cursor) {
   qsizetype kept = 0;
   int removedBeforeCursor = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -17,7 +17,7 @@ void DropControlCharacters(QString& text, int* cursor) {
 }
 
 QValidator::State PlainTextValidator::validate(QString& input, int& pos) const {
-  DropControlCharacters(input, &pos);
+  dropControlCharacters(input, &pos);
   return Acceptable;
 }
 

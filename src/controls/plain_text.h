@@ -11,7 +11,7 @@ namespace quarrant {
 
 // Removes every control character from the text; `cursor`, when given, is moved back by the
 // characters removed before it.
-void DropControlCharacters(QString& text, int* cursor = nullptr);
+void dropControlCharacters(QString& text, int* cursor = nullptr);
 
 // A validator for free-text fields: it accepts any text once its control characters are gone.
 class PlainTextValidator : public QValidator {

@@ -7,17 +7,17 @@
 
 namespace quarrant {
 
-QString SkinStyleSheet() {
+QString skinStyleSheet() {
   QFile file(QStringLiteral(":/skin/quarrant.qss"));
   if (!file.open(QIODevice::ReadOnly)) return {};
   return QString::fromUtf8(file.readAll());
 }
 
-void ApplySkin(QApplication& app) {
+void applySkin(QApplication& app) {
   // Fusion draws the same on every desktop, so the style sheet's look does not depend on the
   // platform theme.
   if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
-  app.setStyleSheet(SkinStyleSheet());
+  app.setStyleSheet(skinStyleSheet());
 }
 
 }  // namespace quarrant

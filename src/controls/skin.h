@@ -6,9 +6,9 @@ class QString;
 namespace quarrant {
 
 // The skin's style sheet text (empty when the resource is missing).
-QString SkinStyleSheet();
+QString skinStyleSheet();
 
 // Applies the skin to the whole application: base style and style sheet.
-void ApplySkin(QApplication& app);
+void applySkin(QApplication& app);
 
 }  // namespace quarrant

@@ -13,7 +13,7 @@ SpinEdit::SpinEdit(QWidget* parent) : QSpinBox(parent) {
 
 QValidator::State SpinEdit::validate(QString& input, int& pos) const {
   static const QRegularExpression wholeNumber(QStringLiteral("^ *([-+]?)(\\d+) *$"));
-  DropControlCharacters(input, &pos);
+  dropControlCharacters(input, &pos);
   const QString trimmed = input.trimmed();
   if (trimmed.isEmpty() || trimmed == QLatin1String("-") || trimmed == QLatin1String("+"))
     return QValidator::Intermediate;

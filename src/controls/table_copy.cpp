@@ -45,7 +45,7 @@ void AppendLine(QString& out, const QAbstractItemModel& model, int row, int colu
 
 }  // namespace
 
-QString TabSeparatedRows(const QAbstractItemModel& model, const std::vector<int>& rows) {
+QString tabSeparatedRows(const QAbstractItemModel& model, const std::vector<int>& rows) {
   const int columns = model.columnCount();
   const int rowCount = model.rowCount();
   QString out;
@@ -77,7 +77,7 @@ QString TabSeparatedRows(const QAbstractItemModel& model, const std::vector<int>
   return out;
 }
 
-std::vector<int> RowsToCopy(const QTableView& view) {
+std::vector<int> rowsToCopy(const QTableView& view) {
   std::vector<int> rows;
   if (const QItemSelectionModel* selection = view.selectionModel()) {
     for (const QModelIndex& index : selection->selectedRows()) rows.push_back(index.row());
@@ -90,18 +90,18 @@ std::vector<int> RowsToCopy(const QTableView& view) {
   return rows;
 }
 
-void EnableRowCopy(QTableView* view) {
+void enableRowCopy(QTableView* view) {
   auto* copy = new QAction(QStringLiteral("Copy"), view);
   copy->setObjectName(QStringLiteral("act_copy"));
   copy->setShortcut(QKeySequence::Copy);
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   QObject::connect(copy, &QAction::triggered, view, [view] {
     if (view->model() == nullptr) return;
-    const std::vector<int> rows = RowsToCopy(*view);
+    const std::vector<int> rows = rowsToCopy(*view);
     // A long list takes a moment: show that the program is busy meanwhile.
     const bool busy = rows.size() > kRowsWithoutWaitCursor;
     if (busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    QGuiApplication::clipboard()->setText(TabSeparatedRows(*view->model(), rows));
+    QGuiApplication::clipboard()->setText(tabSeparatedRows(*view->model(), rows));
     if (busy) QGuiApplication::restoreOverrideCursor();
   });
   view->addAction(copy);

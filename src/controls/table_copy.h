@@ -22,13 +22,13 @@ class RowTextSource {
 // The header line and the given rows of the model (display texts, every column), each line
 // ended by a line feed. Tabs and line breaks inside a text become spaces so that every value
 // stays one cell. Rows outside the model are skipped.
-QString TabSeparatedRows(const QAbstractItemModel& model, const std::vector<int>& rows);
+QString tabSeparatedRows(const QAbstractItemModel& model, const std::vector<int>& rows);
 
 // The rows of the view's selection in ascending order, or every row when none is selected.
-std::vector<int> RowsToCopy(const QTableView& view);
+std::vector<int> rowsToCopy(const QTableView& view);
 
 // Gives the view a "Copy" action, on Ctrl+C and in its context menu, that puts
-// TabSeparatedRows of RowsToCopy on the clipboard.
-void EnableRowCopy(QTableView* view);
+// tabSeparatedRows of rowsToCopy on the clipboard.
+void enableRowCopy(QTableView* view);
 
 }  // namespace quarrant

@@ -10,21 +10,21 @@ namespace quarrant {
 
 ValueField::ValueField(QWidget* parent) : QLineEdit(parent) {
   setValidator(new PlainTextValidator(this));  // no control characters, typed or pasted
-  TypeKeypadDecimalAsSeparator(this);
+  typeKeypadDecimalAsSeparator(this);
 }
 
-const QString& ValueField::PlaceholderText() {
+const QString& ValueField::placeholderText() {
   static const QString text = tr("Can enter expression(Such as: 2*12)");
   return text;
 }
 
-QString ValueField::Expression(const QString& text) {
-  if (text == PlaceholderText() || IsBlank(text)) return QStringLiteral("0");
+QString ValueField::expressionOf(const QString& text) {
+  if (text == placeholderText() || IsBlank(text)) return QStringLiteral("0");
   return text;
 }
 
-void ValueField::ShowPlaceholder() {
-  setText(PlaceholderText());
+void ValueField::showPlaceholder() {
+  setText(placeholderText());
   setCursorPosition(0);
 }
 
@@ -32,7 +32,7 @@ void ValueField::focusInEvent(QFocusEvent* event) {
   // Before the line edit's own handling, which selects the text entered by Tab: the hint is
   // cleared first, and whoever follows the field sees it empty.
   if (event->reason() != Qt::PopupFocusReason) {
-    if (text() == PlaceholderText()) clear();
+    if (text() == placeholderText()) clear();
     emit entered();
   }
   QLineEdit::focusInEvent(event);

@@ -16,12 +16,12 @@ class ValueField : public QLineEdit {
   explicit ValueField(QWidget* parent = nullptr);
 
   // The hint a field may show instead of a value.
-  static const QString& PlaceholderText();
+  static const QString& placeholderText();
   // What a field's text reads as: the hint or a blank text is "0", any other text itself.
-  static QString Expression(const QString& text);
+  static QString expressionOf(const QString& text);
 
   // Shows the hint, from its start.
-  void ShowPlaceholder();
+  void showPlaceholder();
 
  signals:
   // The focus entered the field, however it came (Tab, a click, the window becoming active),

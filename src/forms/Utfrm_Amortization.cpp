@@ -174,7 +174,7 @@ void Tfrm_Amortization::BuildInputs() {
     // A number needs far fewer characters; laying out a pasted text of tens of thousands
     // of characters would hold the window for seconds.
     e->setMaxLength(kMaxInputLength);
-    TypeKeypadDecimalAsSeparator(e);
+    typeKeypadDecimalAsSeparator(e);
     return e;
   };
   auto combo = [this](const char* name, int x, int y, int w, int h, const QStringList& items,
@@ -210,7 +210,7 @@ void Tfrm_Amortization::BuildInputs() {
                                 {lb_fv, se_fv},
                                 {lb_pt, cb_pt},
                                 {lb_pmtf, cb_pmtf}})
-    LabelField(caption, field);
+    labelField(caption, field);
   QWidget* order[] = {sb_saveas, sb_print, sb_preview, sb_close, se_NPer, se_i,
                       se_pv,     se_fv,    cb_pt,      sb_Calc,  cb_pmtf};
   for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
@@ -226,8 +226,8 @@ void Tfrm_Amortization::BuildList() {
   lv_as->setObjectName(QStringLiteral("lv_as"));
   lv_as->setFont(EditFont());
   SetUpReportView(lv_as, model_, {50, 100, 100, 100, 100, 100});
-  EnableRowCopy(lv_as);
-  NameAfterCaption(lv_as, windowTitle());
+  enableRowCopy(lv_as);
+  nameAfterCaption(lv_as, windowTitle());
   auto* listLayout = new QVBoxLayout(pn_list);
   listLayout->setContentsMargins(1, 1, 1, 1);
   listLayout->addWidget(lv_as);
@@ -299,7 +299,7 @@ void Tfrm_Amortization::SetPaymentFrequency(int32_t itemIndex) {
 // ---- Reading the inputs ----
 
 Extended Tfrm_Amortization::ReadField(const QString& text) {
-  evaluator_->Expression = ValueField::Expression(text).toStdString();
+  evaluator_->Expression = ValueField::expressionOf(text).toStdString();
   return evaluator_->Evaluate();
 }
 

@@ -27,7 +27,7 @@
 namespace quarrant {
 
 const QString& Tfrm_ZavuzirEza::PlaceholderText() {
-  return ValueField::PlaceholderText();
+  return ValueField::placeholderText();
 }
 
 QFont Tfrm_ZavuzirEza::WindowFont() {
@@ -124,7 +124,7 @@ void Tfrm_ZavuzirEza::BuildSharedStrip() {
   se_expv->setText(QStringLiteral("0"));
   lb_digits = MakeLabel(this, tr("Decimal places:"), 8, 361, "lb_digits");
   lb_digits->setGeometry(8, 361, 75, 13);
-  LabelField(lb_expv, se_expv);
+  labelField(lb_expv, se_expv);
 
   cb_digits = new QComboBox(this);
   cb_digits->setObjectName(QStringLiteral("cb_digits"));
@@ -137,7 +137,7 @@ void Tfrm_ZavuzirEza::BuildSharedStrip() {
   // The closed box is narrow; let the open list show "General" in full.
   cb_digits->view()->setMinimumWidth(cb_digits->fontMetrics().horizontalAdvance(general) + 24);
 
-  LabelField(lb_digits, cb_digits);
+  labelField(lb_digits, cb_digits);
 
   sb_help = MakeButton(this, "sb_help", tr("&Help"), QRect(295, 358, 67, 25));
   ConnectClicks(this, {{sb_help, &Tfrm_ZavuzirEza::sb_helpClick}});
@@ -242,7 +242,7 @@ void Tfrm_ZavuzirEza::keyPressEvent(QKeyEvent* event) {
 // ---- The preview ----
 
 Extended Tfrm_ZavuzirEza::EvaluateForPreview(const QString& text) {
-  evaluator.Expression = ValueField::Expression(text).toStdString();
+  evaluator.Expression = ValueField::expressionOf(text).toStdString();
   return evaluator.Evaluate();
 }
 
@@ -271,7 +271,7 @@ void Tfrm_ZavuzirEza::DescribeByPreview(ValueField* field) {
 }
 
 Extended Tfrm_ZavuzirEza::EvaluateText(const QString& text) {
-  const QString source = ValueField::Expression(text);
+  const QString source = ValueField::expressionOf(text);
   evaluator.Expression = source.toStdString();
   try {
     return evaluator.Evaluate();

@@ -39,14 +39,14 @@ class EConvertError : public std::runtime_error {
 };
 
 double AmountOf(const QString& text) {
-  if (const std::optional<double> amount = ParseDecimal(text, UserDecimalSeparator()))
+  if (const std::optional<double> amount = parseDecimal(text, UserDecimalSeparator()))
     return *amount;
   throw EConvertError(
       QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
 }
 
 int CountOf(const QString& text) {
-  if (const std::optional<int> count = ParseWholeNumber(text)) return *count;
+  if (const std::optional<int> count = parseWholeNumber(text)) return *count;
   throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
 }
 
@@ -91,7 +91,7 @@ NumericEdit* MakeFourDecimalEdit(QWidget* page, const char* name, const QRect& b
 
 void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   se_diarate = MakeFourDecimalEdit(page, "se_diarate", {112, 8, 161, 18});
-  LabelField(KeepLabelBefore(MakeLabel(page, tr("Discount Rate(%):"), 23, 10), se_diarate),
+  labelField(KeepLabelBefore(MakeLabel(page, tr("Discount Rate(%):"), 23, 10), se_diarate),
              se_diarate);
 
   sb_Insert = MakeButton(page, "sb_Insert", tr("Insert"), {24, 32, 75, 25});
@@ -100,7 +100,7 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   sb_clearcashf = MakeButton(page, "sb_clearcashf", tr("C&lear"), {263, 32, 75, 25});
 
   se_amount = MakeFourDecimalEdit(page, "se_amount", {56, 61, 161, 18});
-  LabelField(KeepLabelBefore(MakeLabel(page, tr("Amount:"), 14, 63), se_amount), se_amount);
+  labelField(KeepLabelBefore(MakeLabel(page, tr("Amount:"), 14, 63), se_amount), se_amount);
 
   QLabel* timesLabel = MakeLabel(page, tr("Times:"), 222, 63);
   se_Times = new SpinEdit(page);
@@ -109,7 +109,7 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   se_Times->setSingleStep(1);
   se_Times->setValue(1);
   se_Times->setGeometry(256, 61, 81, 20);
-  LabelField(KeepLabelBefore(timesLabel, se_Times), se_Times);
+  labelField(KeepLabelBefore(timesLabel, se_Times), se_Times);
 
   pn_cashfllow = new QFrame(page);
   pn_cashfllow->setObjectName(QStringLiteral("pn_cashfllow"));
@@ -121,8 +121,8 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   lv_cashfllow->setObjectName(QStringLiteral("lv_cashfllow"));
   layout->addWidget(lv_cashfllow);
   SetUpReportView(lv_cashfllow, new CashFlowListModel(lv_cashfllow), {80, 140, 100});
-  EnableRowCopy(lv_cashfllow);
-  NameAfterCaption(lv_cashfllow, tr("Cash Flow"));
+  enableRowCopy(lv_cashfllow);
+  nameAfterCaption(lv_cashfllow, tr("Cash Flow"));
 
   sb_calculate = MakeButton(page, "sb_calculate", tr("Calculate"), {16, 191, 75, 25});
   QLabel* irrLabel = MakeLabel(page, tr("Internal Rate of Return (IRR%): "), 16, 214);
@@ -132,9 +132,9 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   QLabel* nfvLabel = MakeLabel(page, tr("Net Future Value (NFV):"), 50, 262);
   se_nfv = MakeEdit(page, "se_nfv", {168, 261, 145, 18}, false);
   for (QLabel* label : {irrLabel, npvLabel, nfvLabel}) KeepLabelBefore(label, se_irr);
-  LabelField(irrLabel, se_irr);
-  LabelField(npvLabel, se_npv);
-  LabelField(nfvLabel, se_nfv);
+  labelField(irrLabel, se_irr);
+  labelField(npvLabel, se_npv);
+  labelField(nfvLabel, se_nfv);
 
   SetTabOrder({sb_Insert, sb_Replace, sb_Delete, se_amount, se_Times, se_irr, se_npv, se_nfv,
                sb_calculate, se_diarate, lv_cashfllow, sb_clearcashf});

@@ -35,7 +35,7 @@ double Now() {
 // A label ending a few pixels left of the control it names.
 void PlaceBefore(QLabel* label, QWidget* control) {
   label->move(control->x() - 4 - label->width(), control->y() + 2);
-  LabelField(label, control);
+  labelField(label, control);
 }
 
 // Shows the breakdown of a day span (its magnitude) in the group "Time between dates".
@@ -50,7 +50,7 @@ void ShowBreakdown(QLineEdit* years, QLineEdit* months, QLineEdit* days, int32_t
 // otherwise the user is told and nothing changes. Returns whether the date is in range.
 bool DateInRange(Tfrm_ZavuzirEza& window, double date) {
   const double day = std::trunc(date);
-  if (day >= DateEdit::MinDateValue() && day <= DateEdit::MaxDateValue()) return true;
+  if (day >= DateEdit::minDateValue() && day <= DateEdit::maxDateValue()) return true;
   QMessageBox box(QMessageBox::Critical, Tfrm_ZavuzirEza::tr("Error"),
                   Tfrm_ZavuzirEza::tr("The date lies outside the years 1 to 9999."),
                   QMessageBox::Ok, &window);
@@ -101,7 +101,7 @@ void Tfrm_ZavuzirEza::BuildOneDatePage(QWidget* page, double now) {
   PlaceBefore(MakeLabel(page, tr("Days in month:"), 0, 0), ed_dinm);
   ed_leapy = MakeEdit(page, "ed_leapy", {120, 128, 121, 18}, true);
   PlaceBefore(MakeLabel(page, tr("Leap year:"), 0, 0), ed_leapy);
-  NameAfterCaption(de_date, sb_date->text());
+  nameAfterCaption(de_date, sb_date->text());
   SetTabOrder({sb_date, de_date, ed_doy, ed_wofy, ed_dinm, ed_leapy});
 }
 
@@ -138,7 +138,7 @@ void Tfrm_ZavuzirEza::BuildTwoDatesPage(QWidget* page, double now) {
   for (auto [field, button] : {std::pair<QWidget*, QPushButton*>{de_begin, sb_bdate},
                                {de_end, sb_edate},
                                {ne_bd, sb_dbdate}})
-    NameAfterCaption(field, button->text());
+    nameAfterCaption(field, button->text());
   SetTabOrder({sb_bdate, de_begin, sb_edate, de_end, sb_dbdate, ed_bty, ed_btm, ed_btd, ne_bd});
 }
 

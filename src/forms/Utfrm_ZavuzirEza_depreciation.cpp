@@ -62,7 +62,7 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
                               {lifeLabel, ed_el},
                               {factorLabel, ed_fact},
                               {methodLabel, cb_method}})
-    LabelField(label, field);
+    labelField(label, field);
 
   sb_calc = MakeButton(page, "sb_calc", tr("Calculate"), {240, 104, 88, 20});
   sb_cleard = MakeButton(page, "sb_cleard", tr("C&lear"), {256, 254, 75, 25});
@@ -77,8 +77,8 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
   lv_pery->setObjectName(QStringLiteral("lv_pery"));
   layout->addWidget(lv_pery);
   SetUpReportView(lv_pery, new DepreciationTableModel(lv_pery), {40, 100, 100, 100});
-  EnableRowCopy(lv_pery);
-  NameAfterCaption(lv_pery, tr("Depreciation"));
+  enableRowCopy(lv_pery);
+  nameAfterCaption(lv_pery, tr("Depreciation"));
 
   SetTabOrder({ed_cb, ed_sv, ed_el, ed_fact, cb_method, sb_calc, sb_cleard, lv_pery});
 

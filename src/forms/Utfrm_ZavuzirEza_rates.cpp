@@ -38,7 +38,7 @@ void Tfrm_ZavuzirEza::BuildRatesPage(QWidget* page) {
 
   // Each field is labelled by the button that converts from it.
   for (auto [field, button] : {std::pair{ed_NAR, sb_NAR}, {ed_EAR, sb_EAR}, {ed_PIR, sb_PIR}})
-    NameAfterCaption(field, button->text());
+    nameAfterCaption(field, button->text());
 
   SetTabOrder({sb_NAR, ed_NAR, sb_EAR, ed_EAR, sb_PIR, ed_PIR, rg_PMTFi, sb_clearcf});
 

@@ -25,7 +25,7 @@ namespace quarrant {
 void Tfrm_ZavuzirEza::BuildTvmPage(QWidget* page) {
   sb_N = MakeButton(page, "sb_N", tr("Number of Periods(N):"), {14, 8, 129, 25});
   Ed_N = MakeValueField(page, "Ed_N", {145, 9, 186, 18});
-  Ed_N->ShowPlaceholder();
+  Ed_N->showPlaceholder();
   sb_i = MakeButton(page, "sb_i", tr("Annual Interest(I%YR):"), {14, 36, 129, 25});
   ed_I = MakeValueField(page, "ed_I", {145, 37, 186, 18});
   lb_Ipercent = MakeLabel(page, tr("%"), 332, 40, "lb_Ipercent");
@@ -52,7 +52,7 @@ void Tfrm_ZavuzirEza::BuildTvmPage(QWidget* page) {
   // Each field is labelled by the button that solves it.
   for (auto [field, button] :
        {std::pair{Ed_N, sb_N}, {ed_I, sb_i}, {ed_PV, sb_PV}, {ed_PMT, sb_PMT}, {ed_FV, sb_FV}})
-    NameAfterCaption(field, button->text());
+    nameAfterCaption(field, button->text());
 
   SetTabOrder({ed_FV, ed_I, Ed_N, ed_PMT, ed_PV, sb_PV, sb_PMT, sb_N, sb_i, sb_FV, rg_PMTF, rb_pmtt,
                sb_Amortization, sb_clear});

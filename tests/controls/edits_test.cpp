@@ -59,7 +59,7 @@ class ParseDecimalTest : public testing::TestWithParam<DecimalCase> {};
 
 TEST_P(ParseDecimalTest, ReadsOnlyPlainDecimals) {
   const DecimalCase& c = GetParam();
-  const std::optional<double> parsed = ParseDecimal(QString::fromUtf8(c.text), c.separator);
+  const std::optional<double> parsed = parseDecimal(QString::fromUtf8(c.text), c.separator);
   ASSERT_EQ(parsed.has_value(), c.expected.has_value());
   if (parsed) EXPECT_DOUBLE_EQ(*parsed, *c.expected);
 }
@@ -92,7 +92,7 @@ TEST(ParseWholeNumberTest, ReadsOnlyWholeNumbersThatFit) {
                {"", std::nullopt},  {"99999999999", std::nullopt},
                {"1x", std::nullopt}};
   for (const auto& c : cases)
-    EXPECT_EQ(ParseWholeNumber(QString::fromUtf8(c.text)), c.expected) << c.text;
+    EXPECT_EQ(parseWholeNumber(QString::fromUtf8(c.text)), c.expected) << c.text;
 }
 
 struct TypingCase {
@@ -298,9 +298,9 @@ TEST_F(DateEditTest, CalendarPickSetsWholeDate) {
 }
 
 TEST_F(DateEditTest, ValuesBeyondTheCalendarAreTakenToItsEnds) {
-  edit_->setDateValue(DateEdit::MaxDateValue() + 5000);
+  edit_->setDateValue(DateEdit::maxDateValue() + 5000);
   EXPECT_DOUBLE_EQ(edit_->dateValue(), DateValueOf(9999, 12, 31));
-  edit_->setDateValue(DateEdit::MinDateValue() - 5000);
+  edit_->setDateValue(DateEdit::minDateValue() - 5000);
   EXPECT_DOUBLE_EQ(edit_->dateValue(), DateValueOf(1, 1, 1));
   edit_->setDateValue(-1.25);  // before 1899-12-30 with a time of day: kept as it is
   EXPECT_DOUBLE_EQ(edit_->dateValue(), -1.25);

@@ -109,7 +109,7 @@ TEST(PageControlRows, OneRowWhenWideEnoughTwoWhenNarrow) {
 // from outside takes its tab and caption with it.
 TEST(PageControlLook, SkinColoursTabsAndFrameAndPagesKeepTheirCaptions) {
   PageControl pages;
-  pages.setStyleSheet(SkinStyleSheet());
+  pages.setStyleSheet(skinStyleSheet());
   for (const char* caption : {"Alpha", "Beta", "Gamma", "Delta"}) pages.addPage(QString(), caption);
   pages.resize(300, 120);
   pages.show();

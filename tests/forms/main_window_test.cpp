@@ -102,7 +102,7 @@ TEST(MainWindowLifetime, ConstructAndDestroyManyTimes) {
 }
 
 TEST(Skin, StyleSheetIsACompressedResource) {
-  const QString sheet = SkinStyleSheet();
+  const QString sheet = skinStyleSheet();
   EXPECT_TRUE(sheet.contains(QStringLiteral("QPushButton")));
   EXPECT_TRUE(sheet.contains(QStringLiteral("quarrant--PageTabBar")));
   QResource resource(QStringLiteral(":/skin/quarrant.qss"));

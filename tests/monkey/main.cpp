@@ -168,7 +168,7 @@ int Run(Options options, int argc, char** argv) {
   int appArgc = 1;
   char* appArgv[] = {const_cast<char*>(program.constData()), nullptr};
   GuardedApplication app(appArgc, appArgv);
-  ApplySkin(app);
+  applySkin(app);
   {
     auto* mainWindow = new Tfrm_ZavuzirEza;
     auto* reportForm = new Tfrm_report;

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     quarrant::LoadHelpControl();
     quarrant::InitializeDiagnosticLog();
     QApplication app(argc, argv);
-    quarrant::ApplySkin(app);  // as the program looks
+    quarrant::applySkin(app);  // as the program looks
     result = RUN_ALL_TESTS();
     quarrant::CloseHelpViewers();
     quarrant::FinalizeDiagnosticLog();
