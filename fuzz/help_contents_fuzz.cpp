@@ -69,7 +69,7 @@ bool HasDotStep(const QString& path) {
 void CheckLink(const QUrl& current, const QUrl& link) {
   using quarrant::HelpLink;
   const QString chmPath = QStringLiteral("/opt/quarrant/Rare.chm");
-  const HelpLink target = quarrant::ResolveHelpLink(current, link, chmPath);
+  const HelpLink target = quarrant::resolveHelpLink(current, link, chmPath);
   if (std::getenv("FUZZ_VERBOSE") != nullptr)
     std::fprintf(stderr, "link \"%s\" (%s) -> %d \"%s\" \"%s\"\n", qUtf8Printable(link.toString()),
                  qUtf8Printable(link.errorString()), static_cast<int>(target.kind),
@@ -91,8 +91,8 @@ void CheckLink(const QUrl& current, const QUrl& link) {
       break;
     }
     case HelpLink::Kind::OtherFile: {
-      const quarrant::HelpAddress linked = quarrant::ParseHelpAddress(link.toString());
-      const quarrant::HelpAddress address = quarrant::ParseHelpAddress(target.address);
+      const quarrant::HelpAddress linked = quarrant::parseHelpAddress(link.toString());
+      const quarrant::HelpAddress address = quarrant::parseHelpAddress(target.address);
       Check(!address.file.isEmpty() && QFileInfo(address.file).isAbsolute());
       Check(!address.topic.isEmpty() && address.topic == linked.topic);
       break;
@@ -106,14 +106,14 @@ void CheckTopics(const std::vector<ContentsEntry>& entries, const QUrl& current,
                  const std::set<QString>& stored) {
   for (const ContentsEntry& entry : entries) {
     if (!entry.local.isEmpty()) {
-      const QUrl url = quarrant::HelpTopicUrl(entry.local);
+      const QUrl url = quarrant::helpTopicUrl(entry.local);
       Check(url.scheme() == QLatin1String("chm"));
       Check(url.path().startsWith(QLatin1Char('/')));
       Check(!url.path().contains(QLatin1Char('\\')));
       CheckLink(current, url);
       CheckLink(current, QUrl(entry.local));
 
-      const QString resolved = quarrant::ResolveStoredName(
+      const QString resolved = quarrant::resolveStoredName(
           entry.local, [&](const QString& name) { return stored.count(name) > 0; });
       if (!resolved.isEmpty()) {
         Check(stored.count(resolved) > 0);
@@ -133,18 +133,18 @@ void CheckTopics(const std::vector<ContentsEntry>& entries, const QUrl& current,
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace quarrant;
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-  const QString sitemap = DecodeHtml(bytes);
-  const std::vector<ContentsEntry> entries = ParseContents(sitemap);
+  const QString sitemap = decodeHtml(bytes);
+  const std::vector<ContentsEntry> entries = parseContents(sitemap);
 
   Check(Depth(entries) <= kMaxContentsDepth);
   Check(2 * Count(entries) <= static_cast<size_t>(sitemap.count(QLatin1Char('>'))));
 
   QString written;
   Write(entries, written);
-  Check(Same(ParseContents(written), entries));
+  Check(Same(parseContents(written), entries));
 
   const std::set<QString> stored = {QStringLiteral("/default.htm"), QStringLiteral("/a/b.htm"),
                                     QStringLiteral("/images/x.png")};
-  CheckTopics(entries, HelpTopicUrl(QStringLiteral("/sub/page.htm")), stored);
+  CheckTopics(entries, helpTopicUrl(QStringLiteral("/sub/page.htm")), stored);
   return 0;
 }

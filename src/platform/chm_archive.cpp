@@ -21,7 +21,7 @@ QString NulTerminated(const QByteArray& bytes, qsizetype at, qsizetype limit) {
   limit = std::min(limit, bytes.size());
   qsizetype end = at;
   while (end < limit && bytes.at(end) != '\0') ++end;
-  return DecodeHtml(bytes.mid(at, end - at));
+  return decodeHtml(bytes.mid(at, end - at));
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ ChmArchive::~ChmArchive() {
   if (file_ != nullptr) chm_close(file_);
 }
 
-bool ChmArchive::Open(const QString& path) {
+bool ChmArchive::open(const QString& path) {
   if (file_ != nullptr) {
     chm_close(file_);
     file_ = nullptr;
@@ -42,11 +42,11 @@ bool ChmArchive::Open(const QString& path) {
   if (!QFileInfo(path).isFile()) return false;
   file_ = chm_open(QFile::encodeName(path).constData());
   if (file_ == nullptr) return false;
-  ReadSystemFile();
+  readSystemFile();
   return true;
 }
 
-std::optional<QByteArray> ChmArchive::Read(const QString& objectPath) const {
+std::optional<QByteArray> ChmArchive::read(const QString& objectPath) const {
   if (file_ == nullptr) return std::nullopt;
   chmUnitInfo info{};
   const QByteArray name = objectPath.toUtf8();
@@ -63,15 +63,15 @@ std::optional<QByteArray> ChmArchive::Read(const QString& objectPath) const {
   return bytes;
 }
 
-bool ChmArchive::Contains(const QString& objectPath) const {
+bool ChmArchive::contains(const QString& objectPath) const {
   if (file_ == nullptr) return false;
   chmUnitInfo info{};
   return chm_resolve_object(file_, objectPath.toUtf8().constData(), &info) == CHM_RESOLVE_SUCCESS;
 }
 
-void ChmArchive::ReadSystemFile() {
+void ChmArchive::readSystemFile() {
   // #SYSTEM: a 32-bit version, then records of a 16-bit code, a 16-bit length and the data.
-  const std::optional<QByteArray> system = Read(QStringLiteral("/#SYSTEM"));
+  const std::optional<QByteArray> system = read(QStringLiteral("/#SYSTEM"));
   if (system && system->size() >= 4) {
     qsizetype at = 4;
     while (at + 4 <= system->size()) {
@@ -80,21 +80,21 @@ void ChmArchive::ReadSystemFile() {
       const qsizetype data = at + 4;
       if (data + length > system->size()) break;
       const QString text = NulTerminated(*system, data, data + length);
-      if (code == 0) contentsFile_ = text.isEmpty() ? QString() : HelpObjectPath(text);
-      if (code == 2) defaultTopic_ = text.isEmpty() ? QString() : HelpObjectPath(text);
+      if (code == 0) contentsFile_ = text.isEmpty() ? QString() : helpObjectPath(text);
+      if (code == 2) defaultTopic_ = text.isEmpty() ? QString() : helpObjectPath(text);
       if (code == 3) title_ = text;
       at = data + length;
     }
   }
-  if (defaultTopic_.isEmpty() || !Contains(defaultTopic_)) {
+  if (defaultTopic_.isEmpty() || !contains(defaultTopic_)) {
     for (const char* candidate : {"/default.htm", "/default.html", "/index.htm", "/index.html"}) {
-      if (Contains(QString::fromLatin1(candidate))) {
+      if (contains(QString::fromLatin1(candidate))) {
         defaultTopic_ = QString::fromLatin1(candidate);
         break;
       }
     }
   }
-  if (contentsFile_.isEmpty() || !Contains(contentsFile_)) {
+  if (contentsFile_.isEmpty() || !contains(contentsFile_)) {
     contentsFile_.clear();
     chm_enumerate(
         file_, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES,
@@ -110,18 +110,18 @@ void ChmArchive::ReadSystemFile() {
   }
 }
 
-QString ChmArchive::ContextTopic(uint32_t context) const {
+QString ChmArchive::contextTopic(uint32_t context) const {
   // #IVB: a 32-bit byte count, then pairs of a context number and an offset into #STRINGS.
-  const std::optional<QByteArray> map = Read(QStringLiteral("/#IVB"));
-  const std::optional<QByteArray> strings = Read(QStringLiteral("/#STRINGS"));
+  const std::optional<QByteArray> map = read(QStringLiteral("/#IVB"));
+  const std::optional<QByteArray> strings = read(QStringLiteral("/#STRINGS"));
   if (!map || !strings || map->size() < 4) return {};
   const qsizetype end =
       std::min<qsizetype>(map->size(), 4 + qFromLittleEndian<uint32_t>(map->constData()));
   for (qsizetype at = 4; at + 8 <= end; at += 8) {
     if (qFromLittleEndian<uint32_t>(map->constData() + at) != context) continue;
     const qsizetype offset = qFromLittleEndian<uint32_t>(map->constData() + at + 4);
-    return ResolveStoredName(NulTerminated(*strings, offset, strings->size()),
-                             [this](const QString& name) { return Contains(name); });
+    return resolveStoredName(NulTerminated(*strings, offset, strings->size()),
+                             [this](const QString& name) { return contains(name); });
   }
   return {};
 }

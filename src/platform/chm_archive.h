@@ -18,22 +18,22 @@ class ChmArchive {
   ChmArchive(const ChmArchive&) = delete;
   ChmArchive& operator=(const ChmArchive&) = delete;
 
-  bool Open(const QString& path);
-  bool IsOpen() const { return file_ != nullptr; }
-  const QString& Path() const { return path_; }
+  bool open(const QString& path);
+  bool isOpen() const { return file_ != nullptr; }
+  const QString& path() const { return path_; }
 
   // An object of the file by its path ("/default.htm"), or none.
-  std::optional<QByteArray> Read(const QString& objectPath) const;
-  bool Contains(const QString& objectPath) const;
+  std::optional<QByteArray> read(const QString& objectPath) const;
+  bool contains(const QString& objectPath) const;
 
-  QString Title() const { return title_; }
-  QString DefaultTopic() const { return defaultTopic_; }  // "/default.htm"
-  QString ContentsFile() const { return contentsFile_; }  // "/toc.hhc", or empty
+  QString title() const { return title_; }
+  QString defaultTopic() const { return defaultTopic_; }  // "/default.htm"
+  QString contentsFile() const { return contentsFile_; }  // "/toc.hhc", or empty
   // The topic the file maps a help context number to, or empty.
-  QString ContextTopic(uint32_t context) const;
+  QString contextTopic(uint32_t context) const;
 
  private:
-  void ReadSystemFile();
+  void readSystemFile();
 
   chmFile* file_ = nullptr;
   QString path_;

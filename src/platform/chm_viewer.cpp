@@ -28,7 +28,7 @@ QString ViewerKey(const QString& chmPath) {
 
 }  // namespace
 
-void CloseHelpViewers() {
+void closeHelpViewers() {
   auto& viewers = Viewers();
   const auto windows = viewers.values();
   viewers.clear();
@@ -41,17 +41,17 @@ void CloseHelpViewers() {
 QWidget* HtmlHelpViewer(QWidget* /*owner*/, const QString& address, uint32_t command,
                         intptr_t data) {
   if (command == kCloseAll) {
-    CloseHelpViewers();
+    closeHelpViewers();
     return nullptr;
   }
   if (command != kDisplayTopic && command != kHelpContext) return nullptr;
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return nullptr;
 
-  const HelpAddress parsed = ParseHelpAddress(address);
+  const HelpAddress parsed = parseHelpAddress(address);
   if (parsed.file.isEmpty()) return nullptr;
   const QString key = ViewerKey(parsed.file);
   QPointer<HelpViewerWindow>& slot = Viewers()[key];
-  if (!slot || !slot->IsOpen()) {
+  if (!slot || !slot->isOpen()) {
     delete slot.data();
     slot = new HelpViewerWindow(parsed.file);
     QObject::connect(slot.data(), &HelpViewerWindow::otherHelpFileLinkClicked,
@@ -64,9 +64,9 @@ QWidget* HtmlHelpViewer(QWidget* /*owner*/, const QString& address, uint32_t com
   }
   HelpViewerWindow* window = slot.data();
   if (command == kDisplayTopic) {
-    window->ShowTopic(parsed.topic);
+    window->showTopic(parsed.topic);
   } else {
-    window->ShowContext(static_cast<uint32_t>(data));
+    window->showContext(static_cast<uint32_t>(data));
   }
   window->show();
   return window;

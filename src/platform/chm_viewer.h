@@ -18,6 +18,6 @@ namespace quarrant {
 
 QWidget* HtmlHelpViewer(QWidget* owner, const QString& address, uint32_t command, intptr_t data);
 // Closes and deletes every viewer window (the library is released, or HH_CLOSE_ALL).
-void CloseHelpViewers();
+void closeHelpViewers();
 
 }  // namespace quarrant

@@ -62,7 +62,7 @@ std::optional<Tag> ReadTag(QStringView text) {
 
 }  // namespace
 
-QString DecodeHtml(const QByteArray& bytes) {
+QString decodeHtml(const QByteArray& bytes) {
   const std::optional<QStringConverter::Encoding> declared =
       QStringConverter::encodingForHtml(bytes);
   QStringDecoder decoder(declared.value_or(QStringConverter::Utf8));
@@ -71,7 +71,7 @@ QString DecodeHtml(const QByteArray& bytes) {
   return text;
 }
 
-HelpAddress ParseHelpAddress(const QString& address) {
+HelpAddress parseHelpAddress(const QString& address) {
   QString rest = address.trimmed();
   for (const char* prefix : {"mk:@MSITStore:", "ms-its:", "its:"}) {
     if (rest.startsWith(QLatin1String(prefix), Qt::CaseInsensitive)) {
@@ -95,7 +95,7 @@ HelpAddress ParseHelpAddress(const QString& address) {
   return result;
 }
 
-std::vector<ContentsEntry> ParseContents(const QString& sitemap) {
+std::vector<ContentsEntry> parseContents(const QString& sitemap) {
   static const QRegularExpression attributePattern(
       QStringLiteral("([A-Za-z-]+)\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"));
   auto attributes = [](const QString& text) {
@@ -163,13 +163,13 @@ std::vector<ContentsEntry> ParseContents(const QString& sitemap) {
   return root;
 }
 
-QString HelpObjectPath(QString topic) {
+QString helpObjectPath(QString topic) {
   topic.replace(QLatin1Char('\\'), QLatin1Char('/'));
   if (!topic.startsWith(QLatin1Char('/'))) topic.prepend(QLatin1Char('/'));
   return topic;
 }
 
-QUrl HelpTopicUrl(const QString& topic) {
+QUrl helpTopicUrl(const QString& topic) {
   QString path = topic;
   QString fragment;
   const qsizetype hash = path.indexOf(QLatin1Char('#'));
@@ -179,12 +179,12 @@ QUrl HelpTopicUrl(const QString& topic) {
   }
   QUrl url;
   url.setScheme(QStringLiteral("chm"));
-  url.setPath(HelpObjectPath(path));
+  url.setPath(helpObjectPath(path));
   if (!fragment.isEmpty()) url.setFragment(fragment);
   return url;
 }
 
-HelpLink ResolveHelpLink(const QUrl& current, const QUrl& link, const QString& chmPath) {
+HelpLink resolveHelpLink(const QUrl& current, const QUrl& link, const QString& chmPath) {
   HelpLink result;
   if (!link.isValid()) return result;  // resolved, it would name no place at all
   const QUrl url = link.isRelative() ? current.resolved(link) : link;
@@ -201,7 +201,7 @@ HelpLink ResolveHelpLink(const QUrl& current, const QUrl& link, const QString& c
     return result;
   }
   // A link into a help file by its address ("ms-its:file.chm::/topic.htm").
-  const HelpAddress address = ParseHelpAddress(link.toString());
+  const HelpAddress address = parseHelpAddress(link.toString());
   if (!address.topic.isEmpty()) {
     result.kind = HelpLink::Kind::OtherFile;
     result.address =
@@ -212,9 +212,9 @@ HelpLink ResolveHelpLink(const QUrl& current, const QUrl& link, const QString& c
   return result;
 }
 
-QString ResolveStoredName(const QString& stored,
+QString resolveStoredName(const QString& stored,
                           const std::function<bool(const QString&)>& contains) {
-  QString name = HelpObjectPath(stored);
+  QString name = helpObjectPath(stored);
   while (!name.isEmpty()) {
     if (contains(name)) return name;
     const qsizetype next = name.indexOf(QLatin1Char('/'), 1);

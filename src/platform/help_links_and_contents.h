@@ -17,7 +17,7 @@ struct HelpAddress {
   QString topic;   // "/page.htm#anchor", or empty
   QString window;  // window definition, or empty
 };
-HelpAddress ParseHelpAddress(const QString& address);
+HelpAddress parseHelpAddress(const QString& address);
 
 // One entry of a help file's table of contents.
 struct ContentsEntry {
@@ -29,18 +29,18 @@ struct ContentsEntry {
 // contents file cannot build a tree whose teardown or display runs out of stack.
 inline constexpr size_t kMaxContentsDepth = 64;
 // Reads the sitemap HTML of a contents (.hhc) file.
-std::vector<ContentsEntry> ParseContents(const QString& sitemap);
+std::vector<ContentsEntry> parseContents(const QString& sitemap);
 
 // The text of a stored page or contents file: in the encoding its HTML declares, else UTF-8,
 // else Latin-1.
-QString DecodeHtml(const QByteArray& bytes);
+QString decodeHtml(const QByteArray& bytes);
 
 // The path of a topic inside the help file: "\" as "/", a leading "/"; an anchor stays as it is.
-QString HelpObjectPath(QString topic);
+QString helpObjectPath(QString topic);
 
 // The place of a topic inside the help file: scheme "chm", the path with "\" as "/" and a
 // leading "/", the anchor as the fragment.
-QUrl HelpTopicUrl(const QString& topic);
+QUrl helpTopicUrl(const QString& topic);
 
 // Where a link clicked in the topic shown (current, a "chm" place) leads.
 struct HelpLink {
@@ -49,11 +49,11 @@ struct HelpLink {
   QUrl url;         // Topic: the place in this help file; External: the http(s) or mailto address
   QString address;  // OtherFile: "<file>::<topic>", a relative file taken from chmPath's folder
 };
-HelpLink ResolveHelpLink(const QUrl& current, const QUrl& link, const QString& chmPath);
+HelpLink resolveHelpLink(const QUrl& current, const QUrl& link, const QString& chmPath);
 
 // The longest tail of a stored topic name, made a path inside the file, that the file contains
 // (contains says which), or empty. Compilers store the topic of a mapped context as written in
 // the project, which may be a full path on the machine that compiled the file.
-QString ResolveStoredName(const QString& name, const std::function<bool(const QString&)>& contains);
+QString resolveStoredName(const QString& name, const std::function<bool(const QString&)>& contains);
 
 }  // namespace quarrant

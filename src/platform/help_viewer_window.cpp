@@ -40,7 +40,7 @@ HelpBrowser::HelpBrowser(const ChmArchive& archive, QWidget* parent)
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
   const QUrl url = name.isRelative() ? source().resolved(name) : name;
   if (url.scheme() != QLatin1String("chm")) return {};
-  const std::optional<QByteArray> bytes = archive_.Read(url.path());
+  const std::optional<QByteArray> bytes = archive_.read(url.path());
   if (!bytes) {
     if (type != QTextDocument::HtmlResource) return {};
     return MessagePage(
@@ -48,21 +48,21 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
         tr("The topic <b>%1</b> is not in this help file.").arg(url.path().toHtmlEscaped()));
   }
   if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
-    return DecodeHtml(*bytes);
+    return decodeHtml(*bytes);
   return *bytes;
 }
 
 // Back and Forward scroll as a visit does; the browser would return to where their page was left.
 void HelpBrowser::backward() {
-  Go([this] { QTextBrowser::backward(); });
+  visit([this] { QTextBrowser::backward(); });
 }
 
 void HelpBrowser::forward() {
-  Go([this] { QTextBrowser::forward(); });
+  visit([this] { QTextBrowser::forward(); });
 }
 
 void HelpBrowser::home() {
-  if (archive_.IsOpen()) setSource(HelpTopicUrl(archive_.DefaultTopic()));
+  if (archive_.isOpen()) setSource(helpTopicUrl(archive_.defaultTopic()));
 }
 
 void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType /*type*/) {
@@ -76,10 +76,10 @@ void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType /*ty
   }
   // Every place of the help file is an HTML page, whatever its name ends in. Go keeps the page
   // shown where it is, which the browser would show from its top again.
-  Go([this, place] { QTextBrowser::doSetSource(place, QTextDocument::HtmlResource); });
+  visit([this, place] { QTextBrowser::doSetSource(place, QTextDocument::HtmlResource); });
 }
 
-void HelpBrowser::Go(const std::function<void()>& go) {
+void HelpBrowser::visit(const std::function<void()>& go) {
   const auto page = [this] { return source().adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment); };
   const QUrl before = page();
   const int position = verticalScrollBar()->value();
@@ -155,30 +155,30 @@ HelpViewerWindow::HelpViewerWindow(const QString& chmPath) : chmPath_(chmPath) {
   connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
   connect(home_, &QToolButton::clicked, browser_, &QTextBrowser::home);
   connect(browser_, &QTextBrowser::sourceChanged, this,
-          [this](const QUrl& place) { OnSourceChanged(place); });
+          [this](const QUrl& place) { onSourceChanged(place); });
   connect(browser_, &QTextBrowser::anchorClicked, this,
-          [this](const QUrl& link) { OnLinkClicked(link); });
+          [this](const QUrl& link) { onLinkClicked(link); });
   auto openEntry = [this](QTreeWidgetItem* item) {
     const QString local = item->data(0, Qt::UserRole).toString();
-    if (!local.isEmpty()) browser_->setSource(HelpTopicUrl(local));
+    if (!local.isEmpty()) browser_->setSource(helpTopicUrl(local));
   };
   connect(contents_, &QTreeWidget::itemClicked, this,
           [openEntry](QTreeWidgetItem* item, int) { openEntry(item); });
   connect(contents_, &QTreeWidget::itemActivated, this,
           [openEntry](QTreeWidgetItem* item, int) { openEntry(item); });
 
-  if (archive_.Open(chmPath)) {
-    setWindowTitle(archive_.Title().isEmpty() ? QFileInfo(chmPath).fileName() : archive_.Title());
-    FillContents();
+  if (archive_.open(chmPath)) {
+    setWindowTitle(archive_.title().isEmpty() ? QFileInfo(chmPath).fileName() : archive_.title());
+    fillContents();
   } else {
     setWindowTitle(QFileInfo(chmPath).fileName());
     contents_->hide();
-    ShowMessagePage(tr("Cannot open the help file"),
+    showMessagePage(tr("Cannot open the help file"),
                     tr("The help file <b>%1</b> could not be opened. It may be missing "
                        "or damaged.")
                         .arg(chmPath.toHtmlEscaped()));
   }
-  home_->setEnabled(archive_.IsOpen() && !archive_.DefaultTopic().isEmpty());
+  home_->setEnabled(archive_.isOpen() && !archive_.defaultTopic().isEmpty());
 }
 
 HelpViewerWindow::~HelpViewerWindow() {
@@ -186,54 +186,54 @@ HelpViewerWindow::~HelpViewerWindow() {
   delete browser_;
 }
 
-QString HelpViewerWindow::CurrentTopic() const {
+QString HelpViewerWindow::currentTopic() const {
   return browser_->source().path();
 }
 
-void HelpViewerWindow::ShowTopic(const QString& topic) {
-  if (!archive_.IsOpen()) return;
+void HelpViewerWindow::showTopic(const QString& topic) {
+  if (!archive_.isOpen()) return;
   if (topic.isEmpty()) {
     browser_->home();
   } else {
-    browser_->setSource(HelpTopicUrl(topic));
+    browser_->setSource(helpTopicUrl(topic));
   }
 }
 
-void HelpViewerWindow::ShowContext(uint32_t context) {
-  if (!archive_.IsOpen()) return;
-  const QString topic = archive_.ContextTopic(context);
+void HelpViewerWindow::showContext(uint32_t context) {
+  if (!archive_.isOpen()) return;
+  const QString topic = archive_.contextTopic(context);
   if (!topic.isEmpty()) {
-    browser_->setSource(HelpTopicUrl(topic));
+    browser_->setSource(helpTopicUrl(topic));
     return;
   }
   // Not a place: the history and the topic shown stay as they are.
-  ShowMessagePage(tr("No topic for this request"),
+  showMessagePage(tr("No topic for this request"),
                   tr("This help file has no topic for help context %1. "
                      "<a href=\"%2\">Go to the overview.</a>")
                       .arg(context)
-                      .arg(HelpTopicUrl(archive_.DefaultTopic()).toString().toHtmlEscaped()));
+                      .arg(helpTopicUrl(archive_.defaultTopic()).toString().toHtmlEscaped()));
 }
 
-void HelpViewerWindow::ShowMessagePage(const QString& title, const QString& text) {
+void HelpViewerWindow::showMessagePage(const QString& title, const QString& text) {
   browser_->setHtml(MessagePage(title, text));
-  NameTopicPane();
+  nameTopicPane();
 }
 
 // The topic pane is named by the topic's title, which a screen reader says on entering it.
-void HelpViewerWindow::NameTopicPane() {
+void HelpViewerWindow::nameTopicPane() {
   const QString title = browser_->documentTitle();
   browser_->setAccessibleName(title.isEmpty() ? tr("Topic") : title);
 }
 
-void HelpViewerWindow::OnSourceChanged(const QUrl& place) {
-  NameTopicPane();
+void HelpViewerWindow::onSourceChanged(const QUrl& place) {
+  nameTopicPane();
   // A topic that the file does not hold leaves the contents as they were.
-  if (archive_.Contains(place.path())) SelectContentsEntry(place.path());
+  if (archive_.contains(place.path())) selectContentsEntry(place.path());
 }
 
-void HelpViewerWindow::OnLinkClicked(const QUrl& link) {
+void HelpViewerWindow::onLinkClicked(const QUrl& link) {
   const QUrl page = browser_->source().adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment);
-  const HelpLink target = ResolveHelpLink(page, link, chmPath_);
+  const HelpLink target = resolveHelpLink(page, link, chmPath_);
   switch (target.kind) {
     case HelpLink::Kind::Topic:
       browser_->setSource(target.url);
@@ -249,19 +249,19 @@ void HelpViewerWindow::OnLinkClicked(const QUrl& link) {
   }
 }
 
-void HelpViewerWindow::FillContents() {
+void HelpViewerWindow::fillContents() {
   contents_->clear();
-  const QString file = archive_.ContentsFile();
-  const std::optional<QByteArray> sitemap = file.isEmpty() ? std::nullopt : archive_.Read(file);
+  const QString file = archive_.contentsFile();
+  const std::optional<QByteArray> sitemap = file.isEmpty() ? std::nullopt : archive_.read(file);
   if (!sitemap) {
     contents_->hide();
     return;
   }
-  AddContents(nullptr, ParseContents(DecodeHtml(*sitemap)));
+  addContents(nullptr, parseContents(decodeHtml(*sitemap)));
   contents_->expandAll();
 }
 
-void HelpViewerWindow::AddContents(QTreeWidgetItem* parent,
+void HelpViewerWindow::addContents(QTreeWidgetItem* parent,
                                    const std::vector<ContentsEntry>& entries) {
   for (const ContentsEntry& entry : entries) {
     auto* item = parent == nullptr ? new QTreeWidgetItem(contents_) : new QTreeWidgetItem(parent);
@@ -269,15 +269,15 @@ void HelpViewerWindow::AddContents(QTreeWidgetItem* parent,
     if (!entry.local.isEmpty()) item->setData(0, Qt::UserRole, entry.local);
     item->setIcon(0, style()->standardIcon(entry.children.empty() ? QStyle::SP_FileIcon
                                                                   : QStyle::SP_DirOpenIcon));
-    AddContents(item, entry.children);
+    addContents(item, entry.children);
   }
 }
 
-void HelpViewerWindow::SelectContentsEntry(const QString& topic) {
+void HelpViewerWindow::selectContentsEntry(const QString& topic) {
   const QSignalBlocker blocker(contents_);
   for (QTreeWidgetItemIterator it(contents_); *it; ++it) {
     const QString local = (*it)->data(0, Qt::UserRole).toString();
-    if (!local.isEmpty() && HelpTopicUrl(local).path().compare(topic, Qt::CaseInsensitive) == 0) {
+    if (!local.isEmpty() && helpTopicUrl(local).path().compare(topic, Qt::CaseInsensitive) == 0) {
       contents_->setCurrentItem(*it);
       return;
     }

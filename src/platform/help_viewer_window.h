@@ -20,7 +20,7 @@ class QTreeWidgetItem;
 
 namespace quarrant {
 
-// The topic pane. Its places are "chm" addresses inside the archive (HelpTopicUrl); setSource
+// The topic pane. Its places are "chm" addresses inside the archive (helpTopicUrl); setSource
 // shows one and enters it in the history that backward() and forward() walk; home() shows the
 // file's default topic. A place's query is no part of it (doSetSource may add one).
 class HelpBrowser : public QTextBrowser {
@@ -41,7 +41,7 @@ class HelpBrowser : public QTextBrowser {
  private:
   // Goes to a place by go, then scrolls to the place's anchor, else to the top of a page that
   // was not shown before; a page that was shown keeps its scroll position.
-  void Go(const std::function<void()>& go);
+  void visit(const std::function<void()>& go);
 
   const ChmArchive& archive_;
 };
@@ -53,27 +53,27 @@ class HelpViewerWindow : public QWidget {
   explicit HelpViewerWindow(const QString& chmPath);
   ~HelpViewerWindow() override;
 
-  bool IsOpen() const { return archive_.IsOpen(); }
-  const QString& ChmPath() const { return chmPath_; }
+  bool isOpen() const { return archive_.isOpen(); }
+  const QString& chmPath() const { return chmPath_; }
   // The topic shown, as a path inside the file ("/default.htm"), without its anchor.
-  QString CurrentTopic() const;
+  QString currentTopic() const;
 
   // Shows a topic ("page.htm#anchor"), the default topic when it is empty.
-  void ShowTopic(const QString& topic);
-  void ShowContext(uint32_t context);
+  void showTopic(const QString& topic);
+  void showContext(uint32_t context);
 
  signals:
   // A link into another help file was clicked; address is "<file>::<topic>".
   void otherHelpFileLinkClicked(const QString& address);
 
  private:
-  void ShowMessagePage(const QString& title, const QString& text);
-  void NameTopicPane();
-  void OnLinkClicked(const QUrl& link);
-  void OnSourceChanged(const QUrl& place);
-  void FillContents();
-  void AddContents(QTreeWidgetItem* parent, const std::vector<ContentsEntry>& entries);
-  void SelectContentsEntry(const QString& topic);
+  void showMessagePage(const QString& title, const QString& text);
+  void nameTopicPane();
+  void onLinkClicked(const QUrl& link);
+  void onSourceChanged(const QUrl& place);
+  void fillContents();
+  void addContents(QTreeWidgetItem* parent, const std::vector<ContentsEntry>& entries);
+  void selectContentsEntry(const QString& topic);
 
   QString chmPath_;
   ChmArchive archive_;

@@ -29,7 +29,7 @@ QString ReadModuleFile() {
 // The built-in help control: the program file's own CHM viewer.
 class BuiltInHelpLibrary : public LoadedLibrary {
  public:
-  ~BuiltInHelpLibrary() override { CloseHelpViewers(); }
+  ~BuiltInHelpLibrary() override { closeHelpViewers(); }
   HtmlHelpProc HtmlHelpEntry(const char* name) const override {
     if (qstrcmp(name, "HtmlHelpA") != 0) return {};
     return [](NativeWindow owner, const QString& address, uint32_t command,

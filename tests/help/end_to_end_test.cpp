@@ -126,13 +126,13 @@ TEST_F(EndToEndTest, HelpButtonAndF1ShowTheOverviewAndAreTraced) {
     }
     ASSERT_NE(viewer, nullptr) << "no help window";
     EXPECT_TRUE(viewer->isVisible());
-    shownTopic = viewer->CurrentTopic();
-    shownFile = viewer->ChmPath();
+    shownTopic = viewer->currentTopic();
+    shownFile = viewer->chmPath();
     shownText = viewer->findChild<QTextBrowser*>("hb_topic")->toPlainText();
 
-    viewer->ShowTopic("tvm.htm");  // F1 brings the overview back, whatever the context
+    viewer->showTopic("tvm.htm");  // F1 brings the overview back, whatever the context
     QTest::keyClick(window.findChild<QLineEdit*>("ed_I"), Qt::Key_F1);
-    EXPECT_EQ(viewer->CurrentTopic(), "/default.htm");
+    EXPECT_EQ(viewer->currentTopic(), "/default.htm");
   }
   FinalizeDiagnosticLog();
   UnloadHelpControl();

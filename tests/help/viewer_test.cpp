@@ -39,34 +39,34 @@ class HelpFileTest : public ::testing::Test {
     path = BuiltHelpFile();
     ASSERT_FALSE(path.isEmpty()) << "QUARRANT_BIN_DIR is not set";
     ASSERT_TRUE(QFileInfo(path).isFile()) << path.toStdString() << " was not built";
-    ASSERT_TRUE(archive.Open(path));
+    ASSERT_TRUE(archive.open(path));
   }
   QString path;
   ChmArchive archive;
 };
 
 TEST_F(HelpFileTest, SystemDataAndContextMap) {
-  EXPECT_EQ(archive.Title(), "Quarrant Help");
-  EXPECT_EQ(archive.DefaultTopic(), "/default.htm");
-  EXPECT_EQ(archive.ContentsFile(), "/Rare.hhc");
-  EXPECT_EQ(archive.ContextTopic(1000), "/default.htm");
-  EXPECT_EQ(archive.ContextTopic(3000), "/amortization.htm");
-  EXPECT_EQ(archive.ContextTopic(1001), QString());
-  const std::optional<QByteArray> picture = archive.Read("/images/quarrant.png");
+  EXPECT_EQ(archive.title(), "Quarrant Help");
+  EXPECT_EQ(archive.defaultTopic(), "/default.htm");
+  EXPECT_EQ(archive.contentsFile(), "/Rare.hhc");
+  EXPECT_EQ(archive.contextTopic(1000), "/default.htm");
+  EXPECT_EQ(archive.contextTopic(3000), "/amortization.htm");
+  EXPECT_EQ(archive.contextTopic(1001), QString());
+  const std::optional<QByteArray> picture = archive.read("/images/quarrant.png");
   ASSERT_TRUE(picture);
   EXPECT_TRUE(picture->startsWith("\x89PNG"));
-  EXPECT_FALSE(archive.Read("/missing.htm"));
+  EXPECT_FALSE(archive.read("/missing.htm"));
 }
 
 TEST_F(HelpFileTest, ContentsCoverEveryTopic) {
-  const std::optional<QByteArray> sitemap = archive.Read(archive.ContentsFile());
+  const std::optional<QByteArray> sitemap = archive.read(archive.contentsFile());
   ASSERT_TRUE(sitemap);
-  const std::vector<ContentsEntry> entries = ParseContents(QString::fromUtf8(*sitemap));
+  const std::vector<ContentsEntry> entries = parseContents(QString::fromUtf8(*sitemap));
   std::set<QString> topics;
   std::function<void(const std::vector<ContentsEntry>&)> collect =
       [&](const std::vector<ContentsEntry>& list) {
         for (const ContentsEntry& entry : list) {
-          EXPECT_TRUE(archive.Contains("/" + entry.local)) << entry.local.toStdString();
+          EXPECT_TRUE(archive.contains("/" + entry.local)) << entry.local.toStdString();
           topics.insert(entry.local);
           collect(entry.children);
         }
@@ -89,7 +89,7 @@ TEST_F(HelpFileTest, EveryLinkAndPictureIsInTheFile) {
   for (const char* topic : {"/default.htm", "/tvm.htm", "/signs.htm", "/amortization.htm",
                             "/rates.htm", "/depreciation.htm", "/cashflow.htm", "/dates.htm",
                             "/expressions.htm", "/diagnostics.htm"}) {
-    const std::optional<QByteArray> html = archive.Read(topic);
+    const std::optional<QByteArray> html = archive.read(topic);
     ASSERT_TRUE(html) << topic;
     auto matches = reference.globalMatch(QString::fromUtf8(*html));
     int links = 0;
@@ -97,7 +97,7 @@ TEST_F(HelpFileTest, EveryLinkAndPictureIsInTheFile) {
       const QString target = matches.next().captured(1);
       if (target.isEmpty() || target.contains(':')) continue;
       ++links;
-      EXPECT_TRUE(archive.Contains("/" + target)) << topic << " -> " << target.toStdString();
+      EXPECT_TRUE(archive.contains("/" + target)) << topic << " -> " << target.toStdString();
     }
     EXPECT_GT(links, 0) << topic;
   }
@@ -116,7 +116,7 @@ struct AddressCase {
 class ParseHelpAddressTest : public ::testing::TestWithParam<AddressCase> {};
 
 TEST_P(ParseHelpAddressTest, SplitsTheAddress) {
-  const HelpAddress parsed = ParseHelpAddress(GetParam().address);
+  const HelpAddress parsed = parseHelpAddress(GetParam().address);
   EXPECT_EQ(parsed.file, GetParam().file);
   EXPECT_EQ(parsed.topic, GetParam().topic);
   EXPECT_EQ(parsed.window, GetParam().window);
@@ -142,7 +142,7 @@ TEST(ParseContentsTest, ToleratesLooseSitemaps) {
       "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Heading\"></OBJECT>"
       "<OBJECT type=\"text/site properties\"><param name=\"Name\" value=\"ignored\"></OBJECT>"
       "</UL>");
-  const std::vector<ContentsEntry> entries = ParseContents(sitemap);
+  const std::vector<ContentsEntry> entries = parseContents(sitemap);
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].name, "A & B");
   EXPECT_EQ(entries[0].local, "a.htm");
@@ -163,7 +163,7 @@ TEST(ParseContentsTest, DamagedSitemapsAreReadInOnePass) {
     sitemap +=
         QStringLiteral("<ul><object type=text/sitemap><param name=Name value=%1></object>").arg(i);
   sitemap += QStringLiteral("<a").repeated(1000000);
-  std::vector<ContentsEntry> entries = ParseContents(sitemap);
+  std::vector<ContentsEntry> entries = parseContents(sitemap);
   size_t levels = 0;
   size_t count = 0;
   for (const std::vector<ContentsEntry>* level = &entries; !level->empty();
@@ -184,7 +184,7 @@ class ViewerTest : public ::testing::Test {
     path = BuiltHelpFile();
     ASSERT_TRUE(QFileInfo(path).isFile()) << "Rare.chm was not built (QUARRANT_BIN_DIR)";
   }
-  void TearDown() override { CloseHelpViewers(); }
+  void TearDown() override { closeHelpViewers(); }
 
   static QString Text(HelpViewerWindow* window) {
     return window->findChild<QTextBrowser*>("hb_topic")->toPlainText();
@@ -197,7 +197,7 @@ TEST_F(ViewerTest, DisplayTopicOpensOneWindowPerFile) {
   auto* window = dynamic_cast<HelpViewerWindow*>(shown);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(window->CurrentTopic(), "/default.htm");
+  EXPECT_EQ(window->currentTopic(), "/default.htm");
   EXPECT_TRUE(Text(window).contains("Quarrant financial calculator"));
   EXPECT_EQ(window->windowTitle(), "Quarrant Help");
   EXPECT_FALSE(window->testAttribute(Qt::WA_QuitOnClose));
@@ -213,16 +213,16 @@ TEST_F(ViewerTest, DisplayTopicOpensOneWindowPerFile) {
 
   // The same file again: the same window, on the new topic.
   EXPECT_EQ(HtmlHelpViewer(nullptr, "mk:@MSITStore:" + path + "::/rates.htm", 0, 0), shown);
-  EXPECT_EQ(window->CurrentTopic(), "/rates.htm");
+  EXPECT_EQ(window->currentTopic(), "/rates.htm");
   // A file address alone shows the default topic.
   HtmlHelpViewer(nullptr, path, 0, 0);
-  EXPECT_EQ(window->CurrentTopic(), "/default.htm");
+  EXPECT_EQ(window->currentTopic(), "/default.htm");
 }
 
 TEST_F(ViewerTest, HelpContextAndCloseAll) {
   QPointer<QWidget> window = HtmlHelpViewer(nullptr, path, 15, 3000);
   ASSERT_TRUE(window);
-  EXPECT_EQ(static_cast<HelpViewerWindow*>(window.data())->CurrentTopic(), "/amortization.htm");
+  EXPECT_EQ(static_cast<HelpViewerWindow*>(window.data())->currentTopic(), "/amortization.htm");
   HtmlHelpViewer(nullptr, path, 15, 4242);
   EXPECT_TRUE(Text(static_cast<HelpViewerWindow*>(window.data()))
                   .contains("no topic for help context 4242"));
@@ -238,29 +238,29 @@ TEST_F(ViewerTest, LinksHistoryHomeAndContents) {
   auto* forward = window->findChild<QToolButton*>("tb_forward");
 
   emit browser->anchorClicked(QUrl("signs.htm"));
-  EXPECT_EQ(window->CurrentTopic(), "/signs.htm");
+  EXPECT_EQ(window->currentTopic(), "/signs.htm");
   EXPECT_TRUE(Text(window).contains("The sign convention"));
   EXPECT_TRUE(back->isEnabled());
   EXPECT_FALSE(forward->isEnabled());
 
   back->click();
-  EXPECT_EQ(window->CurrentTopic(), "/tvm.htm");
+  EXPECT_EQ(window->currentTopic(), "/tvm.htm");
   EXPECT_TRUE(forward->isEnabled());
   forward->click();
-  EXPECT_EQ(window->CurrentTopic(), "/signs.htm");
+  EXPECT_EQ(window->currentTopic(), "/signs.htm");
 
   window->findChild<QToolButton*>("tb_home")->click();
-  EXPECT_EQ(window->CurrentTopic(), "/default.htm");
+  EXPECT_EQ(window->currentTopic(), "/default.htm");
   back->click();
-  EXPECT_EQ(window->CurrentTopic(), "/signs.htm");
+  EXPECT_EQ(window->currentTopic(), "/signs.htm");
 
   auto* contents = window->findChild<QTreeWidget*>("tv_contents");
   const QList<QTreeWidgetItem*> found = contents->findItems("Cash Flow", Qt::MatchRecursive);
   ASSERT_EQ(found.size(), 1);
   emit contents->itemClicked(found[0], 0);
-  EXPECT_EQ(window->CurrentTopic(), "/cashflow.htm");
+  EXPECT_EQ(window->currentTopic(), "/cashflow.htm");
   // Navigating selects the topic's entry in the contents.
-  window->ShowTopic("depreciation.htm");
+  window->showTopic("depreciation.htm");
   ASSERT_NE(contents->currentItem(), nullptr);
   EXPECT_EQ(contents->currentItem()->text(0), "Depreciation");
 }
@@ -347,7 +347,7 @@ TEST_F(ViewerTest, HistoryOfVisits) {
     SCOPED_TRACE(::testing::Message() << "step " << ++number);
     QTreeWidgetItem* const selected = contents->currentItem();
     step.action();
-    EXPECT_EQ(window->CurrentTopic(), step.topic);
+    EXPECT_EQ(window->currentTopic(), step.topic);
     EXPECT_EQ(back->isEnabled(), step.backEnabled);
     EXPECT_EQ(forward->isEnabled(), step.forwardEnabled);
     if (!step.text.isEmpty())
@@ -361,21 +361,21 @@ TEST_F(ViewerTest, HistoryOfVisits) {
   int others = 0;
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     auto* viewer = dynamic_cast<HelpViewerWindow*>(widget);
-    if (viewer && viewer->isVisible() && viewer->ChmPath().endsWith("/Other.chm")) ++others;
+    if (viewer && viewer->isVisible() && viewer->chmPath().endsWith("/Other.chm")) ++others;
   }
   EXPECT_EQ(others, 1);
 
   // A page comes from its top, on Back as on a visit; the page shown stays where it was.
   QScrollBar* scroll = browser->verticalScrollBar();
-  window->ShowTopic("depreciation.htm");
+  window->showTopic("depreciation.htm");
   ASSERT_GT(scroll->maximum(), 0);
   scroll->setValue(scroll->maximum());
-  window->ShowTopic("depreciation.htm");
+  window->showTopic("depreciation.htm");
   EXPECT_EQ(scroll->value(), scroll->maximum());
   scroll->setValue(scroll->maximum());
-  window->ShowTopic("tvm.htm");
+  window->showTopic("tvm.htm");
   back->click();
-  EXPECT_EQ(window->CurrentTopic(), "/depreciation.htm");
+  EXPECT_EQ(window->currentTopic(), "/depreciation.htm");
   EXPECT_EQ(scroll->value(), 0);
 }
 
@@ -389,15 +389,15 @@ TEST_F(ViewerTest, MissingTopicAndMissingFileAreShownInTheWindow) {
       HtmlHelpViewer(nullptr, "/nonexistent/Missing.chm::/default.htm", 0, 0));
   ASSERT_NE(missing, nullptr);
   EXPECT_NE(missing, window);
-  EXPECT_FALSE(missing->IsOpen());
+  EXPECT_FALSE(missing->isOpen());
   EXPECT_TRUE(Text(missing).contains("could not be opened"));
 }
 
 TEST(ChmArchiveTest, RefusesFilesThatAreNotHelpFiles) {
   ChmArchive archive;
-  EXPECT_FALSE(archive.Open("/nonexistent/file.chm"));
-  EXPECT_FALSE(archive.Open(QDir::tempPath()));
-  EXPECT_FALSE(archive.Read("/default.htm"));
+  EXPECT_FALSE(archive.open("/nonexistent/file.chm"));
+  EXPECT_FALSE(archive.open(QDir::tempPath()));
+  EXPECT_FALSE(archive.read("/default.htm"));
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     quarrant::applySkin(app);  // as the program looks
     result = RUN_ALL_TESTS();
-    quarrant::CloseHelpViewers();
+    quarrant::closeHelpViewers();
     quarrant::FinalizeDiagnosticLog();
     quarrant::UnloadHelpControl();
     quarrant::ReleaseHelpObjects();

@@ -136,7 +136,7 @@ TEST(Accessibility, EveryWindowNamesItsControlsWithTheirRoles) {
       nullptr, qEnvironmentVariable("QUARRANT_BIN_DIR") + QStringLiteral("/Rare.chm"), 0, 0);
   ASSERT_NE(viewer, nullptr);
   walker.walk(viewer);
-  CloseHelpViewers();
+  closeHelpViewers();
 
   // Guards the walk itself: a walk that misses the pages would find no faults either.
   EXPECT_GT(mainControls, 60);
