@@ -166,7 +166,8 @@ bool ExportFilter::exportReport(BandedReport& report, QWidget* progressParent) {
   });
 }
 
-bool ExportFilter::exportReport(BandedReport& report, const BandedReport::ProgressHandler& progress) {
+bool ExportFilter::exportReport(BandedReport& report,
+                                const BandedReport::ProgressHandler& progress) {
   return run(report, [&] { return report.continueGeneration(*this, false, progress); });
 }
 

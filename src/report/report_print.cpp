@@ -8,11 +8,11 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "support/error_report.h"
 #include "report/atomic_file.h"
 #include "report/report_page.h"
 #include "report/report_progress.h"
 #include "report/report_render.h"
+#include "support/error_report.h"
 
 namespace quarrant {
 
