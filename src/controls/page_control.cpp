@@ -341,28 +341,27 @@ void PageControl::switchPagesFromWholeWindow() {
   // cannot keep these.
   auto* next = new QShortcut(this);
   next->setKey(QKeySequence(Qt::CTRL | Qt::Key_Tab));
-  connect(next, &QShortcut::activated, this, [this] {
-    if (count() > 0) setCurrentIndex((currentIndex() + 1) % count());
-  });
+  connect(next, &QShortcut::activated, this, [this] { stepPage(1); });
   auto* previous = new QShortcut(this);
   previous->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
-  connect(previous, &QShortcut::activated, this, [this] {
-    if (count() > 0) setCurrentIndex((currentIndex() - 1 + count()) % count());
-  });
+  connect(previous, &QShortcut::activated, this, [this] { stepPage(-1); });
   for (QShortcut* shortcut : {next, previous}) shortcut->setContext(Qt::WindowShortcut);
 }
 
-void PageControl::keyPressEvent(QKeyEvent* event) {
-  const bool ctrl = event->modifiers() & Qt::ControlModifier;
+void PageControl::stepPage(int step) {
   const int n = count();
-  if (ctrl && n > 0) {
+  if (n > 0) setCurrentIndex(((currentIndex() + step) % n + n) % n);
+}
+
+void PageControl::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() & Qt::ControlModifier) {
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown) {
-      setCurrentIndex((currentIndex() + 1) % n);
+      stepPage(1);
       return;
     }
     if (event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp) {
-      setCurrentIndex((currentIndex() - 1 + n) % n);
+      stepPage(-1);
       return;
     }
   }

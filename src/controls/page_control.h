@@ -103,6 +103,8 @@ class PageControl : public QWidget {
 
  private:
   void relayout();
+  // Shows the page step places on, wrapping round at either end.
+  void stepPage(int step);
 
   PageTabBar* tabBar_;
   QStackedWidget* stack_;

@@ -79,7 +79,7 @@ class Tfrm_Amortization : public QDialog {
   void NextReportRow(QObject* sender, bool& moreRows);
 
   // ---- Internal operations ----
-  // Reads an input field: the main window's rule (ValueField::Expression), evaluated.
+  // Reads an input field: the value fields' reading rule (ValueField::expressionOf), evaluated.
   Extended ReadField(const QString& text);
   Extended ReadPeriodicRate();
   QFileDialog* SaveDialog();

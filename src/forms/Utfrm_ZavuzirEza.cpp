@@ -26,10 +26,6 @@
 
 namespace quarrant {
 
-const QString& Tfrm_ZavuzirEza::PlaceholderText() {
-  return ValueField::placeholderText();
-}
-
 QFont Tfrm_ZavuzirEza::WindowFont() {
   // The classic 8 pt dialog font is 11 pixels high on a 96 dpi screen and a little narrower
   // than Liberation Sans; 94 % width gives the same caption widths, so every caption fits the

@@ -52,9 +52,6 @@ class Tfrm_ZavuzirEza : public QDialog {
   explicit Tfrm_ZavuzirEza(QWidget* parent = nullptr);
   ~Tfrm_ZavuzirEza() override;
 
-  // The text of Ed_N at start (ValueField's hint); wherever a field's whole text equals it,
-  // the field reads 0.
-  static const QString& PlaceholderText();
   // The window's own font ("MS Sans Serif" 8 pt, rendered with a metric-compatible face).
   static QFont WindowFont();
   // Arial 14 px (rendered with Liberation Sans): page tabs and value fields.

@@ -13,7 +13,7 @@ class AtomicFile {
  public:
   // Creates the temporary file; raises EInOutError when it cannot.
   explicit AtomicFile(const QString& fileName);
-  // Without Commit the temporary file is removed.
+  // Without commit() the temporary file is removed.
   ~AtomicFile();
   AtomicFile(const AtomicFile&) = delete;
   AtomicFile& operator=(const AtomicFile&) = delete;
@@ -30,7 +30,7 @@ class AtomicFile {
     buffer_.push_back(c);
     if (buffer_.size() >= kFlushBytes) flush();
   }
-  // Direct access to the buffer for writers that append piecewise; call MaybeFlush after.
+  // Direct access to the buffer for writers that append piecewise; call maybeFlush() after.
   std::string& buffer() { return buffer_; }
   void maybeFlush() {
     if (buffer_.size() >= kFlushBytes) flush();

@@ -91,7 +91,7 @@ class ReportBand {
   std::vector<std::unique_ptr<ReportLabel>> labels_;
 };
 
-// Receives the generated bands in report order. While Band runs, the band's labels hold the
+// Receives the generated bands in report order. While band() runs, the band's labels hold the
 // texts of that band.
 class ReportSink {
  public:
@@ -148,8 +148,8 @@ class BandedReport : public QObject {
   bool generate(ReportSink& sink, bool paginate, const ProgressHandler& progress = {});
 
   // Generation in two steps, for a caller that fills the header on one thread and lays out
-  // the bands on another: Begin runs the before-generation handler (false: cancelled);
-  // Continue generates the bands with the header as Begin left it.
+  // the bands on another: beginGeneration runs the before-generation handler (false: cancelled);
+  // continueGeneration generates the bands with the header as beginGeneration left it.
   bool beginGeneration();
   bool continueGeneration(ReportSink& sink, bool paginate, const ProgressHandler& progress = {});
 

@@ -42,7 +42,7 @@ class ReportPreviewWindow : public QDialog {
 
   // Starts generating (done by the first showing as well).
   void startGeneration();
-  // The error that ended the generation, if any; rethrown by PreviewReport.
+  // The error that ended the generation, if any; rethrown by previewReport.
   std::exception_ptr generationError() const { return error_; }
 
  signals:

@@ -1,6 +1,6 @@
 #pragma once
 // The progress window of a long export or print: the rows done (of how many, when known) and
-// a Cancel button. The work runs on the user-interface thread in slices: Step is called after
+// a Cancel button. The work runs on the user-interface thread in slices: step() is called after
 // every row and, a few times a second, updates the window and lets the event loop run, so
 // the window stays responsive. The window appears only once the work has taken longer than
 // a moment (or at once when asked); until then no events are processed, so nothing else can

@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "controls/skin.h"
+#include "controls/value_field.h"
 #include "support/window_fixture.h"
 #include "version.h"
 
@@ -97,7 +98,7 @@ TEST(MainWindowLifetime, ConstructAndDestroyManyTimes) {
   for (int i = 0; i < 1000; ++i) {
     Tfrm_ZavuzirEza window;
     ASSERT_EQ(window.findChild<QLineEdit*>(QStringLiteral("Ed_N"))->text(),
-              Tfrm_ZavuzirEza::PlaceholderText());
+              ValueField::placeholderText());
   }
 }
 
