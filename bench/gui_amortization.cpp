@@ -72,6 +72,7 @@ BENCHMARK(BM_OpenWindowMillion)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_ExportCsv100k(benchmark::State& state) {
   Tfrm_report report;
   Tfrm_Amortization window;
+  window.setReportForm(&report);
   window.SetPeriods(100'000);
   window.SetAnnualRate(6);
   window.SetPresentValue(100000);
@@ -89,6 +90,7 @@ BENCHMARK(BM_ExportCsv100k)->Unit(benchmark::kMillisecond);
 void BM_PreviewPages360(benchmark::State& state) {
   Tfrm_report report;
   Tfrm_Amortization window;
+  window.setReportForm(&report);
   window.SetPeriods(360);
   window.SetAnnualRate(6);
   window.SetPresentValue(100000);

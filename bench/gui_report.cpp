@@ -27,6 +27,7 @@ namespace {
 struct Schedule {
   Tfrm_report report;
   Tfrm_Amortization window;
+  window.setReportForm(&report);
   explicit Schedule(int32_t rows) {
     window.SetPeriods(rows);
     window.SetAnnualRate(6);

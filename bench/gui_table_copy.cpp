@@ -31,6 +31,7 @@ void FillMillionRows(Tfrm_Amortization& window) {
 void BM_TabSeparatedMillionRows(benchmark::State& state) {
   Tfrm_report report;
   Tfrm_Amortization window;
+  window.setReportForm(&report);
   FillMillionRows(window);
   const std::vector<int> rows = rowsToCopy(*window.findChild<QTableView*>(QStringLiteral("lv_as")));
   qsizetype size = 0;
@@ -47,6 +48,7 @@ BENCHMARK(BM_TabSeparatedMillionRows)->Unit(benchmark::kMillisecond);
 void BM_CopyActionMillionRows(benchmark::State& state) {
   Tfrm_report report;
   Tfrm_Amortization window;
+  window.setReportForm(&report);
   FillMillionRows(window);
   QAction* copy = nullptr;
   for (QAction* action : window.findChild<QTableView*>(QStringLiteral("lv_as"))->actions())
@@ -89,6 +91,7 @@ class ReadyTextModel : public QAbstractTableModel {
 void BM_TabSeparatedMillionReadyRows(benchmark::State& state) {
   Tfrm_report report;
   Tfrm_Amortization window;
+  window.setReportForm(&report);
   FillMillionRows(window);
   const ReadyTextModel model(*window.model());
   std::vector<int> rows(kRows);

@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
   quarrant::applySkin(app);
 
   quarrant::Tfrm_ZavuzirEza mainWindow;
-  quarrant::Tfrm_report reportForm;  // hidden; serves the amortization window
+  quarrant::Tfrm_report reportForm;  // hidden; serves the amortization windows
+  mainWindow.setReportForm(&reportForm);
   mainWindow.show();
   const int result = app.exec();
   // The log is released first, then the help control library; the help object lives until

@@ -195,7 +195,11 @@ void Tfrm_Amortization::BuildToolbar() {
 
 // The line shows as much of the summary as fits; its tooltip and its name hold all of it.
 void Tfrm_Amortization::LayOutOptionsLine() {
-  const int left = sb_options->mapTo(this, QPoint(sb_options->width(), 0)).x();
+  // Right of the toolbar's buttons, which have fixed widths (the toolbar may not have placed
+  // them yet).
+  int left = 0;
+  for (const QWidget* button : {sb_saveas, sb_print, sb_preview, sb_close, sb_options})
+    left += button->width();
   lb_options->setGeometry(left, 0, qMax(width() - left, 0), 25);
   const QString summary = lb_options->toolTip();
   lb_options->setText(lb_options->fontMetrics().elidedText(
@@ -327,8 +331,16 @@ void Tfrm_Amortization::resizeEvent(QResizeEvent* event) {
   LayOutOptionsLine();
 }
 
+void Tfrm_Amortization::setReportForm(Tfrm_report* reportForm) {
+  reportForm_ = reportForm;
+}
+
 void Tfrm_Amortization::FormShow() {
-  boundReport_ = Tfrm_report::Instance();
+  if (boundReport_ && boundReport_ != reportForm_) {
+    boundReport_->rep_schedule->onBeforeGenerate = nullptr;
+    boundReport_->rep_schedule->onNeedData = nullptr;
+  }
+  boundReport_ = reportForm_;
   if (!boundReport_) return;
   BandedReport* report = boundReport_->rep_schedule;
   report->onBeforeGenerate = [this](BandedReport& r, bool& cancel) { FillReportHeader(r, cancel); };
@@ -423,7 +435,7 @@ void Tfrm_Amortization::lv_asSelectionChanged() {
   const ScheduleRow last = model_->row(runs.back().second);
   QString range;
   if (runs.size() > 1)
-    range = tr("%n periods", nullptr, count);
+    range = tr("%1 periods").arg(count);  // two runs or more: always several
   else if (count == 1)
     range = tr("Period %1").arg(first.Period);
   else
@@ -466,9 +478,8 @@ void Tfrm_Amortization::sb_optionsClick() {
 }
 
 Tfrm_report* Tfrm_Amortization::RequireReport() {
-  if (!boundReport_) boundReport_ = Tfrm_report::Instance();
-  if (!boundReport_) throw EReportError("The report form is not available");
-  if (!boundReport_->rep_schedule->onNeedData) FormShow();
+  if (!reportForm_) throw EReportError("The report form is not available");
+  if (boundReport_ != reportForm_ || !boundReport_->rep_schedule->onNeedData) FormShow();
   return boundReport_;
 }
 
@@ -547,25 +558,10 @@ void Tfrm_Amortization::FillReportHeader(BandedReport& report, bool& /*cancel*/)
   // The rows as they stand now; a preview's worker reads them while the window is blocked.
   reportRows_ = model_->snapshot();
   report.setExpectedRows(reportRows_.rowCount());
-  static const char* const kLabels[ScheduleListModel::kColumns] = {
-      "lb_Period",         "lb_Principal",     "lb_Interest",
-      "lb_TotalPrincipal", "lb_TotalInterest", "lb_Balance"};
-  const ReportBand* detail = report.band(BandKind::Detail);
-  for (int c = 0; c < ScheduleListModel::kColumns; ++c)
-    reportLabels_[static_cast<size_t>(c)] =
-        detail ? detail->label(QString::fromLatin1(kLabels[c])) : nullptr;
-
-  auto set = [&report](const char* name, const QString& text) {
-    if (ReportLabel* label = report.label(QString::fromLatin1(name))) label->setText(text);
-  };
-  set("lb_nper", se_NPer->text());
-  set("lb_pv", se_pv->text());
-  set("lb_i", se_i->text());
-  set("lb_pmtf", cb_pmtf->currentText());
-  set("lb_pmtt", cb_pt->currentText());
-  set("lb_fv", se_fv->text());
-  if (boundReport_ && &report == boundReport_->rep_schedule)
-    boundReport_->showLoanOptions(Tfrm_LoanOptions::Summary(options_));
+  reportLabels_ = boundReport_->detailLabels();
+  boundReport_->fillHeader({se_NPer->text(), se_pv->text(), se_i->text(), se_fv->text(),
+                            cb_pmtf->currentText(), cb_pt->currentText(),
+                            Tfrm_LoanOptions::Summary(options_)});
 }
 
 void Tfrm_Amortization::NextReportRow(QObject* /*sender*/, bool& moreRows) {

@@ -53,6 +53,9 @@ class Tfrm_Amortization : public QDialog {
   void SetPaymentFrequency(int32_t itemIndex);
   // Reads the inputs and lists a new schedule.
   void CalculateSchedule();
+  // The report form that prints, previews and exports this window's schedule; the program
+  // owns it. Bound to the window while the window is shown.
+  void setReportForm(Tfrm_report* reportForm);
   // Places the window centred over another window.
   void CenterOver(const QWidget* other);
 
@@ -139,6 +142,7 @@ class Tfrm_Amortization : public QDialog {
   ScheduleListModel::Snapshot reportRows_;
   std::array<ReportLabel*, ScheduleListModel::kColumns> reportLabels_{};
 
+  QPointer<Tfrm_report> reportForm_;
   QPointer<Tfrm_report> boundReport_;
   QFileDialog* saveDialog_ = nullptr;
   QString lastSavedFile_;

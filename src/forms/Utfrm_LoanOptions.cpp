@@ -58,6 +58,8 @@ Tfrm_LoanOptions::Tfrm_LoanOptions(QWidget* parent)
     : QDialog(parent), evaluator_(UserDecimalSeparator()) {
   setObjectName(QStringLiteral("frm_LoanOptions"));
   setWindowTitle(tr("Loan Options"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
   setFont(Tfrm_ZavuzirEza::WindowFont());
   BuildControls();
   ConnectClicks(this, {
@@ -128,9 +130,11 @@ void Tfrm_LoanOptions::BuildControls() {
   lumpsLayout->addWidget(lv_lumpsums);
   lumpsLayout->addLayout(entry);
 
+  for (QPushButton* b : {sb_addlump, sb_deletelump}) b->setMinimumWidth(64);
   sb_ok = button("sb_ok", tr("OK"));
   sb_ok->setDefault(true);
   sb_cancel = button("sb_cancel", tr("Cancel"));
+  for (QPushButton* b : {sb_ok, sb_cancel}) b->setMinimumWidth(75);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(sb_ok);
@@ -182,7 +186,7 @@ QStringList Tfrm_LoanOptions::Summary(const LoanOptions& options) {
                  .arg(options.extraFromPeriod);
   const auto lumps = std::count_if(options.lumpSums.begin(), options.lumpSums.end(),
                                    [](const LumpSum& lump) { return lump.Amount != 0; });
-  if (lumps > 0) parts << tr("%n one-off payment(s)", nullptr, static_cast<int>(lumps));
+  if (lumps > 0) parts << tr("One-off payments: %1").arg(lumps);
   return parts;
 }
 

@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 
@@ -40,6 +41,7 @@ class PageControl;
 class RadioGroup;
 class SpinEdit;
 class THookHelpSystem;
+class Tfrm_report;
 class ValueField;
 
 class Tfrm_ZavuzirEza : public QDialog {
@@ -73,6 +75,9 @@ class Tfrm_ZavuzirEza : public QDialog {
   int32_t RatePeriodsPerYear() const;
   // Expected life 4 and factor 2 on the depreciation page, written through FormatValue.
   void ResetDepreciationDefaults();
+  // The report form the amortization windows print, preview and export through; the program
+  // owns it and hands it in.
+  void setReportForm(Tfrm_report* reportForm);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -259,6 +264,7 @@ class Tfrm_ZavuzirEza : public QDialog {
   // The help object; it lives until the program ends (not owned by the window).
   THookHelpSystem* help = nullptr;
   ValueField* previewed_ = nullptr;  // the value field whose value se_expv shows
+  QPointer<Tfrm_report> reportForm_;
 };
 
 }  // namespace quarrant

@@ -8,8 +8,13 @@
 #include "engine/time_value.h"
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_ZavuzirEza.h"
+#include "forms/Utfrm_report.h"
 
 namespace quarrant {
+
+void Tfrm_ZavuzirEza::setReportForm(Tfrm_report* reportForm) {
+  reportForm_ = reportForm;
+}
 
 // Hands the page's number of periods, annual interest, present value, future value, payment time
 // and payment frequency to a new amortization window, lists the schedule and shows the window
@@ -18,6 +23,7 @@ namespace quarrant {
 // is destroyed when it closes.
 void Tfrm_ZavuzirEza::sb_AmortizationClick() {
   auto window = std::make_unique<Tfrm_Amortization>(this);
+  window->setReportForm(reportForm_);
   window->SetPeriods(WholePeriods(EvaluateText(Ed_N->text())));
   window->SetAnnualRate(EvaluateText(ed_I->text()));
   window->SetPresentValue(EvaluateText(ed_PV->text()));

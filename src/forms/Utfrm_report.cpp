@@ -6,8 +6,6 @@
 namespace quarrant {
 namespace {
 
-Tfrm_report* g_instance = nullptr;
-
 FontSpec Regular(double size = 10.0) {
   return FontSpec{QStringLiteral("Arial"), size, false};
 }
@@ -23,7 +21,6 @@ constexpr double kLineMm = 4.5;
 Tfrm_report::Tfrm_report(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("frm_report"));
   setWindowTitle(tr("Report"));
-  if (!g_instance) g_instance = this;
 
   rep_schedule = new BandedReport(this);
   rep_schedule->setObjectName(QStringLiteral("rep_schedule"));
@@ -112,12 +109,20 @@ void Tfrm_report::showLoanOptions(const QStringList& parts) {
   band_title->setHeightMm(kTitleHeightMm + line * kLineStepMm);
 }
 
-Tfrm_report::~Tfrm_report() {
-  if (g_instance == this) g_instance = nullptr;
+Tfrm_report::~Tfrm_report() = default;
+
+void Tfrm_report::fillHeader(const ScheduleHeaderTexts& header) {
+  lb_nper->setText(header.periods);
+  lb_pv->setText(header.presentValue);
+  lb_i->setText(header.annualInterest);
+  lb_pmtf->setText(header.paymentFrequency);
+  lb_pmtt->setText(header.paymentTime);
+  lb_fv->setText(header.futureValue);
+  showLoanOptions(header.loanOptions);
 }
 
-Tfrm_report* Tfrm_report::Instance() {
-  return g_instance;
+std::array<ReportLabel*, 6> Tfrm_report::detailLabels() const {
+  return {lb_Period, lb_Principal, lb_Interest, lb_TotalPrincipal, lb_TotalInterest, lb_Balance};
 }
 
 }  // namespace quarrant

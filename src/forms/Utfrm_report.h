@@ -1,12 +1,28 @@
 #pragma once
-// Tfrm_report: the form that holds the amortization schedule's report rep_schedule. It is
-// created once, hidden, at start-up, and never shown itself; the amortization window binds the
+// Tfrm_report: the form that holds the amortization schedule's report rep_schedule. The program
+// creates it once, hidden, at start-up, and hands it to the main window, which hands it on to
+// each amortization window; it is never shown itself. The amortization window binds the
 // report's two callbacks to itself while it is shown and drives printing, preview and export.
+#include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <array>
 
 #include "report/report_engine.h"
 
 namespace quarrant {
+
+// The texts of the report's header values, as the amortization window's fields hold them.
+struct ScheduleHeaderTexts {
+  QString periods;
+  QString presentValue;
+  QString annualInterest;
+  QString futureValue;
+  QString paymentFrequency;
+  QString paymentTime;
+  // The loan options in effect, one part each; none at the defaults.
+  QStringList loanOptions;
+};
 
 class Tfrm_report : public QWidget {
   Q_OBJECT
@@ -15,14 +31,18 @@ class Tfrm_report : public QWidget {
   explicit Tfrm_report(QWidget* parent = nullptr);
   ~Tfrm_report() override;
 
-  // The report form of the running program (the first one created), or nullptr.
-  static Tfrm_report* Instance();
-
-  // Lists the loan options in effect under the header values, a line for every two parts;
-  // with none the title band is exactly the plain schedule's.
-  void showLoanOptions(const QStringList& parts);
+  // Writes the header values of the next generation. The loan options are listed under the
+  // header values, a line for every two parts; with none the title band is exactly the plain
+  // schedule's.
+  void fillHeader(const ScheduleHeaderTexts& header);
+  // The detail band's labels in column order: period, principal, interest, total principal,
+  // total interest, balance.
+  std::array<ReportLabel*, 6> detailLabels() const;
 
   BandedReport* rep_schedule = nullptr;
+
+ private:
+  void showLoanOptions(const QStringList& parts);
 
   ReportBand* band_title = nullptr;
   ReportBand* band_header = nullptr;

@@ -69,6 +69,7 @@ TEST_P(TableCopyTest, ClipboardHoldsHeadersAndRowsAsShown) {
   const CopyCase& c = GetParam();
   Tfrm_report report;
   Tfrm_Amortization window;
+  window.setReportForm(&report);
   if (c.periods > 0) {
     window.SetPeriods(c.periods);
     window.SetAnnualRate(6);

@@ -172,6 +172,7 @@ int Run(Options options, int argc, char** argv) {
   {
     auto* mainWindow = new Tfrm_ZavuzirEza;
     auto* reportForm = new Tfrm_report;
+    mainWindow->setReportForm(reportForm);
     mainWindow->show();
     QElapsedTimer shown;
     shown.start();

@@ -39,7 +39,8 @@ TEST_F(RealInputTest, BalloonLoanOptionsAndYearTotalsByKeyboard) {
   }
   ASSERT_TRUE(tabTo(find<QPushButton>("sb_PMT")));
   key("Return");
-  ASSERT_TRUE(WaitFor([&] { return text("ed_PMT") == Amount("-579.64"); })) << text("ed_PMT");
+  ASSERT_TRUE(WaitFor([&] { return text("ed_PMT") == Amount("-579.64"); }))
+      << text("ed_PMT").toStdString();
 
   const QString csv = folder.filePath(QStringLiteral("options.csv"));
   bool done = false;
@@ -68,7 +69,7 @@ TEST_F(RealInputTest, BalloonLoanOptionsAndYearTotalsByKeyboard) {
     EXPECT_TRUE(WaitFor([&] {
       return status->text().contains(Amount("-1633.86")) &&
              status->text().contains(Amount("-10341.58"));
-    })) << status->text();
+    })) << status->text().toStdString();
 
     // Ctrl+L: semi-annual compounding, 100 extra a month, cents; Return is OK.
     whenModal<Tfrm_LoanOptions>([&](Tfrm_LoanOptions* options) {

@@ -35,6 +35,7 @@ class RealInputTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(input_.ok()) << "no XTEST on the display";
     window_ = std::make_unique<Tfrm_ZavuzirEza>();
+    window_->setReportForm(&report_);
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get(), kTimeoutMs)) {
       // A window mapped while the window manager is still starting up can be left unmanaged

@@ -101,6 +101,7 @@ TEST(Accessibility, EveryWindowNamesItsControlsWithTheirRoles) {
   Walker walker;
   Tfrm_report reportForm;
   Tfrm_ZavuzirEza main;
+  main.setReportForm(&reportForm);
   main.show();
   auto* pages = main.findChild<PageControl*>("pc_main");
   auto* datePages = main.findChild<PageControl*>("pc_dates");
@@ -122,6 +123,7 @@ TEST(Accessibility, EveryWindowNamesItsControlsWithTheirRoles) {
   walker.walk(&box);
 
   Tfrm_Amortization schedule;
+  schedule.setReportForm(&reportForm);
   schedule.SetPeriods(24);
   schedule.CalculateSchedule();
   schedule.show();

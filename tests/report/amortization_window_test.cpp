@@ -95,6 +95,7 @@ TEST_P(OpeningTest, HandsOverThePageValues) {
   const OpeningCase& c = GetParam();
   Tfrm_report report;
   Tfrm_ZavuzirEza main;
+  main.setReportForm(&report);
   main.show();
   Child<QLineEdit>(main, "Ed_N")->setText(QString::fromLatin1(c.edN));
   Child<QLineEdit>(main, "ed_I")->setText(QString::fromLatin1(c.edI));
@@ -164,6 +165,7 @@ TEST_P(FailedOpeningTest, ReportsAndDoesNotShowTheWindow) {
   const FailedOpeningCase& c = GetParam();
   Tfrm_report report;
   Tfrm_ZavuzirEza main;
+  main.setReportForm(&report);
   main.show();
   Child<QLineEdit>(main, "Ed_N")->setText(QString::fromLatin1(c.edN));
   Child<QLineEdit>(main, "ed_I")->setText(QString::fromLatin1(c.edI));

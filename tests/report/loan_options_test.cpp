@@ -57,6 +57,7 @@ TEST(LoanOptionsJourney, BalloonTotalsOptionsAndReport) {
 
   // The balloon loan of the main page reaches the schedule with its future value.
   Tfrm_ZavuzirEza main;
+  main.setReportForm(&report);
   Child<QLineEdit>(main, "ed_I")->setText(QStringLiteral("6"));
   Child<QLineEdit>(main, "Ed_N")->setText(QStringLiteral("360"));
   Child<QLineEdit>(main, "ed_PV")->setText(QStringLiteral("100000"));
@@ -78,6 +79,7 @@ TEST(LoanOptionsJourney, BalloonTotalsOptionsAndReport) {
 
   // Totals of the second year, of one row and of the whole schedule.
   Tfrm_Amortization window;
+  window.setReportForm(&report);
   window.show();  // binds the report to the window
   Inputs loan;
   loan.nper = QStringLiteral("360");

@@ -39,7 +39,8 @@ class ReportFixture {
     inputs.nper = periods;
     inputs.rate = QStringLiteral("6");
     inputs.pv = QStringLiteral("100000");
-    inputs.fv = QStringLiteral("500");  // shown in the header, never used by the schedule
+    inputs.fv = QStringLiteral("500");  // a future value, in the header and the schedule
+    window.setReportForm(&report);
     Calculate(window, inputs);
     window.show();  // binds the report
   }
@@ -458,6 +459,7 @@ TEST(SaveDialog, RemembersFolderNameAndFilterWithinOneOpening) {
 
   // A new opening of the window starts afresh.
   Tfrm_Amortization another;
+  another.setReportForm(&fixture.report);
   Seen fresh;
   look(fresh, [](QFileDialog* dialog) { dialog->reject(); });
   Child<QToolButton>(another, "sb_saveas")->click();
@@ -656,6 +658,7 @@ TEST(ReportBinding, WindowLeavesTheReportUnboundWhenDestroyed) {
   Tfrm_report report;
   {
     Tfrm_Amortization window;
+    window.setReportForm(&report);
     window.show();
     EXPECT_TRUE(static_cast<bool>(report.rep_schedule->onNeedData));
   }
