@@ -17,13 +17,13 @@
 namespace quarrant {
 namespace {
 
-using testing_support::FailsWith;
-using testing_support::kInvalidOperation;
-using testing_support::kOverflow;
+using test::FailsWith;
+using test::kInvalidOperation;
+using test::kOverflow;
 
 constexpr Extended kUnitRoundoff = 0x1p-64L;  // of the extended format
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct MeasureCase {
   const char* name;

@@ -15,9 +15,9 @@
 namespace quarrant {
 namespace {
 
-using testing_support::FailsWith;
-using testing_support::kInvalidOperation;
-using testing_support::kOverflow;
+using test::FailsWith;
+using test::kInvalidOperation;
+using test::kOverflow;
 
 enum class Method { StraightLine, YearsDigits, DecliningBalance };
 
@@ -34,7 +34,7 @@ Extended Depreciate(Method method, Extended cost, Extended salvage, int32_t life
   return 0;
 }
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct ScheduleCase {
   const char* name;

@@ -8,7 +8,7 @@
 #include "support/window_fixture.h"
 #include "version.h"
 
-namespace quarrant::window_tests {
+namespace quarrant::test {
 namespace {
 
 TEST_F(WindowTest, CaptionSizeAndPages) {
@@ -112,4 +112,4 @@ TEST(Skin, StyleSheetIsACompressedResource) {
 }
 
 }  // namespace
-}  // namespace quarrant::window_tests
+}  // namespace quarrant::test

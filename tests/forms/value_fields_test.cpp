@@ -10,13 +10,13 @@
 #include "support/print_case.h"
 #include "support/window_fixture.h"
 
-namespace quarrant::window_tests {
+namespace quarrant::test {
 namespace {
 
 constexpr int kGeneral = 0;
 constexpr int kDefault = 3;  // "2"
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct PreviewCase {
   const char* name;
@@ -252,4 +252,4 @@ TEST_F(WindowTest, DepreciationDefaultsFollowTheSelector) {
 }
 
 }  // namespace
-}  // namespace quarrant::window_tests
+}  // namespace quarrant::test

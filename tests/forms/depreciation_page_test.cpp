@@ -4,19 +4,19 @@
 #include <QTableView>
 
 #include "forms/page_models.h"
-#include "page_fixture.h"
+#include "support/window_fixture.h"
 #include "support/error_report.h"
 #include "support/print_case.h"
 
 namespace quarrant {
 namespace {
 
-using testing_support::PageTest;
+using test::WindowTest;
 
-class DepreciationPageTest : public PageTest {
+class DepreciationPageTest : public WindowTest {
  protected:
   void SetUp() override {
-    PageTest::SetUp();
+    WindowTest::SetUp();
     showPage("ts_Depreciation");
     table_ = find<QTableView>("lv_pery");
   }
@@ -37,7 +37,7 @@ class DepreciationPageTest : public PageTest {
   QTableView* table_ = nullptr;
 };
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct TableCase {
   const char* name;
