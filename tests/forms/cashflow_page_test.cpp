@@ -4,9 +4,9 @@
 
 #include "controls/numeric_edit.h"
 #include "controls/spin_edit.h"
-#include "support/window_fixture.h"
 #include "support/error_report.h"
 #include "support/print_case.h"
+#include "support/window_fixture.h"
 
 namespace quarrant {
 namespace {

@@ -6,8 +6,8 @@
 #include "controls/date_edit.h"
 #include "controls/numeric_edit.h"
 #include "engine/calendar.h"
-#include "support/window_fixture.h"
 #include "support/print_case.h"
+#include "support/window_fixture.h"
 
 namespace quarrant {
 namespace {
