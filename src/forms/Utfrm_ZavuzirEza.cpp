@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -20,6 +19,7 @@
 #include "engine/checked_math.h"
 #include "engine/number_format.h"
 #include "forms/connect_clicks.h"
+#include "forms/window_parts.h"
 #include "help/helpsystem.h"
 #include "support/error_report.h"
 #include "support/regional.h"
@@ -237,15 +237,10 @@ void Tfrm_ZavuzirEza::keyPressEvent(QKeyEvent* event) {
 
 // ---- The preview ----
 
-Extended Tfrm_ZavuzirEza::EvaluateForPreview(const QString& text) {
-  evaluator.Expression = ValueField::expressionOf(text).toStdString();
-  return evaluator.Evaluate();
-}
-
 void Tfrm_ZavuzirEza::OnEditChange(ValueField* field) {
   QString preview;
   try {
-    preview = FormatValue(EvaluateForPreview(field->text()));
+    preview = FormatValue(evaluateField(evaluator, field->text()));
   } catch (const std::exception&) {
     preview = tr("Syntax Error!");
   }
@@ -267,14 +262,10 @@ void Tfrm_ZavuzirEza::DescribeByPreview(ValueField* field) {
 }
 
 Extended Tfrm_ZavuzirEza::EvaluateText(const QString& text) {
-  const QString source = ValueField::expressionOf(text);
-  evaluator.Expression = source.toStdString();
   try {
-    return evaluator.Evaluate();
+    return evaluateField(evaluator, text);
   } catch (const std::exception&) {
-    QMessageBox box(QMessageBox::Critical, tr("Error"), tr("Expression Error:") + source,
-                    QMessageBox::Ok, this);
-    box.exec();
+    showErrorBox(this, tr("Expression Error:") + ValueField::expressionOf(text));
     return 0.0L;
   }
 }

@@ -90,8 +90,6 @@ class Tfrm_ZavuzirEza : public QDialog {
   void OnEditChange(ValueField* field);
   // Links the preview and the field it shows for assistive technology.
   void DescribeByPreview(ValueField* field);
-  // Evaluates a field's text for the preview; throws on any error.
-  Extended EvaluateForPreview(const QString& text);
 
   // ---- Time value of money page ----
   void sb_NClick();

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
-#include <QVBoxLayout>
 #include <cstdint>
 #include <exception>
 #include <stdexcept>
@@ -17,7 +16,6 @@
 #include "controls/accessible_names.h"
 #include "controls/numeric_edit.h"
 #include "controls/spin_edit.h"
-#include "controls/table_copy.h"
 #include "engine/UtFunctionImp.h"
 #include "engine/cash_flow.h"
 #include "engine/checked_math.h"
@@ -25,6 +23,7 @@
 #include "forms/connect_clicks.h"
 #include "forms/page_labels.h"
 #include "forms/page_models.h"
+#include "forms/window_parts.h"
 #include "support/error_report.h"
 #include "support/regional.h"
 
@@ -111,18 +110,12 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   se_Times->setGeometry(256, 61, 81, 20);
   labelField(KeepLabelBefore(timesLabel, se_Times), se_Times);
 
-  pn_cashfllow = new QFrame(page);
-  pn_cashfllow->setObjectName(QStringLiteral("pn_cashfllow"));
-  pn_cashfllow->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  const ListPanel panel =
+      makeListPanel(page, "pn_cashfllow", "lv_cashfllow", new CashFlowListModel(page),
+                    {80, 140, 100}, tr("Cash Flow"));
+  pn_cashfllow = panel.frame;
+  lv_cashfllow = panel.list;
   pn_cashfllow->setGeometry(6, 83, 337, 105);
-  auto* layout = new QVBoxLayout(pn_cashfllow);
-  layout->setContentsMargins(0, 0, 0, 0);
-  lv_cashfllow = new QTableView(pn_cashfllow);
-  lv_cashfllow->setObjectName(QStringLiteral("lv_cashfllow"));
-  layout->addWidget(lv_cashfllow);
-  SetUpReportView(lv_cashfllow, new CashFlowListModel(lv_cashfllow), {80, 140, 100});
-  enableRowCopy(lv_cashfllow);
-  nameAfterCaption(lv_cashfllow, tr("Cash Flow"));
 
   sb_calculate = MakeButton(page, "sb_calculate", tr("Calculate"), {16, 191, 75, 25});
   QLabel* irrLabel = MakeLabel(page, tr("Internal Rate of Return (IRR%): "), 16, 214);
@@ -220,18 +213,17 @@ void Tfrm_ZavuzirEza::sb_calculateClick() {
   const Extended rate = static_cast<Extended>(se_diarate->value()) / 100.0L;
   const std::vector<CashFlowListModel::Group>& groups = GroupsOf(lv_cashfllow)->groups();
 
-  // Every row is read before any result box changes.
+  // Every row is read before any result box changes: the counts first, then the amounts.
+  std::vector<CashFlowGroup> read(groups.size());
   int64_t total = 0;
-  for (const CashFlowListModel::Group& group : groups) total += CountOf(group.count);
-  if (total <= 0) return;  // an empty list: nothing changes
-
-  std::vector<double> flows;
-  flows.reserve(static_cast<std::size_t>(total));
-  for (const CashFlowListModel::Group& group : groups) {
-    const double amount = AmountOf(group.amount);
-    const int count = CountOf(group.count);
-    if (count > 0) flows.insert(flows.end(), static_cast<std::size_t>(count), amount);
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    read[i].Count = CountOf(groups[i].count);
+    total += read[i].Count;
   }
+  if (total <= 0) return;  // an empty list: nothing changes
+  for (std::size_t i = 0; i < groups.size(); ++i) read[i].Amount = AmountOf(groups[i].amount);
+
+  const std::vector<double> flows = ExpandCashFlowGroups(read);
   const std::span<const double> series(flows);
 
   // Three independent measures: one failing does not keep the others from being shown.

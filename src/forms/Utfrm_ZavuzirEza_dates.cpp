@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <cmath>
 #include <cstdint>
@@ -18,6 +17,7 @@
 #include "engine/calendar.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/connect_clicks.h"
+#include "forms/window_parts.h"
 #include "support/error_report.h"
 
 namespace quarrant {
@@ -51,10 +51,7 @@ void ShowBreakdown(QLineEdit* years, QLineEdit* months, QLineEdit* days, int32_t
 bool DateInRange(Tfrm_ZavuzirEza& window, double date) {
   const double day = std::trunc(date);
   if (day >= DateEdit::minDateValue() && day <= DateEdit::maxDateValue()) return true;
-  QMessageBox box(QMessageBox::Critical, Tfrm_ZavuzirEza::tr("Error"),
-                  Tfrm_ZavuzirEza::tr("The date lies outside the years 1 to 9999."),
-                  QMessageBox::Ok, &window);
-  box.exec();
+  showErrorBox(&window, Tfrm_ZavuzirEza::tr("The date lies outside the years 1 to 9999."));
   return false;
 }
 

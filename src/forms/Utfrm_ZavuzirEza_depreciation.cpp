@@ -3,27 +3,22 @@
 // caught here: they end the handler (rows already made stay) and reach the program-wide
 // error report.
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 #include <cmath>
 #include <utility>
 
 #include "controls/accessible_names.h"
-#include "controls/table_copy.h"
 #include "controls/value_field.h"
-#include "engine/UtFunctionImp.h"
-#include "engine/checked_math.h"
 #include "engine/depreciation.h"
 #include "engine/number_format.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/connect_clicks.h"
 #include "forms/page_labels.h"
 #include "forms/page_models.h"
+#include "forms/window_parts.h"
 #include "support/error_report.h"
 #include "support/regional.h"
 
@@ -67,18 +62,12 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
   sb_calc = MakeButton(page, "sb_calc", tr("Calculate"), {240, 104, 88, 20});
   sb_cleard = MakeButton(page, "sb_cleard", tr("C&lear"), {256, 254, 75, 25});
 
-  pn_pery = new QFrame(page);
-  pn_pery->setObjectName(QStringLiteral("pn_pery"));
-  pn_pery->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  const ListPanel panel =
+      makeListPanel(page, "pn_pery", "lv_pery", new DepreciationTableModel(page),
+                    {40, 100, 100, 100}, tr("Depreciation"));
+  pn_pery = panel.frame;
+  lv_pery = panel.list;
   pn_pery->setGeometry(6, 128, 337, 124);
-  auto* layout = new QVBoxLayout(pn_pery);
-  layout->setContentsMargins(0, 0, 0, 0);
-  lv_pery = new QTableView(pn_pery);
-  lv_pery->setObjectName(QStringLiteral("lv_pery"));
-  layout->addWidget(lv_pery);
-  SetUpReportView(lv_pery, new DepreciationTableModel(lv_pery), {40, 100, 100, 100});
-  enableRowCopy(lv_pery);
-  nameAfterCaption(lv_pery, tr("Depreciation"));
 
   SetTabOrder({ed_cb, ed_sv, ed_el, ed_fact, cb_method, sb_calc, sb_cleard, lv_pery});
 
@@ -96,17 +85,15 @@ void Tfrm_ZavuzirEza::sb_calcClick() {
   const Extended lifeRead = EvaluateText(ed_el->text());
   const Extended factor = EvaluateText(ed_fact->text());
   const Extended lifeWhole = std::trunc(lifeRead);  // 4.9 gives 4, -2.5 gives -2
-  const int method = cb_method->currentIndex();
+  const DepreciationMethod method = DepreciationMethodOf(cb_method->currentIndex());
 
   DepreciationTableModel* table = TableOf(lv_pery);
   table->clear();
   if (!(lifeWhole >= 1)) return;  // a life of 0 or less: an empty table, no message
   if (lifeWhole > kMaxDepreciationYears) {
-    QMessageBox box(QMessageBox::Critical, tr("Error"),
-                    tr("The expected life is too long to list: the table holds at most %1 years.")
-                        .arg(kMaxDepreciationYears),
-                    QMessageBox::Ok, this);
-    box.exec();
+    showErrorBox(this,
+                 tr("The expected life is too long to list: the table holds at most %1 years.")
+                     .arg(kMaxDepreciationYears));
     return;
   }
   const auto life = static_cast<int32_t>(lifeWhole);
@@ -120,29 +107,10 @@ void Tfrm_ZavuzirEza::sb_calcClick() {
   table->reserve(static_cast<std::size_t>(life));
 
   // Rows made before an error stay in the table.
-  struct Publish {
-    DepreciationTableModel* table;
-    ~Publish() { table->publish(); }
-  } publish{table};
-
-  Extended total = 0;  // full precision; the table's rounding is for display only
-  for (int32_t year = 1; year <= life; ++year) {
-    Extended depreciation = 0;
-    switch (method) {
-      case 0:
-        depreciation = SLNDepreciation(cost, salvage, life);
-        break;
-      case 1:
-        depreciation = SumOfYearsDigitsDepreciation(cost, salvage, life, year);
-        break;
-      default:
-        depreciation = DecliningBalanceDepreciation(cost, salvage, life, year, factor);
-        break;
-    }
-    total = checked::Add(total, depreciation);
-    static_cast<void>(checked::Sub(cost, total));  // the book value shown must be a number
-    table->append(depreciation, total);
-  }
+  const PublishWhenDone publish(table);
+  DepreciationTable(method, cost, salvage, life, factor, [table](const DepreciationRow& row) {
+    table->append(row.Depreciation, row.Total);
+  });
 }
 
 void Tfrm_ZavuzirEza::sb_cleardClick() {

@@ -2,7 +2,6 @@
 // four fields, and Clear.
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include <cmath>
@@ -17,6 +16,7 @@
 #include "engine/time_value.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/connect_clicks.h"
+#include "forms/window_parts.h"
 #include "support/error_report.h"
 #include "support/payment_frequency.h"
 
@@ -149,9 +149,7 @@ void Tfrm_ZavuzirEza::SolveTvm(const TvmSolver& solver, QLineEdit* target, bool 
     const Extended result = solver.solve(values, timing);
     text = FormatValue(givesRate ? AnnualRatePercent(result) : result);
   } catch (...) {
-    QMessageBox box(QMessageBox::Critical, tr("Error"), tr("Arguments Error!"), QMessageBox::Ok,
-                    this);
-    box.exec();
+    showErrorBox(this, tr("Arguments Error!"));
     return;
   }
   target->setText(text);

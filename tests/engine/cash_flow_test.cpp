@@ -145,6 +145,12 @@ TEST(InternalRateOfReturnTest, DegenerateSeries) {
       kInvalidOperation));
 }
 
+TEST(CashFlowGroupsTest, EachAmountRepeatedItsCountInOrder) {
+  const CashFlowGroup groups[] = {{-1000, 1}, {250, 3}, {7, 0}, {9, -2}, {1.5, 2}};
+  EXPECT_EQ(ExpandCashFlowGroups(groups), (std::vector<double>{-1000, 250, 250, 250, 1.5, 1.5}));
+  EXPECT_TRUE(ExpandCashFlowGroups({}).empty());
+}
+
 TEST(OutflowPrefixLengthTest, RunningTotalUpToTheLastOutflow) {
   struct Case {
     const char* name;
