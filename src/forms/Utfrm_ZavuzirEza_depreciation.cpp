@@ -26,24 +26,24 @@ namespace quarrant {
 
 namespace {
 
-DepreciationTableModel* TableOf(QTableView* view) {
+DepreciationTableModel* tableOf(QTableView* view) {
   return static_cast<DepreciationTableModel*>(view->model());
 }
 
 }  // namespace
 
-void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
-  QLabel* costLabel = MakeLabel(page, tr("Cost basis:"), 47, 9);
-  ed_cb = MakeValueField(page, "ed_cb", {103, 7, 186, 18});
-  QLabel* salvageLabel = MakeLabel(page, tr("Salvage value:"), 27, 34);
-  ed_sv = MakeValueField(page, "ed_sv", {103, 31, 186, 18});
-  QLabel* lifeLabel = MakeLabel(page, tr("Expected life:"), 34, 59);
-  ed_el = MakeValueField(page, "ed_el", {103, 55, 186, 18});
-  QLabel* factorLabel = MakeLabel(page, tr("Factor:"), 65, 83);
-  ed_fact = MakeValueField(page, "ed_fact", {103, 79, 186, 18});
+void Tfrm_ZavuzirEza::buildDepreciationPage(QWidget* page) {
+  QLabel* costLabel = makeLabel(page, tr("Cost basis:"), 47, 9);
+  ed_cb = makeValueField(page, "ed_cb", {103, 7, 186, 18});
+  QLabel* salvageLabel = makeLabel(page, tr("Salvage value:"), 27, 34);
+  ed_sv = makeValueField(page, "ed_sv", {103, 31, 186, 18});
+  QLabel* lifeLabel = makeLabel(page, tr("Expected life:"), 34, 59);
+  ed_el = makeValueField(page, "ed_el", {103, 55, 186, 18});
+  QLabel* factorLabel = makeLabel(page, tr("Factor:"), 65, 83);
+  ed_fact = makeValueField(page, "ed_fact", {103, 79, 186, 18});
   for (QLabel* label : {costLabel, salvageLabel, lifeLabel, factorLabel})
-    KeepLabelBefore(label, ed_cb);
-  QLabel* methodLabel = KeepLabelBefore(MakeLabel(page, tr("Method:"), 59, 106), ed_cb);
+    keepLabelBefore(label, ed_cb);
+  QLabel* methodLabel = keepLabelBefore(makeLabel(page, tr("Method:"), 59, 106), ed_cb);
 
   cb_method = new QComboBox(page);
   cb_method->setObjectName(QStringLiteral("cb_method"));
@@ -59,8 +59,8 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
                               {methodLabel, cb_method}})
     labelField(label, field);
 
-  sb_calc = MakeButton(page, "sb_calc", tr("Calculate"), {240, 104, 88, 20});
-  sb_cleard = MakeButton(page, "sb_cleard", tr("C&lear"), {256, 254, 75, 25});
+  sb_calc = makeButton(page, "sb_calc", tr("Calculate"), {240, 104, 88, 20});
+  sb_cleard = makeButton(page, "sb_cleard", tr("C&lear"), {256, 254, 75, 25});
 
   const ListPanel panel =
       makeListPanel(page, "pn_pery", "lv_pery", new DepreciationTableModel(page),
@@ -69,7 +69,7 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
   lv_pery = panel.list;
   pn_pery->setGeometry(6, 128, 337, 124);
 
-  SetTabOrder({ed_cb, ed_sv, ed_el, ed_fact, cb_method, sb_calc, sb_cleard, lv_pery});
+  setTabSequence({ed_cb, ed_sv, ed_el, ed_fact, cb_method, sb_calc, sb_cleard, lv_pery});
 
   ConnectClicks(this, {
                           {sb_calc, &Tfrm_ZavuzirEza::sb_calcClick},
@@ -87,7 +87,7 @@ void Tfrm_ZavuzirEza::sb_calcClick() {
   const Extended lifeWhole = std::trunc(lifeRead);  // 4.9 gives 4, -2.5 gives -2
   const DepreciationMethod method = DepreciationMethodOf(cb_method->currentIndex());
 
-  DepreciationTableModel* table = TableOf(lv_pery);
+  DepreciationTableModel* table = tableOf(lv_pery);
   table->clear();
   if (!(lifeWhole >= 1)) return;  // a life of 0 or less: an empty table, no message
   if (lifeWhole > kMaxDepreciationYears) {
@@ -114,7 +114,7 @@ void Tfrm_ZavuzirEza::sb_calcClick() {
 }
 
 void Tfrm_ZavuzirEza::sb_cleardClick() {
-  TableOf(lv_pery)->clear();
+  tableOf(lv_pery)->clear();
   ed_cb->setText(QString());
   ed_sv->setText(QString());
 }
