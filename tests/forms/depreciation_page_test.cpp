@@ -138,14 +138,6 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"NegativeLife", "1000", "0", "-2.5", 2, {}}),
     [](const ::testing::TestParamInfo<TableCase>& info) { return std::string(info.param.name); });
 
-TEST_F(DepreciationPageTest, RunningTotalKeepsFullPrecision) {
-  // 100 / 3 a year: rounding each year before adding would give 99.99 after three years.
-  enter(QStringLiteral("100"), QStringLiteral("0"), QStringLiteral("3"), 0);
-  click("sb_calc");
-  ASSERT_EQ(rows(), 3);
-  EXPECT_EQ(row(2), R("3", "33.33", "100.00", "0.00"));
-}
-
 TEST_F(DepreciationPageTest, AllFourFieldsAreReadInOrderWhateverTheMethod) {
   enter(QStringLiteral("2*x"), QStringLiteral("0"), QStringLiteral("2"), 0, QStringLiteral("1/0"));
   click("sb_calc");
