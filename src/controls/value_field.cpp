@@ -13,18 +13,18 @@ ValueField::ValueField(QWidget* parent) : QLineEdit(parent) {
   typeKeypadDecimalAsSeparator(this);
 }
 
-const QString& ValueField::placeholderText() {
+const QString& ValueField::hintText() {
   static const QString text = tr("Can enter expression(Such as: 2*12)");
   return text;
 }
 
 QString ValueField::expressionOf(const QString& text) {
-  if (text == placeholderText() || IsBlank(text)) return QStringLiteral("0");
+  if (text == hintText() || IsBlank(text)) return QStringLiteral("0");
   return text;
 }
 
 void ValueField::showPlaceholder() {
-  setText(placeholderText());
+  setText(hintText());
   setCursorPosition(0);
 }
 
@@ -32,7 +32,7 @@ void ValueField::focusInEvent(QFocusEvent* event) {
   // Before the line edit's own handling, which selects the text entered by Tab: the hint is
   // cleared first, and whoever follows the field sees it empty.
   if (event->reason() != Qt::PopupFocusReason) {
-    if (text() == placeholderText()) clear();
+    if (text() == hintText()) clear();
     emit entered();
   }
   QLineEdit::focusInEvent(event);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "engine/checked_math.h"
 #include "engine/engine_errors.h"
@@ -22,6 +23,18 @@ void RequireFinite(Extended value) {
 }
 
 }  // namespace
+
+std::vector<double> ExpandCashFlowGroups(std::span<const CashFlowGroup> Groups) {
+  std::size_t total = 0;
+  for (const CashFlowGroup& group : Groups)
+    if (group.Count > 0) total += static_cast<std::size_t>(group.Count);
+  std::vector<double> flows;
+  flows.reserve(total);
+  for (const CashFlowGroup& group : Groups)
+    if (group.Count > 0)
+      flows.insert(flows.end(), static_cast<std::size_t>(group.Count), group.Amount);
+  return flows;
+}
 
 int64_t OutflowPrefixLength(std::span<const double> Flows) {
   auto k = static_cast<int64_t>(Flows.size()) - 1;

@@ -3,6 +3,7 @@
 // NetFutureValue lives with the program's own functions in UtFunctionImp.h.
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "engine/UtFunctionImp.h"
 #include "engine/extended.h"
@@ -15,6 +16,16 @@ struct SplitPolynomialValue {
   Extended negativeSlope = 0;
   Extended positiveSlope = 0;
 };
+
+// An amount repeated a number of times in the flow series.
+struct CashFlowGroup {
+  double Amount = 0;
+  int32_t Count = 0;
+};
+
+// The flow series of the groups in their order, each amount repeated its count (a count of 0
+// or less adds nothing).
+std::vector<double> ExpandCashFlowGroups(std::span<const CashFlowGroup> Groups);
 
 int64_t OutflowPrefixLength(std::span<const double> Flows);
 SplitPolynomialValue SplitPolynomial(std::span<const double> Flows, Extended X);

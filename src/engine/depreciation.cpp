@@ -24,4 +24,37 @@ Extended SumOfYearsDigitsDepreciation(Extended Cost, Extended Salvage, int32_t L
                       static_cast<Extended>(digitSum));
 }
 
+DepreciationMethod DepreciationMethodOf(int32_t methodIndex) {
+  switch (methodIndex) {
+    case 0:
+      return DepreciationMethod::StraightLine;
+    case 1:
+      return DepreciationMethod::SumOfYearsDigits;
+    default:
+      return DepreciationMethod::DecliningBalance;
+  }
+}
+
+void DepreciationTable(DepreciationMethod Method, Extended Cost, Extended Salvage, int32_t Life,
+                       Extended Factor, const DepreciationReceiver& receiver) {
+  DepreciationRow row;
+  for (int32_t year = 1; year <= Life; ++year) {
+    switch (Method) {
+      case DepreciationMethod::StraightLine:
+        row.Depreciation = SLNDepreciation(Cost, Salvage, Life);
+        break;
+      case DepreciationMethod::SumOfYearsDigits:
+        row.Depreciation = SumOfYearsDigitsDepreciation(Cost, Salvage, Life, year);
+        break;
+      case DepreciationMethod::DecliningBalance:
+        row.Depreciation = DecliningBalanceDepreciation(Cost, Salvage, Life, year, Factor);
+        break;
+    }
+    row.Year = year;
+    row.Total = checked::Add(row.Total, row.Depreciation);
+    static_cast<void>(checked::Sub(Cost, row.Total));  // the book value shown must be a number
+    receiver(row);
+  }
+}
+
 }  // namespace quarrant

@@ -167,8 +167,8 @@ std::string FormatForSelector(Extended value, int selectorIndex, char decimalSep
   return FormatGeneral(value, decimalSeparator);
 }
 
-std::string FormatScheduleAmount(Extended Amount, char decimalSeparator) {
-  return FormatFixed(Amount, 2, decimalSeparator);
+std::string FormatScheduleAmount(Extended amount, char decimalSeparator) {
+  return FormatFixed(amount, 2, decimalSeparator);
 }
 
 std::string FormatGeneralPlain(Extended value, char decimalSeparator) {

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -20,6 +19,7 @@
 #include "engine/checked_math.h"
 #include "engine/number_format.h"
 #include "forms/connect_clicks.h"
+#include "forms/window_parts.h"
 #include "help/helpsystem.h"
 #include "support/error_report.h"
 #include "support/regional.h"
@@ -48,14 +48,14 @@ Tfrm_ZavuzirEza::Tfrm_ZavuzirEza(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      evaluator(UserDecimalSeparator()) {
+      evaluator_(UserDecimalSeparator()) {
   setObjectName(QStringLiteral("frm_ZavuzirEza"));
   setWindowTitle(QStringLiteral("Quarrant"));
   setFont(WindowFont());
   setFixedSize(373, 392);
 
-  BuildPages();
-  BuildSharedStrip();
+  buildPages();
+  buildSharedStrip();
   // The preview follows the value fields from here on: the texts the pages start with are
   // not previewed, the defaults FormCreate writes are.
   for (ValueField* field : findChildren<ValueField*>()) {
@@ -63,8 +63,8 @@ Tfrm_ZavuzirEza::Tfrm_ZavuzirEza(QWidget* parent)
     connect(field, &QLineEdit::textChanged, this, preview);
     connect(field, &ValueField::entered, this, preview);
   }
-  ApplyFonts();
-  ChainTabOrder();
+  applyFonts();
+  chainTabOrder();
   pc_main->setCurrentIndex(0);
 
   // The evaluator exists already (a member); the creation handler runs last.
@@ -73,7 +73,7 @@ Tfrm_ZavuzirEza::Tfrm_ZavuzirEza(QWidget* parent)
 
 Tfrm_ZavuzirEza::~Tfrm_ZavuzirEza() = default;
 
-void Tfrm_ZavuzirEza::BuildPages() {
+void Tfrm_ZavuzirEza::buildPages() {
   pc_main = new PageControl(this);
   pc_main->setObjectName(QStringLiteral("pc_main"));
   pc_main->setGeometry(9, 4, 353, 326);
@@ -87,13 +87,13 @@ void Tfrm_ZavuzirEza::BuildPages() {
     void (Tfrm_ZavuzirEza::*build)(QWidget* page);
   };
   const PageSpec pages[] = {
-      {&ts_tvm, "ts_tvm", QT_TR_NOOP("Time Value of Money"), &Tfrm_ZavuzirEza::BuildTvmPage},
+      {&ts_tvm, "ts_tvm", QT_TR_NOOP("Time Value of Money"), &Tfrm_ZavuzirEza::buildTvmPage},
       {&ts_irc, "ts_irc", QT_TR_NOOP("Interest Rate Conversions"),
-       &Tfrm_ZavuzirEza::BuildRatesPage},
+       &Tfrm_ZavuzirEza::buildRatesPage},
       {&ts_Depreciation, "ts_Depreciation", QT_TR_NOOP("Depreciation"),
-       &Tfrm_ZavuzirEza::BuildDepreciationPage},
-      {&ts_CashFlow, "ts_CashFlow", QT_TR_NOOP("Cash Flow"), &Tfrm_ZavuzirEza::BuildCashFlowPage},
-      {&ts_datecalc, "ts_datecalc", QT_TR_NOOP("Date Calculator"), &Tfrm_ZavuzirEza::BuildDatePage},
+       &Tfrm_ZavuzirEza::buildDepreciationPage},
+      {&ts_CashFlow, "ts_CashFlow", QT_TR_NOOP("Cash Flow"), &Tfrm_ZavuzirEza::buildCashFlowPage},
+      {&ts_datecalc, "ts_datecalc", QT_TR_NOOP("Date Calculator"), &Tfrm_ZavuzirEza::buildDatePage},
   };
   for (const PageSpec& page : pages) {
     *page.member = pc_main->addPage(QString::fromLatin1(page.name), tr(page.caption));
@@ -104,7 +104,7 @@ void Tfrm_ZavuzirEza::BuildPages() {
   }
 }
 
-void Tfrm_ZavuzirEza::ApplyFonts() {
+void Tfrm_ZavuzirEza::applyFonts() {
   // Controls take the window's font unless they were given one of their own. Set explicitly,
   // because the platform may hand some control classes (buttons, for one) a font of its own
   // that would otherwise win over the inherited one.
@@ -113,12 +113,12 @@ void Tfrm_ZavuzirEza::ApplyFonts() {
     if (!child->testAttribute(Qt::WA_SetFont)) child->setFont(WindowFont());
 }
 
-void Tfrm_ZavuzirEza::BuildSharedStrip() {
-  lb_expv = MakeLabel(this, tr("Expression Value:"), 8, 337, "lb_expv");
+void Tfrm_ZavuzirEza::buildSharedStrip() {
+  lb_expv = makeLabel(this, tr("Expression Value:"), 8, 337, "lb_expv");
   lb_expv->setGeometry(8, 337, 84, 13);
-  se_expv = MakeEdit(this, "se_expv", QRect(96, 336, 265, 20), true);
+  se_expv = makeEdit(this, "se_expv", QRect(96, 336, 265, 20), true);
   se_expv->setText(QStringLiteral("0"));
-  lb_digits = MakeLabel(this, tr("Decimal places:"), 8, 361, "lb_digits");
+  lb_digits = makeLabel(this, tr("Decimal places:"), 8, 361, "lb_digits");
   lb_digits->setGeometry(8, 361, 75, 13);
   labelField(lb_expv, se_expv);
 
@@ -135,13 +135,13 @@ void Tfrm_ZavuzirEza::BuildSharedStrip() {
 
   labelField(lb_digits, cb_digits);
 
-  sb_help = MakeButton(this, "sb_help", tr("&Help"), QRect(295, 358, 67, 25));
+  sb_help = makeButton(this, "sb_help", tr("&Help"), QRect(295, 358, 67, 25));
   ConnectClicks(this, {{sb_help, &Tfrm_ZavuzirEza::sb_helpClick}});
 }
 
 void Tfrm_ZavuzirEza::FormCreate() {
   ResetDepreciationDefaults();
-  CreateHelpObject();
+  createHelpObject();
   // The version is the program file's own (on Windows its version resource), not a number
   // compiled in: a file stamped 3.2.0.0 reads V3.2.
   FileVersion version;
@@ -152,7 +152,7 @@ void Tfrm_ZavuzirEza::FormCreate() {
 
 // ---- Control factories ----
 
-QPushButton* Tfrm_ZavuzirEza::MakeButton(QWidget* parent, const char* name, const QString& caption,
+QPushButton* Tfrm_ZavuzirEza::makeButton(QWidget* parent, const char* name, const QString& caption,
                                          const QRect& bounds) {
   // Return and Space press the focused button; none is the window's default button.
   auto* button = new PushButton(caption, parent);
@@ -161,7 +161,7 @@ QPushButton* Tfrm_ZavuzirEza::MakeButton(QWidget* parent, const char* name, cons
   return button;
 }
 
-ValueField* Tfrm_ZavuzirEza::MakeValueField(QWidget* parent, const char* name,
+ValueField* Tfrm_ZavuzirEza::makeValueField(QWidget* parent, const char* name,
                                             const QRect& bounds) {
   auto* field = new ValueField(parent);
   field->setObjectName(QString::fromLatin1(name));
@@ -170,7 +170,7 @@ ValueField* Tfrm_ZavuzirEza::MakeValueField(QWidget* parent, const char* name,
   return field;
 }
 
-QLabel* Tfrm_ZavuzirEza::MakeLabel(QWidget* parent, const QString& caption, int left, int top,
+QLabel* Tfrm_ZavuzirEza::makeLabel(QWidget* parent, const QString& caption, int left, int top,
                                    const char* name) {
   auto* label = new QLabel(caption, parent);
   if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
@@ -180,7 +180,7 @@ QLabel* Tfrm_ZavuzirEza::MakeLabel(QWidget* parent, const QString& caption, int 
   return label;
 }
 
-QLineEdit* Tfrm_ZavuzirEza::MakeEdit(QWidget* parent, const char* name, const QRect& bounds,
+QLineEdit* Tfrm_ZavuzirEza::makeEdit(QWidget* parent, const char* name, const QRect& bounds,
                                      bool readOnly) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(QString::fromLatin1(name));
@@ -189,7 +189,7 @@ QLineEdit* Tfrm_ZavuzirEza::MakeEdit(QWidget* parent, const char* name, const QR
   return edit;
 }
 
-void Tfrm_ZavuzirEza::SetTabOrder(const QList<QWidget*>& order) {
+void Tfrm_ZavuzirEza::setTabSequence(const QList<QWidget*>& order) {
   QList<QWidget*> leaves;
   for (QWidget* widget : order) {
     if (widget == nullptr) continue;
@@ -203,7 +203,7 @@ void Tfrm_ZavuzirEza::SetTabOrder(const QList<QWidget*>& order) {
     QWidget::setTabOrder(leaves.at(i - 1), leaves.at(i));
 }
 
-void Tfrm_ZavuzirEza::ChainTabOrder() {
+void Tfrm_ZavuzirEza::chainTabOrder() {
   // Each page's controls keep the order their page gave them; the window level follows:
   // the pages, Help, decimal places, preview.
   QList<QWidget*> chain{pc_main->tabBar()};
@@ -237,23 +237,18 @@ void Tfrm_ZavuzirEza::keyPressEvent(QKeyEvent* event) {
 
 // ---- The preview ----
 
-Extended Tfrm_ZavuzirEza::EvaluateForPreview(const QString& text) {
-  evaluator.Expression = ValueField::expressionOf(text).toStdString();
-  return evaluator.Evaluate();
-}
-
 void Tfrm_ZavuzirEza::OnEditChange(ValueField* field) {
   QString preview;
   try {
-    preview = FormatValue(EvaluateForPreview(field->text()));
+    preview = FormatValue(evaluateField(evaluator_, field->text()));
   } catch (const std::exception&) {
     preview = tr("Syntax Error!");
   }
   se_expv->setText(preview);
-  DescribeByPreview(field);
+  describeByPreview(field);
 }
 
-void Tfrm_ZavuzirEza::DescribeByPreview(ValueField* field) {
+void Tfrm_ZavuzirEza::describeByPreview(ValueField* field) {
   // A screen reader reads a field's description with the field: the one the preview follows
   // carries the preview's value, and the preview names that field. An unchanged text sends no
   // event, so a keystroke that leaves the value as it was is not announced again.
@@ -267,14 +262,10 @@ void Tfrm_ZavuzirEza::DescribeByPreview(ValueField* field) {
 }
 
 Extended Tfrm_ZavuzirEza::EvaluateText(const QString& text) {
-  const QString source = ValueField::expressionOf(text);
-  evaluator.Expression = source.toStdString();
   try {
-    return evaluator.Evaluate();
+    return evaluateField(evaluator_, text);
   } catch (const std::exception&) {
-    QMessageBox box(QMessageBox::Critical, tr("Error"), tr("Expression Error:") + source,
-                    QMessageBox::Ok, this);
-    box.exec();
+    showErrorBox(this, tr("Expression Error:") + ValueField::expressionOf(text));
     return 0.0L;
   }
 }

@@ -94,9 +94,7 @@ class Tfrm_ZavuzirEza : public QDialog {
   // as the text changes and as the focus enters the field (which clears the hint first).
   void OnEditChange(ValueField* field);
   // Links the preview and the field it shows for assistive technology.
-  void DescribeByPreview(ValueField* field);
-  // Evaluates a field's text for the preview; throws on any error.
-  Extended EvaluateForPreview(const QString& text);
+  void describeByPreview(ValueField* field);
 
   // ---- Time value of money page ----
   void sb_NClick();
@@ -133,38 +131,38 @@ class Tfrm_ZavuzirEza : public QDialog {
 
   // Reads the fields a solve button needs in its order and writes the solved quantity (as an
   // annual percentage when the solver gives the periodic rate) into target.
-  void SolveTvm(const TvmSolver& solver, QLineEdit* target, bool givesRate);
+  void solveTvm(const TvmSolver& solver, QLineEdit* target, bool givesRate);
 
   // ---- Building the window ----
   // Creates one page's controls on page (each defined in that page's source file).
-  void BuildPages();
-  void BuildTvmPage(QWidget* page);
-  void BuildRatesPage(QWidget* page);
-  void BuildDepreciationPage(QWidget* page);
-  void BuildCashFlowPage(QWidget* page);
-  void BuildDatePage(QWidget* page);
+  void buildPages();
+  void buildTvmPage(QWidget* page);
+  void buildRatesPage(QWidget* page);
+  void buildDepreciationPage(QWidget* page);
+  void buildCashFlowPage(QWidget* page);
+  void buildDatePage(QWidget* page);
   // The date page's two sub-pages, their date fields starting at now.
-  void BuildOneDatePage(QWidget* page, double now);
-  void BuildTwoDatesPage(QWidget* page, double now);
-  void BuildSharedStrip();
+  void buildOneDatePage(QWidget* page, double now);
+  void buildTwoDatesPage(QWidget* page, double now);
+  void buildSharedStrip();
   // Gives every control without a font of its own the window's font.
-  void ApplyFonts();
+  void applyFonts();
   // Chains the tab order: pages (each page's own order), Help, decimal places, preview.
-  void ChainTabOrder();
+  void chainTabOrder();
   // Creates the help object and the F1 request (Utfrm_ZavuzirEza_help.cpp).
-  void CreateHelpObject();
+  void createHelpObject();
 
   // Control factories used by every page: object name, bounds and the window's fonts.
-  QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+  QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                           const QRect& bounds);
   // A value field in Arial 14 px; the constructor makes the preview follow every one.
-  ValueField* MakeValueField(QWidget* parent, const char* name, const QRect& bounds);
-  QLabel* MakeLabel(QWidget* parent, const QString& caption, int left, int top,
+  ValueField* makeValueField(QWidget* parent, const char* name, const QRect& bounds);
+  QLabel* makeLabel(QWidget* parent, const QString& caption, int left, int top,
                     const char* name = nullptr);
-  QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& bounds, bool readOnly);
+  QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& bounds, bool readOnly);
   // Sets the tab order of a page's controls in the order given; a radio group stands for its
   // buttons.
-  static void SetTabOrder(const QList<QWidget*>& order);
+  static void setTabSequence(const QList<QWidget*>& order);
 
   // ---- Controls (object names equal the member names; tests find them by name) ----
   // Window level
@@ -260,9 +258,9 @@ class Tfrm_ZavuzirEza : public QDialog {
   QLineEdit* ed_btd = nullptr;
 
   // The window's expression evaluator, created with the window before FormCreate runs.
-  TExpressionEvaluator evaluator;
+  TExpressionEvaluator evaluator_;
   // The help object; it lives until the program ends (not owned by the window).
-  THookHelpSystem* help = nullptr;
+  THookHelpSystem* help_ = nullptr;
   ValueField* previewed_ = nullptr;  // the value field whose value se_expv shows
   QPointer<Tfrm_report> reportForm_;
 };

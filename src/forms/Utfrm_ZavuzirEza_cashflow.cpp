@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
-#include <QVBoxLayout>
 #include <cstdint>
 #include <exception>
 #include <stdexcept>
@@ -17,7 +16,6 @@
 #include "controls/accessible_names.h"
 #include "controls/numeric_edit.h"
 #include "controls/spin_edit.h"
-#include "controls/table_copy.h"
 #include "engine/UtFunctionImp.h"
 #include "engine/cash_flow.h"
 #include "engine/checked_math.h"
@@ -25,6 +23,7 @@
 #include "forms/connect_clicks.h"
 #include "forms/page_labels.h"
 #include "forms/page_models.h"
+#include "forms/window_parts.h"
 #include "support/error_report.h"
 #include "support/regional.h"
 
@@ -38,24 +37,24 @@ class EConvertError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-double AmountOf(const QString& text) {
+double amountOf(const QString& text) {
   if (const std::optional<double> amount = parseDecimal(text, UserDecimalSeparator()))
     return *amount;
   throw EConvertError(
       QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
 }
 
-int CountOf(const QString& text) {
+int countOf(const QString& text) {
   if (const std::optional<int> count = parseWholeNumber(text)) return *count;
   throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
 }
 
-CashFlowListModel* GroupsOf(QTableView* view) {
+CashFlowListModel* groupsOf(QTableView* view) {
   return static_cast<CashFlowListModel*>(view->model());
 }
 
 // The selected row, or -1.
-int SelectedRow(QTableView* view) {
+int selectedRow(QTableView* view) {
   const QModelIndexList rows = view->selectionModel()->selectedRows();
   return rows.isEmpty() ? -1 : rows.first().row();
 }
@@ -77,7 +76,7 @@ void ShowMeasure(const Tfrm_ZavuzirEza& window, QLineEdit* box, Measure&& measur
 namespace {
 
 // A numeric edit of four decimals that steps by 1 and starts at 0.
-NumericEdit* MakeFourDecimalEdit(QWidget* page, const char* name, const QRect& bounds) {
+NumericEdit* makeFourDecimalEdit(QWidget* page, const char* name, const QRect& bounds) {
   auto* edit = new NumericEdit(page);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setDecimals(4);
@@ -89,55 +88,49 @@ NumericEdit* MakeFourDecimalEdit(QWidget* page, const char* name, const QRect& b
 
 }  // namespace
 
-void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
-  se_diarate = MakeFourDecimalEdit(page, "se_diarate", {112, 8, 161, 18});
-  labelField(KeepLabelBefore(MakeLabel(page, tr("Discount Rate(%):"), 23, 10), se_diarate),
+void Tfrm_ZavuzirEza::buildCashFlowPage(QWidget* page) {
+  se_diarate = makeFourDecimalEdit(page, "se_diarate", {112, 8, 161, 18});
+  labelField(keepLabelBefore(makeLabel(page, tr("Discount Rate(%):"), 23, 10), se_diarate),
              se_diarate);
 
-  sb_Insert = MakeButton(page, "sb_Insert", tr("Insert"), {24, 32, 75, 25});
-  sb_Replace = MakeButton(page, "sb_Replace", tr("Replace"), {104, 32, 75, 25});
-  sb_Delete = MakeButton(page, "sb_Delete", tr("Delete"), {184, 32, 75, 25});
-  sb_clearcashf = MakeButton(page, "sb_clearcashf", tr("C&lear"), {263, 32, 75, 25});
+  sb_Insert = makeButton(page, "sb_Insert", tr("Insert"), {24, 32, 75, 25});
+  sb_Replace = makeButton(page, "sb_Replace", tr("Replace"), {104, 32, 75, 25});
+  sb_Delete = makeButton(page, "sb_Delete", tr("Delete"), {184, 32, 75, 25});
+  sb_clearcashf = makeButton(page, "sb_clearcashf", tr("C&lear"), {263, 32, 75, 25});
 
-  se_amount = MakeFourDecimalEdit(page, "se_amount", {56, 61, 161, 18});
-  labelField(KeepLabelBefore(MakeLabel(page, tr("Amount:"), 14, 63), se_amount), se_amount);
+  se_amount = makeFourDecimalEdit(page, "se_amount", {56, 61, 161, 18});
+  labelField(keepLabelBefore(makeLabel(page, tr("Amount:"), 14, 63), se_amount), se_amount);
 
-  QLabel* timesLabel = MakeLabel(page, tr("Times:"), 222, 63);
+  QLabel* timesLabel = makeLabel(page, tr("Times:"), 222, 63);
   se_Times = new SpinEdit(page);
   se_Times->setObjectName(QStringLiteral("se_Times"));
   se_Times->setRange(1, 1000);
   se_Times->setSingleStep(1);
   se_Times->setValue(1);
   se_Times->setGeometry(256, 61, 81, 20);
-  labelField(KeepLabelBefore(timesLabel, se_Times), se_Times);
+  labelField(keepLabelBefore(timesLabel, se_Times), se_Times);
 
-  pn_cashfllow = new QFrame(page);
-  pn_cashfllow->setObjectName(QStringLiteral("pn_cashfllow"));
-  pn_cashfllow->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  const ListPanel panel =
+      makeListPanel(page, "pn_cashfllow", "lv_cashfllow", new CashFlowListModel(page),
+                    {80, 140, 100}, tr("Cash Flow"));
+  pn_cashfllow = panel.frame;
+  lv_cashfllow = panel.list;
   pn_cashfllow->setGeometry(6, 83, 337, 105);
-  auto* layout = new QVBoxLayout(pn_cashfllow);
-  layout->setContentsMargins(0, 0, 0, 0);
-  lv_cashfllow = new QTableView(pn_cashfllow);
-  lv_cashfllow->setObjectName(QStringLiteral("lv_cashfllow"));
-  layout->addWidget(lv_cashfllow);
-  SetUpReportView(lv_cashfllow, new CashFlowListModel(lv_cashfllow), {80, 140, 100});
-  enableRowCopy(lv_cashfllow);
-  nameAfterCaption(lv_cashfllow, tr("Cash Flow"));
 
-  sb_calculate = MakeButton(page, "sb_calculate", tr("Calculate"), {16, 191, 75, 25});
-  QLabel* irrLabel = MakeLabel(page, tr("Internal Rate of Return (IRR%): "), 16, 214);
-  se_irr = MakeEdit(page, "se_irr", {168, 213, 145, 18}, false);
-  QLabel* npvLabel = MakeLabel(page, tr("Net Present Value (NPV) :"), 40, 238);
-  se_npv = MakeEdit(page, "se_npv", {168, 237, 145, 18}, false);
-  QLabel* nfvLabel = MakeLabel(page, tr("Net Future Value (NFV):"), 50, 262);
-  se_nfv = MakeEdit(page, "se_nfv", {168, 261, 145, 18}, false);
-  for (QLabel* label : {irrLabel, npvLabel, nfvLabel}) KeepLabelBefore(label, se_irr);
+  sb_calculate = makeButton(page, "sb_calculate", tr("Calculate"), {16, 191, 75, 25});
+  QLabel* irrLabel = makeLabel(page, tr("Internal Rate of Return (IRR%): "), 16, 214);
+  se_irr = makeEdit(page, "se_irr", {168, 213, 145, 18}, false);
+  QLabel* npvLabel = makeLabel(page, tr("Net Present Value (NPV) :"), 40, 238);
+  se_npv = makeEdit(page, "se_npv", {168, 237, 145, 18}, false);
+  QLabel* nfvLabel = makeLabel(page, tr("Net Future Value (NFV):"), 50, 262);
+  se_nfv = makeEdit(page, "se_nfv", {168, 261, 145, 18}, false);
+  for (QLabel* label : {irrLabel, npvLabel, nfvLabel}) keepLabelBefore(label, se_irr);
   labelField(irrLabel, se_irr);
   labelField(npvLabel, se_npv);
   labelField(nfvLabel, se_nfv);
 
-  SetTabOrder({sb_Insert, sb_Replace, sb_Delete, se_amount, se_Times, se_irr, se_npv, se_nfv,
-               sb_calculate, se_diarate, lv_cashfllow, sb_clearcashf});
+  setTabSequence({sb_Insert, sb_Replace, sb_Delete, se_amount, se_Times, se_irr, se_npv, se_nfv,
+                  sb_calculate, se_diarate, lv_cashfllow, sb_clearcashf});
 
   ConnectClicks(this, {
                           {sb_Insert, &Tfrm_ZavuzirEza::sb_InsertClick},
@@ -163,37 +156,37 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
 namespace {
 
 // The amount field with the focus and its whole text selected, so that typing replaces it.
-void FocusAmount(NumericEdit* amount) {
+void focusAmount(NumericEdit* amount) {
   amount->setFocus();
   amount->selectAll();
 }
 
 // After a group is written: a fresh amount of 0 and a count of 1, ready for the next one.
-void ResetEntryFields(NumericEdit* amount, SpinEdit* times) {
+void resetEntryFields(NumericEdit* amount, SpinEdit* times) {
   amount->setValue(0);
   times->setValue(1);
-  FocusAmount(amount);
+  focusAmount(amount);
 }
 
 }  // namespace
 
 void Tfrm_ZavuzirEza::sb_InsertClick() {
   // Always appended at the end, whatever is selected.
-  GroupsOf(lv_cashfllow)->append(se_amount->text(), se_Times->text());
-  ResetEntryFields(se_amount, se_Times);
+  groupsOf(lv_cashfllow)->append(se_amount->text(), se_Times->text());
+  resetEntryFields(se_amount, se_Times);
 }
 
 void Tfrm_ZavuzirEza::sb_ReplaceClick() {
-  const int row = SelectedRow(lv_cashfllow);
+  const int row = selectedRow(lv_cashfllow);
   if (row < 0) return;
-  GroupsOf(lv_cashfllow)->replace(row, se_amount->text(), se_Times->text());
-  ResetEntryFields(se_amount, se_Times);
+  groupsOf(lv_cashfllow)->replace(row, se_amount->text(), se_Times->text());
+  resetEntryFields(se_amount, se_Times);
 }
 
 void Tfrm_ZavuzirEza::sb_DeleteClick() {
-  const int row = SelectedRow(lv_cashfllow);
+  const int row = selectedRow(lv_cashfllow);
   if (row < 0) return;
-  CashFlowListModel* groups = GroupsOf(lv_cashfllow);
+  CashFlowListModel* groups = groupsOf(lv_cashfllow);
   groups->remove(row);
   groups->renumberAll();  // groups are always numbered 1 to n
   // The view would move the selection on to the next row; a second Delete or a Replace must
@@ -202,36 +195,35 @@ void Tfrm_ZavuzirEza::sb_DeleteClick() {
 }
 
 void Tfrm_ZavuzirEza::lv_cashfllowClick() {
-  const int row = SelectedRow(lv_cashfllow);
+  const int row = selectedRow(lv_cashfllow);
   if (row < 0) return;
-  CashFlowListModel* groups = GroupsOf(lv_cashfllow);
+  CashFlowListModel* groups = groupsOf(lv_cashfllow);
   groups->renumber(row);
   const CashFlowListModel::Group& group = groups->groups()[static_cast<std::size_t>(row)];
-  se_amount->setValue(AmountOf(group.amount));
-  se_Times->setValue(CountOf(group.count));
-  FocusAmount(se_amount);
+  se_amount->setValue(amountOf(group.amount));
+  se_Times->setValue(countOf(group.count));
+  focusAmount(se_amount);
 }
 
 void Tfrm_ZavuzirEza::sb_clearcashfClick() {
-  GroupsOf(lv_cashfllow)->clear();
+  groupsOf(lv_cashfllow)->clear();
 }
 
 void Tfrm_ZavuzirEza::sb_calculateClick() {
   const Extended rate = static_cast<Extended>(se_diarate->value()) / 100.0L;
-  const std::vector<CashFlowListModel::Group>& groups = GroupsOf(lv_cashfllow)->groups();
+  const std::vector<CashFlowListModel::Group>& groups = groupsOf(lv_cashfllow)->groups();
 
-  // Every row is read before any result box changes.
+  // Every row is read before any result box changes: the counts first, then the amounts.
+  std::vector<CashFlowGroup> read(groups.size());
   int64_t total = 0;
-  for (const CashFlowListModel::Group& group : groups) total += CountOf(group.count);
-  if (total <= 0) return;  // an empty list: nothing changes
-
-  std::vector<double> flows;
-  flows.reserve(static_cast<std::size_t>(total));
-  for (const CashFlowListModel::Group& group : groups) {
-    const double amount = AmountOf(group.amount);
-    const int count = CountOf(group.count);
-    if (count > 0) flows.insert(flows.end(), static_cast<std::size_t>(count), amount);
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    read[i].Count = countOf(groups[i].count);
+    total += read[i].Count;
   }
+  if (total <= 0) return;  // an empty list: nothing changes
+  for (std::size_t i = 0; i < groups.size(); ++i) read[i].Amount = amountOf(groups[i].amount);
+
+  const std::vector<double> flows = ExpandCashFlowGroups(read);
   const std::span<const double> series(flows);
 
   // Three independent measures: one failing does not keep the others from being shown.

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <cmath>
 #include <cstdint>
@@ -18,6 +17,7 @@
 #include "engine/calendar.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/connect_clicks.h"
+#include "forms/window_parts.h"
 #include "support/error_report.h"
 
 namespace quarrant {
@@ -33,7 +33,7 @@ double Now() {
 }
 
 // A label ending a few pixels left of the control it names.
-void PlaceBefore(QLabel* label, QWidget* control) {
+void placeBefore(QLabel* label, QWidget* control) {
   label->move(control->x() - 4 - label->width(), control->y() + 2);
   labelField(label, control);
 }
@@ -48,19 +48,16 @@ void ShowBreakdown(QLineEdit* years, QLineEdit* months, QLineEdit* days, int32_t
 
 // A date moved by a day count must stay within the years a date field can hold (1 to 9999);
 // otherwise the user is told and nothing changes. Returns whether the date is in range.
-bool DateInRange(Tfrm_ZavuzirEza& window, double date) {
+bool dateInRange(Tfrm_ZavuzirEza& window, double date) {
   const double day = std::trunc(date);
   if (day >= DateEdit::minDateValue() && day <= DateEdit::maxDateValue()) return true;
-  QMessageBox box(QMessageBox::Critical, Tfrm_ZavuzirEza::tr("Error"),
-                  Tfrm_ZavuzirEza::tr("The date lies outside the years 1 to 9999."),
-                  QMessageBox::Ok, &window);
-  box.exec();
+  showErrorBox(&window, Tfrm_ZavuzirEza::tr("The date lies outside the years 1 to 9999."));
   return false;
 }
 
 // A date field holding the given date value (the current date and time of day at start; only
 // the date is shown).
-DateEdit* MakeDateEdit(QWidget* parent, double value, const char* name, const QRect& bounds) {
+DateEdit* makeDateEdit(QWidget* parent, double value, const char* name, const QRect& bounds) {
   auto* edit = new DateEdit(parent);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setGeometry(bounds);
@@ -70,7 +67,7 @@ DateEdit* MakeDateEdit(QWidget* parent, double value, const char* name, const QR
 
 }  // namespace
 
-void Tfrm_ZavuzirEza::BuildDatePage(QWidget* page) {
+void Tfrm_ZavuzirEza::buildDatePage(QWidget* page) {
   pc_dates = new PageControl(page);
   pc_dates->setObjectName(QStringLiteral("pc_dates"));
   pc_dates->setGeometry(32, 8, 289, 257);
@@ -78,8 +75,8 @@ void Tfrm_ZavuzirEza::BuildDatePage(QWidget* page) {
   ts_twodate = pc_dates->addPage(QStringLiteral("ts_twodate"), tr("Two Dates"));
 
   const double now = Now();
-  BuildOneDatePage(ts_OneDate, now);
-  BuildTwoDatesPage(ts_twodate, now);
+  buildOneDatePage(ts_OneDate, now);
+  buildTwoDatesPage(ts_twodate, now);
   pc_dates->setCurrentIndex(0);
 
   ConnectClicks(this, {
@@ -90,27 +87,27 @@ void Tfrm_ZavuzirEza::BuildDatePage(QWidget* page) {
                       });
 }
 
-void Tfrm_ZavuzirEza::BuildOneDatePage(QWidget* page, double now) {
-  sb_date = MakeButton(page, "sb_date", tr("Date"), {13, 24, 105, 19});
-  de_date = MakeDateEdit(page, now, "de_date", {120, 24, 128, 18});
-  ed_doy = MakeEdit(page, "ed_doy", {120, 56, 121, 18}, true);
-  PlaceBefore(MakeLabel(page, tr("Day of year:"), 0, 0), ed_doy);
-  ed_wofy = MakeEdit(page, "ed_wofy", {120, 80, 121, 18}, true);
-  PlaceBefore(MakeLabel(page, tr("Week of year:"), 0, 0), ed_wofy);
-  ed_dinm = MakeEdit(page, "ed_dinm", {120, 104, 121, 18}, true);
-  PlaceBefore(MakeLabel(page, tr("Days in month:"), 0, 0), ed_dinm);
-  ed_leapy = MakeEdit(page, "ed_leapy", {120, 128, 121, 18}, true);
-  PlaceBefore(MakeLabel(page, tr("Leap year:"), 0, 0), ed_leapy);
+void Tfrm_ZavuzirEza::buildOneDatePage(QWidget* page, double now) {
+  sb_date = makeButton(page, "sb_date", tr("Date"), {13, 24, 105, 19});
+  de_date = makeDateEdit(page, now, "de_date", {120, 24, 128, 18});
+  ed_doy = makeEdit(page, "ed_doy", {120, 56, 121, 18}, true);
+  placeBefore(makeLabel(page, tr("Day of year:"), 0, 0), ed_doy);
+  ed_wofy = makeEdit(page, "ed_wofy", {120, 80, 121, 18}, true);
+  placeBefore(makeLabel(page, tr("Week of year:"), 0, 0), ed_wofy);
+  ed_dinm = makeEdit(page, "ed_dinm", {120, 104, 121, 18}, true);
+  placeBefore(makeLabel(page, tr("Days in month:"), 0, 0), ed_dinm);
+  ed_leapy = makeEdit(page, "ed_leapy", {120, 128, 121, 18}, true);
+  placeBefore(makeLabel(page, tr("Leap year:"), 0, 0), ed_leapy);
   nameAfterCaption(de_date, sb_date->text());
-  SetTabOrder({sb_date, de_date, ed_doy, ed_wofy, ed_dinm, ed_leapy});
+  setTabSequence({sb_date, de_date, ed_doy, ed_wofy, ed_dinm, ed_leapy});
 }
 
-void Tfrm_ZavuzirEza::BuildTwoDatesPage(QWidget* page, double now) {
-  sb_bdate = MakeButton(page, "sb_bdate", tr("Beginning Date"), {13, 24, 115, 19});
-  de_begin = MakeDateEdit(page, now, "de_begin", {132, 24, 128, 18});
-  sb_edate = MakeButton(page, "sb_edate", tr("Ending Date"), {13, 48, 115, 19});
-  de_end = MakeDateEdit(page, now, "de_end", {132, 48, 128, 18});
-  sb_dbdate = MakeButton(page, "sb_dbdate", tr("Days Between Dates"), {13, 72, 115, 19});
+void Tfrm_ZavuzirEza::buildTwoDatesPage(QWidget* page, double now) {
+  sb_bdate = makeButton(page, "sb_bdate", tr("Beginning Date"), {13, 24, 115, 19});
+  de_begin = makeDateEdit(page, now, "de_begin", {132, 24, 128, 18});
+  sb_edate = makeButton(page, "sb_edate", tr("Ending Date"), {13, 48, 115, 19});
+  de_end = makeDateEdit(page, now, "de_end", {132, 48, 128, 18});
+  sb_dbdate = makeButton(page, "sb_dbdate", tr("Days Between Dates"), {13, 72, 115, 19});
   ne_bd = new NumericEdit(page);
   ne_bd->setObjectName(QStringLiteral("ne_bd"));
   ne_bd->setKind(NumericEdit::Kind::Integer);
@@ -130,8 +127,8 @@ void Tfrm_ZavuzirEza::BuildTwoDatesPage(QWidget* page, double now) {
                {&ed_btm, "ed_btm", QT_TR_NOOP("months"), QT_TR_NOOP("Months"), 52},
                {&ed_btd, "ed_btd", QT_TR_NOOP("days"), QT_TR_NOOP("Days"), 80}};
   for (const auto& part : parts) {
-    *part.member = MakeEdit(gb_between, part.name, {36, part.top, 49, 18}, true);
-    MakeLabel(gb_between, tr(part.unit), 91, part.top + 2)->setBuddy(*part.member);
+    *part.member = makeEdit(gb_between, part.name, {36, part.top, 49, 18}, true);
+    makeLabel(gb_between, tr(part.unit), 91, part.top + 2)->setBuddy(*part.member);
     (*part.member)->setAccessibleName(tr(part.spoken));
   }
   // Each date field is labelled by the button that computes it.
@@ -139,7 +136,7 @@ void Tfrm_ZavuzirEza::BuildTwoDatesPage(QWidget* page, double now) {
                                {de_end, sb_edate},
                                {ne_bd, sb_dbdate}})
     nameAfterCaption(field, button->text());
-  SetTabOrder({sb_bdate, de_begin, sb_edate, de_end, sb_dbdate, ed_bty, ed_btm, ed_btd, ne_bd});
+  setTabSequence({sb_bdate, de_begin, sb_edate, de_end, sb_dbdate, ed_bty, ed_btm, ed_btd, ne_bd});
 }
 
 void Tfrm_ZavuzirEza::sb_dateClick() {
@@ -152,7 +149,7 @@ void Tfrm_ZavuzirEza::sb_dateClick() {
 
 void Tfrm_ZavuzirEza::sb_bdateClick() {
   const double days = std::trunc(ne_bd->value());
-  if (!DateInRange(*this, std::trunc(de_end->dateValue()) - days)) return;
+  if (!dateInRange(*this, std::trunc(de_end->dateValue()) - days)) return;
   // The day moves by exactly that many days; the ending date's time of day carries over.
   de_begin->setDateValue(AddDays(de_end->dateValue(), -static_cast<int32_t>(days)));
   ShowBreakdown(ed_bty, ed_btm, ed_btd, static_cast<int32_t>(days));
@@ -160,7 +157,7 @@ void Tfrm_ZavuzirEza::sb_bdateClick() {
 
 void Tfrm_ZavuzirEza::sb_edateClick() {
   const double days = std::trunc(ne_bd->value());
-  if (!DateInRange(*this, std::trunc(de_begin->dateValue()) + days)) return;
+  if (!dateInRange(*this, std::trunc(de_begin->dateValue()) + days)) return;
   de_end->setDateValue(AddDays(de_begin->dateValue(), static_cast<int32_t>(days)));
   ShowBreakdown(ed_bty, ed_btm, ed_btd, static_cast<int32_t>(days));
 }

@@ -3,27 +3,22 @@
 // caught here: they end the handler (rows already made stay) and reach the program-wide
 // error report.
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 #include <cmath>
 #include <utility>
 
 #include "controls/accessible_names.h"
-#include "controls/table_copy.h"
 #include "controls/value_field.h"
-#include "engine/UtFunctionImp.h"
-#include "engine/checked_math.h"
 #include "engine/depreciation.h"
 #include "engine/number_format.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/connect_clicks.h"
 #include "forms/page_labels.h"
 #include "forms/page_models.h"
+#include "forms/window_parts.h"
 #include "support/error_report.h"
 #include "support/regional.h"
 
@@ -31,24 +26,24 @@ namespace quarrant {
 
 namespace {
 
-DepreciationTableModel* TableOf(QTableView* view) {
+DepreciationTableModel* tableOf(QTableView* view) {
   return static_cast<DepreciationTableModel*>(view->model());
 }
 
 }  // namespace
 
-void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
-  QLabel* costLabel = MakeLabel(page, tr("Cost basis:"), 47, 9);
-  ed_cb = MakeValueField(page, "ed_cb", {103, 7, 186, 18});
-  QLabel* salvageLabel = MakeLabel(page, tr("Salvage value:"), 27, 34);
-  ed_sv = MakeValueField(page, "ed_sv", {103, 31, 186, 18});
-  QLabel* lifeLabel = MakeLabel(page, tr("Expected life:"), 34, 59);
-  ed_el = MakeValueField(page, "ed_el", {103, 55, 186, 18});
-  QLabel* factorLabel = MakeLabel(page, tr("Factor:"), 65, 83);
-  ed_fact = MakeValueField(page, "ed_fact", {103, 79, 186, 18});
+void Tfrm_ZavuzirEza::buildDepreciationPage(QWidget* page) {
+  QLabel* costLabel = makeLabel(page, tr("Cost basis:"), 47, 9);
+  ed_cb = makeValueField(page, "ed_cb", {103, 7, 186, 18});
+  QLabel* salvageLabel = makeLabel(page, tr("Salvage value:"), 27, 34);
+  ed_sv = makeValueField(page, "ed_sv", {103, 31, 186, 18});
+  QLabel* lifeLabel = makeLabel(page, tr("Expected life:"), 34, 59);
+  ed_el = makeValueField(page, "ed_el", {103, 55, 186, 18});
+  QLabel* factorLabel = makeLabel(page, tr("Factor:"), 65, 83);
+  ed_fact = makeValueField(page, "ed_fact", {103, 79, 186, 18});
   for (QLabel* label : {costLabel, salvageLabel, lifeLabel, factorLabel})
-    KeepLabelBefore(label, ed_cb);
-  QLabel* methodLabel = KeepLabelBefore(MakeLabel(page, tr("Method:"), 59, 106), ed_cb);
+    keepLabelBefore(label, ed_cb);
+  QLabel* methodLabel = keepLabelBefore(makeLabel(page, tr("Method:"), 59, 106), ed_cb);
 
   cb_method = new QComboBox(page);
   cb_method->setObjectName(QStringLiteral("cb_method"));
@@ -64,23 +59,17 @@ void Tfrm_ZavuzirEza::BuildDepreciationPage(QWidget* page) {
                               {methodLabel, cb_method}})
     labelField(label, field);
 
-  sb_calc = MakeButton(page, "sb_calc", tr("Calculate"), {240, 104, 88, 20});
-  sb_cleard = MakeButton(page, "sb_cleard", tr("C&lear"), {256, 254, 75, 25});
+  sb_calc = makeButton(page, "sb_calc", tr("Calculate"), {240, 104, 88, 20});
+  sb_cleard = makeButton(page, "sb_cleard", tr("C&lear"), {256, 254, 75, 25});
 
-  pn_pery = new QFrame(page);
-  pn_pery->setObjectName(QStringLiteral("pn_pery"));
-  pn_pery->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  const ListPanel panel =
+      makeListPanel(page, "pn_pery", "lv_pery", new DepreciationTableModel(page),
+                    {40, 100, 100, 100}, tr("Depreciation"));
+  pn_pery = panel.frame;
+  lv_pery = panel.list;
   pn_pery->setGeometry(6, 128, 337, 124);
-  auto* layout = new QVBoxLayout(pn_pery);
-  layout->setContentsMargins(0, 0, 0, 0);
-  lv_pery = new QTableView(pn_pery);
-  lv_pery->setObjectName(QStringLiteral("lv_pery"));
-  layout->addWidget(lv_pery);
-  SetUpReportView(lv_pery, new DepreciationTableModel(lv_pery), {40, 100, 100, 100});
-  enableRowCopy(lv_pery);
-  nameAfterCaption(lv_pery, tr("Depreciation"));
 
-  SetTabOrder({ed_cb, ed_sv, ed_el, ed_fact, cb_method, sb_calc, sb_cleard, lv_pery});
+  setTabSequence({ed_cb, ed_sv, ed_el, ed_fact, cb_method, sb_calc, sb_cleard, lv_pery});
 
   ConnectClicks(this, {
                           {sb_calc, &Tfrm_ZavuzirEza::sb_calcClick},
@@ -96,17 +85,15 @@ void Tfrm_ZavuzirEza::sb_calcClick() {
   const Extended lifeRead = EvaluateText(ed_el->text());
   const Extended factor = EvaluateText(ed_fact->text());
   const Extended lifeWhole = std::trunc(lifeRead);  // 4.9 gives 4, -2.5 gives -2
-  const int method = cb_method->currentIndex();
+  const DepreciationMethod method = DepreciationMethodOf(cb_method->currentIndex());
 
-  DepreciationTableModel* table = TableOf(lv_pery);
+  DepreciationTableModel* table = tableOf(lv_pery);
   table->clear();
   if (!(lifeWhole >= 1)) return;  // a life of 0 or less: an empty table, no message
   if (lifeWhole > kMaxDepreciationYears) {
-    QMessageBox box(QMessageBox::Critical, tr("Error"),
-                    tr("The expected life is too long to list: the table holds at most %1 years.")
-                        .arg(kMaxDepreciationYears),
-                    QMessageBox::Ok, this);
-    box.exec();
+    showErrorBox(this,
+                 tr("The expected life is too long to list: the table holds at most %1 years.")
+                     .arg(kMaxDepreciationYears));
     return;
   }
   const auto life = static_cast<int32_t>(lifeWhole);
@@ -120,33 +107,14 @@ void Tfrm_ZavuzirEza::sb_calcClick() {
   table->reserve(static_cast<std::size_t>(life));
 
   // Rows made before an error stay in the table.
-  struct Publish {
-    DepreciationTableModel* table;
-    ~Publish() { table->publish(); }
-  } publish{table};
-
-  Extended total = 0;  // full precision; the table's rounding is for display only
-  for (int32_t year = 1; year <= life; ++year) {
-    Extended depreciation = 0;
-    switch (method) {
-      case 0:
-        depreciation = SLNDepreciation(cost, salvage, life);
-        break;
-      case 1:
-        depreciation = SumOfYearsDigitsDepreciation(cost, salvage, life, year);
-        break;
-      default:
-        depreciation = DecliningBalanceDepreciation(cost, salvage, life, year, factor);
-        break;
-    }
-    total = checked::Add(total, depreciation);
-    static_cast<void>(checked::Sub(cost, total));  // the book value shown must be a number
-    table->append(depreciation, total);
-  }
+  const PublishWhenDone publish(table);
+  DepreciationTable(method, cost, salvage, life, factor, [table](const DepreciationRow& row) {
+    table->append(row.Depreciation, row.Total);
+  });
 }
 
 void Tfrm_ZavuzirEza::sb_cleardClick() {
-  TableOf(lv_pery)->clear();
+  tableOf(lv_pery)->clear();
   ed_cb->setText(QString());
   ed_sv->setText(QString());
 }

@@ -12,12 +12,12 @@ constexpr int32_t kMainWindowHelpContext = 1000;
 const QString kMainTopic = QStringLiteral("default.htm");
 }  // namespace
 
-void Tfrm_ZavuzirEza::CreateHelpObject() {
+void Tfrm_ZavuzirEza::createHelpObject() {
   // The help file beside the program: its folder with a trailing delimiter, then the name.
   Platform& platform = CurrentPlatform();
   const QString program = platform.ModuleFileName();
   const QString folder = program.left(program.lastIndexOf(platform.PathDelimiter()) + 1);
-  help = KeepUntilProgramEnd(
+  help_ = KeepUntilProgramEnd(
       std::make_unique<THookHelpSystem>(folder + QStringLiteral("Rare.chm"), QString(), 0));
 
   setProperty(kHelpContextProperty, kMainWindowHelpContext);
@@ -32,13 +32,13 @@ void Tfrm_ZavuzirEza::CreateHelpObject() {
 
 bool Tfrm_ZavuzirEza::FormHelp(uint16_t /*Command*/, int32_t /*Data*/, bool& CallHelp) {
   // Whatever context was asked for, the window's help is its overview topic.
-  if (help != nullptr) help->HelpTopic(kMainTopic);
+  if (help_ != nullptr) help_->HelpTopic(kMainTopic);
   CallHelp = false;
   return true;
 }
 
 void Tfrm_ZavuzirEza::sb_helpClick() {
-  if (help != nullptr) help->HelpTopic(kMainTopic);
+  if (help_ != nullptr) help_->HelpTopic(kMainTopic);
 }
 
 }  // namespace quarrant

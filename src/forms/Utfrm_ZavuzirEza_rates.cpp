@@ -18,29 +18,29 @@
 
 namespace quarrant {
 
-void Tfrm_ZavuzirEza::BuildRatesPage(QWidget* page) {
-  sb_NAR = MakeButton(page, "sb_NAR", tr("Nominal Annual Rate"), {14, 10, 129, 25});
-  ed_NAR = MakeValueField(page, "ed_NAR", {145, 11, 186, 18});
-  lb_NARpercent = MakeLabel(page, tr("%"), 332, 14, "lb_NARpercent");
-  sb_EAR = MakeButton(page, "sb_EAR", tr("Effective Annual Rate"), {14, 38, 129, 25});
-  ed_EAR = MakeValueField(page, "ed_EAR", {145, 39, 186, 18});
-  lb_EARpercent = MakeLabel(page, tr("%"), 332, 42, "lb_EARpercent");
-  sb_PIR = MakeButton(page, "sb_PIR", tr("Periodic Interest Rate"), {14, 65, 129, 25});
-  ed_PIR = MakeValueField(page, "ed_PIR", {145, 66, 186, 18});
-  lb_PIRpercent = MakeLabel(page, tr("%"), 332, 69, "lb_PIRpercent");
+void Tfrm_ZavuzirEza::buildRatesPage(QWidget* page) {
+  sb_NAR = makeButton(page, "sb_NAR", tr("Nominal Annual Rate"), {14, 10, 129, 25});
+  ed_NAR = makeValueField(page, "ed_NAR", {145, 11, 186, 18});
+  lb_NARpercent = makeLabel(page, tr("%"), 332, 14, "lb_NARpercent");
+  sb_EAR = makeButton(page, "sb_EAR", tr("Effective Annual Rate"), {14, 38, 129, 25});
+  ed_EAR = makeValueField(page, "ed_EAR", {145, 39, 186, 18});
+  lb_EARpercent = makeLabel(page, tr("%"), 332, 42, "lb_EARpercent");
+  sb_PIR = makeButton(page, "sb_PIR", tr("Periodic Interest Rate"), {14, 65, 129, 25});
+  ed_PIR = makeValueField(page, "ed_PIR", {145, 66, 186, 18});
+  lb_PIRpercent = makeLabel(page, tr("%"), 332, 69, "lb_PIRpercent");
 
   rg_PMTFi = new RadioGroup(tr("Payment frequency"), PaymentFrequencyItems(), page);
   rg_PMTFi->setObjectName(QStringLiteral("rg_PMTFi"));
   rg_PMTFi->setGeometry(14, 93, 185, 100);
   rg_PMTFi->setItemIndex(0);
 
-  sb_clearcf = MakeButton(page, "sb_clearcf", tr("C&lear"), {256, 254, 75, 25});
+  sb_clearcf = makeButton(page, "sb_clearcf", tr("C&lear"), {256, 254, 75, 25});
 
   // Each field is labelled by the button that converts from it.
   for (auto [field, button] : {std::pair{ed_NAR, sb_NAR}, {ed_EAR, sb_EAR}, {ed_PIR, sb_PIR}})
     nameAfterCaption(field, button->text());
 
-  SetTabOrder({sb_NAR, ed_NAR, sb_EAR, ed_EAR, sb_PIR, ed_PIR, rg_PMTFi, sb_clearcf});
+  setTabSequence({sb_NAR, ed_NAR, sb_EAR, ed_EAR, sb_PIR, ed_PIR, rg_PMTFi, sb_clearcf});
 
   ConnectClicks(this, {
                           {sb_NAR, &Tfrm_ZavuzirEza::sb_NARClick},

@@ -2,7 +2,6 @@
 // four fields, and Clear.
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include <cmath>
@@ -17,24 +16,25 @@
 #include "engine/time_value.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/connect_clicks.h"
+#include "forms/window_parts.h"
 #include "support/error_report.h"
 #include "support/payment_frequency.h"
 
 namespace quarrant {
 
-void Tfrm_ZavuzirEza::BuildTvmPage(QWidget* page) {
-  sb_N = MakeButton(page, "sb_N", tr("Number of Periods(N):"), {14, 8, 129, 25});
-  Ed_N = MakeValueField(page, "Ed_N", {145, 9, 186, 18});
+void Tfrm_ZavuzirEza::buildTvmPage(QWidget* page) {
+  sb_N = makeButton(page, "sb_N", tr("Number of Periods(N):"), {14, 8, 129, 25});
+  Ed_N = makeValueField(page, "Ed_N", {145, 9, 186, 18});
   Ed_N->showPlaceholder();
-  sb_i = MakeButton(page, "sb_i", tr("Annual Interest(I%YR):"), {14, 36, 129, 25});
-  ed_I = MakeValueField(page, "ed_I", {145, 37, 186, 18});
-  lb_Ipercent = MakeLabel(page, tr("%"), 332, 40, "lb_Ipercent");
-  sb_PV = MakeButton(page, "sb_PV", tr("Present Value(PV):"), {14, 64, 129, 25});
-  ed_PV = MakeValueField(page, "ed_PV", {145, 65, 186, 18});
-  sb_PMT = MakeButton(page, "sb_PMT", tr("Payment(PMT):"), {14, 91, 129, 25});
-  ed_PMT = MakeValueField(page, "ed_PMT", {145, 92, 186, 18});
-  sb_FV = MakeButton(page, "sb_FV", tr("Future Value(FV):"), {14, 120, 129, 25});
-  ed_FV = MakeValueField(page, "ed_FV", {145, 121, 186, 18});
+  sb_i = makeButton(page, "sb_i", tr("Annual Interest(I%YR):"), {14, 36, 129, 25});
+  ed_I = makeValueField(page, "ed_I", {145, 37, 186, 18});
+  lb_Ipercent = makeLabel(page, tr("%"), 332, 40, "lb_Ipercent");
+  sb_PV = makeButton(page, "sb_PV", tr("Present Value(PV):"), {14, 64, 129, 25});
+  ed_PV = makeValueField(page, "ed_PV", {145, 65, 186, 18});
+  sb_PMT = makeButton(page, "sb_PMT", tr("Payment(PMT):"), {14, 91, 129, 25});
+  ed_PMT = makeValueField(page, "ed_PMT", {145, 92, 186, 18});
+  sb_FV = makeButton(page, "sb_FV", tr("Future Value(FV):"), {14, 120, 129, 25});
+  ed_FV = makeValueField(page, "ed_FV", {145, 121, 186, 18});
 
   rg_PMTF = new RadioGroup(tr("Payment frequency"), PaymentFrequencyItems(), page);
   rg_PMTF->setObjectName(QStringLiteral("rg_PMTF"));
@@ -46,16 +46,16 @@ void Tfrm_ZavuzirEza::BuildTvmPage(QWidget* page) {
   rb_pmtt->setGeometry(182, 149, 148, 65);
   rb_pmtt->setItemIndex(1);
 
-  sb_Amortization = MakeButton(page, "sb_Amortization", tr("&Amortization"), {183, 224, 147, 25});
-  sb_clear = MakeButton(page, "sb_clear", tr("C&lear"), {256, 254, 75, 25});
+  sb_Amortization = makeButton(page, "sb_Amortization", tr("&Amortization"), {183, 224, 147, 25});
+  sb_clear = makeButton(page, "sb_clear", tr("C&lear"), {256, 254, 75, 25});
 
   // Each field is labelled by the button that solves it.
   for (auto [field, button] :
        {std::pair{Ed_N, sb_N}, {ed_I, sb_i}, {ed_PV, sb_PV}, {ed_PMT, sb_PMT}, {ed_FV, sb_FV}})
     nameAfterCaption(field, button->text());
 
-  SetTabOrder({ed_FV, ed_I, Ed_N, ed_PMT, ed_PV, sb_PV, sb_PMT, sb_N, sb_i, sb_FV, rg_PMTF, rb_pmtt,
-               sb_Amortization, sb_clear});
+  setTabSequence({ed_FV, ed_I, Ed_N, ed_PMT, ed_PV, sb_PV, sb_PMT, sb_N, sb_i, sb_FV, rg_PMTF,
+                  rb_pmtt, sb_Amortization, sb_clear});
 
   ConnectClicks(this, {
                           {sb_N, &Tfrm_ZavuzirEza::sb_NClick},
@@ -121,7 +121,7 @@ constexpr Tfrm_ZavuzirEza::TvmSolver kSolveFV{
 
 // Reads the fields in the solver's order and solves; any failure between reading the fields
 // and showing the result ends in "Arguments Error!" and leaves the target field as it was.
-void Tfrm_ZavuzirEza::SolveTvm(const TvmSolver& solver, QLineEdit* target, bool givesRate) {
+void Tfrm_ZavuzirEza::solveTvm(const TvmSolver& solver, QLineEdit* target, bool givesRate) {
   QString text;
   try {
     TvmValues values;
@@ -149,32 +149,30 @@ void Tfrm_ZavuzirEza::SolveTvm(const TvmSolver& solver, QLineEdit* target, bool 
     const Extended result = solver.solve(values, timing);
     text = FormatValue(givesRate ? AnnualRatePercent(result) : result);
   } catch (...) {
-    QMessageBox box(QMessageBox::Critical, tr("Error"), tr("Arguments Error!"), QMessageBox::Ok,
-                    this);
-    box.exec();
+    showErrorBox(this, tr("Arguments Error!"));
     return;
   }
   target->setText(text);
 }
 
 void Tfrm_ZavuzirEza::sb_NClick() {
-  SolveTvm(kSolveN, Ed_N, false);
+  solveTvm(kSolveN, Ed_N, false);
 }
 
 void Tfrm_ZavuzirEza::sb_iClick() {
-  SolveTvm(kSolveRate, ed_I, true);
+  solveTvm(kSolveRate, ed_I, true);
 }
 
 void Tfrm_ZavuzirEza::sb_PVClick() {
-  SolveTvm(kSolvePV, ed_PV, false);
+  solveTvm(kSolvePV, ed_PV, false);
 }
 
 void Tfrm_ZavuzirEza::sb_PMTClick() {
-  SolveTvm(kSolvePMT, ed_PMT, false);
+  solveTvm(kSolvePMT, ed_PMT, false);
 }
 
 void Tfrm_ZavuzirEza::sb_FVClick() {
-  SolveTvm(kSolveFV, ed_FV, false);
+  solveTvm(kSolveFV, ed_FV, false);
 }
 
 void Tfrm_ZavuzirEza::sb_clearClick() {

@@ -7,7 +7,7 @@
 
 namespace quarrant {
 
-inline QLabel* KeepLabelBefore(QLabel* label, const QWidget* field) {
+inline QLabel* keepLabelBefore(QLabel* label, const QWidget* field) {
   constexpr int kGap = 3;
   const int right = field->x() - kGap;
   if (label->x() + label->width() > right) label->move(right - label->width(), label->y());

@@ -85,46 +85,46 @@ bool DebugSwitchOn(const QString& moduleDir, const QStringList& parameters) {
 QString LastErrorText(uint32_t code) {
   const char* description = "General Failure";
   switch (code) {
-    case 2:
+    case kErrorFileNotFound:
       description = "File Not Found";
       break;
-    case 3:
+    case kErrorPathNotFound:
       description = "Path Not Found";
       break;
-    case 5:
+    case kErrorAccessDenied:
       description = "Access Denied";
       break;
-    case 8:
+    case kErrorNotEnoughMemory:
       description = "Insufficient Memory";
       break;
-    case 19:
+    case kErrorWriteProtected:
       description = "Media Is Write Protected";
       break;
-    case 21:
+    case kErrorNotReady:
       description = "Device Not Ready";
       break;
-    case 32:
-    case 33:
+    case kErrorSharingViolation:
+    case kErrorLockViolation:
       description = "File In Use";
       break;
-    case 39:
-    case 112:
+    case kErrorHandleDiskFull:
+    case kErrorDiskFull:
       description = "Disk Full";
       break;
-    case 276:
-    case 1005:
-    case 1392:
-    case 1393:
+    case kErrorExtendedAttributesCorrupt:
+    case kErrorUnrecognizedVolume:
+    case kErrorFileCorrupt:
+    case kErrorDiskCorrupt:
       description = "Corrupt File Or Disk";
       break;
-    case 1009:
-    case 1358:
+    case kErrorRegistryCorrupt:
+    case kErrorInternalDatabaseCorrupt:
       description = "Corrupt Registry";
       break;
-    case 1150:
+    case kErrorOldWindowsVersion:
       description = "Windows Version Incorrect";
       break;
-    case 1151:
+    case kErrorNotWindowsProgram:
       description = "Not A Windows Or MSDos Program";
       break;
     default:
@@ -313,7 +313,7 @@ bool ShellOpen(const QString& document, const QString& parameters) {
   QWidget* owner = QApplication::activeWindow();
   if (owner == nullptr) owner = LogState().mainWindow;
   const intptr_t result = CurrentPlatform().ShellExecuteOpen(owner, document, parameters);
-  if (result > 32) return true;
+  if (result > kShellExecuteFailedUpTo) return true;
   ReportError(QStringLiteral("Function ShellExecute(%s)\rReturned: %s"),
               {document + QStringLiteral(", ") + parameters, LastErrorText()});
   return false;

@@ -243,7 +243,7 @@ bool LinuxPlatform::AppendToFile(const QString& path, const QByteArray& bytes) {
 }
 
 std::optional<QString> LinuxPlatform::ReadClassesRootDefault(const QString& /*key*/) const {
-  posix::SetLastError(2);
+  posix::SetLastError(kErrorFileNotFound);
   return std::nullopt;
 }
 
@@ -287,7 +287,7 @@ QDateTime LinuxPlatform::CurrentDateTime() const {
 std::unique_ptr<LoadedLibrary> LinuxPlatform::LoadLibraryFile(const QString& path) {
   if (IsProgramFile(path)) return std::make_unique<BuiltInHelpLibrary>();
   // No other library is loaded into the program.
-  posix::SetLastError(posix::FileExists(path) ? 1151 : 2);
+  posix::SetLastError(posix::FileExists(path) ? kErrorNotWindowsProgram : kErrorFileNotFound);
   return nullptr;
 }
 
@@ -318,15 +318,13 @@ void LinuxPlatform::BringToForeground(NativeWindow id) {
 
 intptr_t LinuxPlatform::ShellExecuteOpen(QWidget* /*owner*/, const QString& document,
                                          const QString& parameters) {
-  // Error results as the Windows shell numbers them: 2 file not found, 3 path not found,
-  // 5 access denied, 31 no program associated.
   const QUrl url(document);
   const bool isAddress = url.scheme().size() > 1 && !document.startsWith(QLatin1Char('/'));
   if (!isAddress) {
     const QFileInfo info(document);
     if (document.isEmpty() || !info.exists()) {
       const bool folderExists = !document.isEmpty() && info.absoluteDir().exists();
-      const uint32_t code = folderExists ? 2 : 3;
+      const uint32_t code = folderExists ? kErrorFileNotFound : kErrorPathNotFound;
       posix::SetLastError(code);
       return code;
     }
@@ -334,17 +332,17 @@ intptr_t LinuxPlatform::ShellExecuteOpen(QWidget* /*owner*/, const QString& docu
       QProcess process;
       process.setProgram(info.absoluteFilePath());
       process.setArguments(QProcess::splitCommand(parameters));
-      if (process.startDetached()) return 42;
-      posix::SetLastError(5);
-      return 5;
+      if (process.startDetached()) return kShellExecuteStarted;
+      posix::SetLastError(kErrorAccessDenied);
+      return kErrorAccessDenied;
     }
   }
   QProcess process;
   process.setProgram(QStringLiteral("xdg-open"));
   process.setArguments({document});
-  if (process.startDetached()) return 42;
-  posix::SetLastError(2);
-  return 31;
+  if (process.startDetached()) return kShellExecuteStarted;
+  posix::SetLastError(kErrorFileNotFound);
+  return kShellNoAssociation;
 }
 
 uint32_t LinuxPlatform::LastError() const {

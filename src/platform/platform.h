@@ -49,6 +49,37 @@ struct LocaleValues {
 
 enum class MessageIcon { Warning, Stop, Information };
 
+// Error codes in the Windows system's numbering. LastError() reports these on every system (the
+// Linux implementation maps its failures onto them), and the diagnostic log describes them.
+enum SystemError : uint32_t {
+  kErrorFileNotFound = 2,
+  kErrorPathNotFound = 3,
+  kErrorAccessDenied = 5,
+  kErrorNotEnoughMemory = 8,
+  kErrorWriteProtected = 19,
+  kErrorNotReady = 21,
+  kErrorGeneralFailure = 31,
+  kErrorSharingViolation = 32,
+  kErrorLockViolation = 33,
+  kErrorHandleDiskFull = 39,
+  kErrorDiskFull = 112,
+  kErrorExtendedAttributesCorrupt = 276,
+  kErrorUnrecognizedVolume = 1005,
+  kErrorRegistryCorrupt = 1009,
+  kErrorOldWindowsVersion = 1150,
+  kErrorNotWindowsProgram = 1151,
+  kErrorInternalDatabaseCorrupt = 1358,
+  kErrorFileCorrupt = 1392,
+  kErrorDiskCorrupt = 1393,
+};
+
+// Results of ShellExecuteOpen as the Windows shell gives them: a value above
+// kShellExecuteFailedUpTo is success; at or below it, an error code (2 file not found, 3 path
+// not found, 5 access denied, or kShellNoAssociation).
+inline constexpr intptr_t kShellExecuteFailedUpTo = 32;
+inline constexpr intptr_t kShellExecuteStarted = 42;  // any value above 32 would do
+inline constexpr intptr_t kShellNoAssociation = 31;   // no program opens the document
+
 // Result of creating a new, empty file.
 enum class CreateResult { Created, AlreadyExists, Failed };
 
@@ -135,12 +166,12 @@ class Platform {
 
   // ---- Shell ----
   // Asks the shell to "open" the document (or start the program) with the parameters, shown
-  // in its default state. Returns a value above 32 on success, otherwise an error code (and the
-  // last error is set).
+  // in its default state. Returns a value above kShellExecuteFailedUpTo on success, otherwise an
+  // error code (and the last error is set).
   virtual intptr_t ShellExecuteOpen(QWidget* owner, const QString& document,
                                     const QString& parameters) = 0;
-  // The last error code of a platform call, in the platform's numbering (2 = file not found,
-  // 5 = access denied, ...).
+  // The last error code of a platform call, a SystemError (kErrorFileNotFound,
+  // kErrorAccessDenied, ...).
   virtual uint32_t LastError() const = 0;
 };
 

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/platform.h"
+
 namespace quarrant::posix {
 namespace {
 
@@ -58,37 +60,37 @@ uint32_t MapErrno(int error) {
     case 0:
       return 0;
     case ENOENT:
-      return 2;
+      return kErrorFileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
-      return 3;
+      return kErrorPathNotFound;
     case EACCES:
     case EPERM:
     case EISDIR:
-      return 5;
+      return kErrorAccessDenied;
     case ENOMEM:
-      return 8;
+      return kErrorNotEnoughMemory;
     case EROFS:
-      return 19;
+      return kErrorWriteProtected;
     case ENXIO:
     case ENODEV:
     case ENOMEDIUM:
-      return 21;
+      return kErrorNotReady;
     case EBUSY:
     case ETXTBSY:
     case EAGAIN:
-      return 32;
+      return kErrorSharingViolation;
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-      return 112;
+      return kErrorDiskFull;
     case EIO:
-      return 1392;
+      return kErrorFileCorrupt;
     case ENOEXEC:
-      return 1151;
+      return kErrorNotWindowsProgram;
     default:
-      return 31;
+      return kErrorGeneralFailure;
   }
 }
 
@@ -149,7 +151,7 @@ bool RemoveFile(const QString& path) {
     return false;
   }
   if (S_ISLNK(info.st_mode) || S_ISDIR(info.st_mode)) {
-    SetLastError(5);
+    SetLastError(kErrorAccessDenied);
     return false;
   }
   // unlink never follows a link; should the name have been swapped for one since the check,

@@ -14,6 +14,14 @@
 // clang-format on
 
 namespace quarrant {
+
+// The named codes of platform.h are the system's own.
+static_assert(kErrorFileNotFound == ERROR_FILE_NOT_FOUND &&
+              kErrorPathNotFound == ERROR_PATH_NOT_FOUND &&
+              kErrorAccessDenied == ERROR_ACCESS_DENIED &&
+              kErrorNotWindowsProgram == ERROR_APP_WRONG_OS);
+static_assert(kShellNoAssociation == SE_ERR_NOASSOC);
+
 namespace {
 
 // The help control's "close all windows" command, which takes no owner window.

@@ -46,7 +46,7 @@ class Host {
   QLineEdit* other_ = nullptr;
 };
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct DecimalCase {
   const char* name;

@@ -13,7 +13,7 @@
 namespace quarrant {
 namespace {
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct RadioCase {
   const char* name;

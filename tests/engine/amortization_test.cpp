@@ -19,8 +19,8 @@
 namespace quarrant {
 namespace {
 
-using testing_support::FailsWith;
-using testing_support::kOverflow;
+using test::FailsWith;
+using test::kOverflow;
 
 constexpr Extended kUnitRoundoff = 0x1p-64L;
 
@@ -43,7 +43,7 @@ RowText Written(const ScheduleRow& row) {
           FormatScheduleAmount(row.Balance)};
 }
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct ScheduleCase {
   const char* name;

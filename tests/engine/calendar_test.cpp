@@ -14,7 +14,7 @@ namespace quarrant {
 namespace {
 
 namespace chr = std::chrono;
-using testing_support::FailsWith;
+using test::FailsWith;
 
 constexpr chr::sys_days kDayZero = chr::year{1899} / chr::December / 30;
 

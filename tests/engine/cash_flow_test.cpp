@@ -17,13 +17,13 @@
 namespace quarrant {
 namespace {
 
-using testing_support::FailsWith;
-using testing_support::kInvalidOperation;
-using testing_support::kOverflow;
+using test::FailsWith;
+using test::kInvalidOperation;
+using test::kOverflow;
 
 constexpr Extended kUnitRoundoff = 0x1p-64L;  // of the extended format
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct MeasureCase {
   const char* name;
@@ -143,6 +143,12 @@ TEST(InternalRateOfReturnTest, DegenerateSeries) {
         InternalRateOfReturn(0, std::vector<double>{1, -2, 1});
       },
       kInvalidOperation));
+}
+
+TEST(CashFlowGroupsTest, EachAmountRepeatedItsCountInOrder) {
+  const CashFlowGroup groups[] = {{-1000, 1}, {250, 3}, {7, 0}, {9, -2}, {1.5, 2}};
+  EXPECT_EQ(ExpandCashFlowGroups(groups), (std::vector<double>{-1000, 250, 250, 250, 1.5, 1.5}));
+  EXPECT_TRUE(ExpandCashFlowGroups({}).empty());
 }
 
 TEST(OutflowPrefixLengthTest, RunningTotalUpToTheLastOutflow) {

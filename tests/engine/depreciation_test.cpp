@@ -15,30 +15,15 @@
 namespace quarrant {
 namespace {
 
-using testing_support::FailsWith;
-using testing_support::kInvalidOperation;
-using testing_support::kOverflow;
+using test::FailsWith;
+using test::kInvalidOperation;
+using test::kOverflow;
 
-enum class Method { StraightLine, YearsDigits, DecliningBalance };
-
-Extended Depreciate(Method method, Extended cost, Extended salvage, int32_t life, int32_t period,
-                    Extended factor) {
-  switch (method) {
-    case Method::StraightLine:
-      return SLNDepreciation(cost, salvage, life);
-    case Method::YearsDigits:
-      return SumOfYearsDigitsDepreciation(cost, salvage, life, period);
-    case Method::DecliningBalance:
-      return DecliningBalanceDepreciation(cost, salvage, life, period, factor);
-  }
-  return 0;
-}
-
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct ScheduleCase {
   const char* name;
-  Method method;
+  DepreciationMethod method;
   Extended cost;
   Extended salvage;
   int32_t life;
@@ -49,13 +34,21 @@ struct ScheduleCase {
 
 class DepreciationScheduleTest : public ::testing::TestWithParam<ScheduleCase> {};
 
+// The table generator: one row per year with the running total, by each method.
 TEST_P(DepreciationScheduleTest, YearByYear) {
   const ScheduleCase& c = GetParam();
-  ASSERT_EQ(c.years.size(), static_cast<size_t>(c.life));
+  std::vector<DepreciationRow> rows;
+  DepreciationTable(c.method, c.cost, c.salvage, c.life, c.factor,
+                    [&rows](const DepreciationRow& row) { rows.push_back(row); });
+  ASSERT_EQ(rows.size(), static_cast<size_t>(c.life));
+  Extended total = 0;
   for (int32_t year = 1; year <= c.life; ++year) {
     SCOPED_TRACE(::testing::Message() << "year " << year);
-    EXPECT_NEAR(Depreciate(c.method, c.cost, c.salvage, c.life, year, c.factor),
-                c.years[static_cast<size_t>(year - 1)], c.tolerance);
+    const DepreciationRow& row = rows[static_cast<size_t>(year - 1)];
+    total += c.years[static_cast<size_t>(year - 1)];
+    EXPECT_EQ(row.Year, year);
+    EXPECT_NEAR(row.Depreciation, c.years[static_cast<size_t>(year - 1)], c.tolerance);
+    EXPECT_NEAR(row.Total, total, c.tolerance * year);
   }
 }
 
@@ -63,15 +56,24 @@ INSTANTIATE_TEST_SUITE_P(
     Tables, DepreciationScheduleTest,
     ::testing::Values(
         ScheduleCase{"straight_line",
-                     Method::StraightLine,
+                     DepreciationMethod::StraightLine,
                      10000,
                      1000,
                      5,
                      0,
                      {1800, 1800, 1800, 1800, 1800},
                      1e-15L},
+        // 100 / 3 a year: a total of rounded years would miss 100 after three years.
+        ScheduleCase{"straight_line_thirds",
+                     DepreciationMethod::StraightLine,
+                     100,
+                     0,
+                     3,
+                     0,
+                     {100.0L / 3, 100.0L / 3, 100.0L / 3},
+                     1e-15L},
         ScheduleCase{"years_digits",
-                     Method::YearsDigits,
+                     DepreciationMethod::SumOfYearsDigits,
                      10000,
                      1000,
                      5,
@@ -79,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {3000, 2400, 1800, 1200, 600},
                      1e-15L},
         ScheduleCase{"double_declining_capped_last_year",
-                     Method::DecliningBalance,
+                     DepreciationMethod::DecliningBalance,
                      10000,
                      1000,
                      5,
@@ -87,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {4000, 2400, 1440, 864, 296},
                      1e-12L},
         ScheduleCase{"declining_life_3_capped",
-                     Method::DecliningBalance,
+                     DepreciationMethod::DecliningBalance,
                      10000,
                      1000,
                      3,
@@ -95,17 +97,24 @@ INSTANTIATE_TEST_SUITE_P(
                      {6666.6666666666666667L, 2222.2222222222222222L, 111.1111111111111111L},
                      1e-12L},
         ScheduleCase{"declining_life_2_ignores_factor",
-                     Method::DecliningBalance,
+                     DepreciationMethod::DecliningBalance,
                      10000,
                      1000,
                      2,
                      1.5L,
                      {9000, 0},
                      0},
-        ScheduleCase{"declining_life_1", Method::DecliningBalance, 10000, 1000, 1, 1.5L, {9000}, 0},
+        ScheduleCase{"declining_life_1",
+                     DepreciationMethod::DecliningBalance,
+                     10000,
+                     1000,
+                     1,
+                     1.5L,
+                     {9000},
+                     0},
         // A yearly rate of 5/3: everything goes in year 1, nothing is left for later years.
         ScheduleCase{"declining_factor_above_life",
-                     Method::DecliningBalance,
+                     DepreciationMethod::DecliningBalance,
                      10000,
                      1000,
                      3,
@@ -113,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {9000, 0, 0},
                      0},
         ScheduleCase{"salvage_above_cost_straight_line",
-                     Method::StraightLine,
+                     DepreciationMethod::StraightLine,
                      1000,
                      1500,
                      4,
@@ -121,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {-125, -125, -125, -125},
                      0},
         ScheduleCase{"salvage_above_cost_years_digits",
-                     Method::YearsDigits,
+                     DepreciationMethod::SumOfYearsDigits,
                      1000,
                      1500,
                      4,
@@ -129,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {0, 0, 0, 0},
                      0},
         ScheduleCase{"salvage_equal_cost_declining",
-                     Method::DecliningBalance,
+                     DepreciationMethod::DecliningBalance,
                      1000,
                      1000,
                      4,
@@ -201,6 +210,22 @@ TEST(SumOfYearsDigitsTest, LongLifeAddsUpToTheDepreciableAmount) {
     total += SumOfYearsDigitsDepreciation(10000, 1000, life, year);
   }
   EXPECT_NEAR(total, 9000, 1e-9L);
+}
+
+TEST(DepreciationTest, TableEndsAtAnErrorAfterTheRowsHandedOverAndListsNoLifeBelowOne) {
+  // A yearly rate of -10^599 makes the book value grow until year 9's depreciation overflows.
+  int32_t rows = 0;
+  const auto count = [&rows](const DepreciationRow&) { ++rows; };
+  EXPECT_TRUE(FailsWith<EArithmeticError>(
+      [&] { DepreciationTable(DepreciationMethod::DecliningBalance, 1000, 0, 10, -1e600L, count); },
+      kOverflow));
+  EXPECT_EQ(rows, 8);
+  DepreciationTable(DepreciationMethod::StraightLine, 1000, 0, 0, 0, count);
+  EXPECT_EQ(rows, 8);
+  EXPECT_EQ(DepreciationMethodOf(0), DepreciationMethod::StraightLine);
+  EXPECT_EQ(DepreciationMethodOf(1), DepreciationMethod::SumOfYearsDigits);
+  for (int32_t index : {2, -1, 7})
+    EXPECT_EQ(DepreciationMethodOf(index), DepreciationMethod::DecliningBalance);
 }
 
 TEST(DepreciationTest, FaultsAreErrorsNotInfinities) {

@@ -46,7 +46,7 @@ std::string TooDeep(int position) {
   return "Expression   nested   too   deeply   at   position   " + std::to_string(position);
 }
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct ValueCase {
   const char* name;

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <typeinfo>
 
-namespace quarrant::testing_support {
+namespace quarrant::test {
 
 template <class Error, class Call>
 ::testing::AssertionResult FailsWith(Call&& call, std::string_view message) {
@@ -29,4 +29,4 @@ inline constexpr std::string_view kDivisionByZero = "Floating point division by 
 inline constexpr std::string_view kInvalidOperation = "Invalid floating point operation";
 inline constexpr std::string_view kOverflow = "Floating point overflow";
 
-}  // namespace quarrant::testing_support
+}  // namespace quarrant::test

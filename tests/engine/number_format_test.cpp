@@ -14,7 +14,7 @@
 namespace quarrant {
 namespace {
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct FormatCase {
   const char* name;

@@ -12,10 +12,10 @@
 namespace quarrant {
 namespace {
 
-using testing_support::FailsWith;
-using testing_support::kDivisionByZero;
-using testing_support::kInvalidOperation;
-using testing_support::kOverflow;
+using test::FailsWith;
+using test::kDivisionByZero;
+using test::kInvalidOperation;
+using test::kOverflow;
 
 struct PowerCase {
   const char* name;

@@ -21,7 +21,7 @@ constexpr PaymentTiming kEnd = PaymentTiming::EndOfPeriod;
 constexpr PaymentTiming kStart = PaymentTiming::StartOfPeriod;
 const Extended kNaN = std::numeric_limits<Extended>::quiet_NaN();
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct ValueCase {
   const char* name;

@@ -4,10 +4,10 @@
 #include "support/print_case.h"
 #include "support/window_fixture.h"
 
-namespace quarrant::window_tests {
+namespace quarrant::test {
 namespace {
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct ClearCase {
   const char* name;
@@ -66,4 +66,4 @@ INSTANTIATE_TEST_SUITE_P(Pages, ClearTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace quarrant::window_tests
+}  // namespace quarrant::test

@@ -4,10 +4,10 @@
 #include "support/print_case.h"
 #include "support/window_fixture.h"
 
-namespace quarrant::window_tests {
+namespace quarrant::test {
 namespace {
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct TitleCase {
   const char* file;
@@ -67,4 +67,4 @@ TEST(GuardedTest, ReportsTheErrorAndGoesOn) {
 }
 
 }  // namespace
-}  // namespace quarrant::window_tests
+}  // namespace quarrant::test

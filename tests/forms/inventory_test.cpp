@@ -16,10 +16,10 @@
 #include "support/print_case.h"
 #include "support/window_fixture.h"
 
-namespace quarrant::window_tests {
+namespace quarrant::test {
 namespace {
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 enum class Kind {
   Button,
@@ -297,4 +297,4 @@ INSTANTIATE_TEST_SUITE_P(Parents, TabOrderTest,
                          [](const auto& info) { return std::string(info.param); });
 
 }  // namespace
-}  // namespace quarrant::window_tests
+}  // namespace quarrant::test

@@ -8,7 +8,7 @@
 #include "support/window_fixture.h"
 #include "version.h"
 
-namespace quarrant::window_tests {
+namespace quarrant::test {
 namespace {
 
 TEST_F(WindowTest, CaptionSizeAndPages) {
@@ -97,8 +97,7 @@ TEST_F(WindowTest, EscapeDoesNotCloseTheWindow) {
 TEST(MainWindowLifetime, ConstructAndDestroyManyTimes) {
   for (int i = 0; i < 1000; ++i) {
     Tfrm_ZavuzirEza window;
-    ASSERT_EQ(window.findChild<QLineEdit*>(QStringLiteral("Ed_N"))->text(),
-              ValueField::placeholderText());
+    ASSERT_EQ(window.findChild<QLineEdit*>(QStringLiteral("Ed_N"))->text(), ValueField::hintText());
   }
 }
 
@@ -112,4 +111,4 @@ TEST(Skin, StyleSheetIsACompressedResource) {
 }
 
 }  // namespace
-}  // namespace quarrant::window_tests
+}  // namespace quarrant::test

@@ -3,12 +3,12 @@
 #include "support/print_case.h"
 #include "support/window_fixture.h"
 
-namespace quarrant::window_tests {
+namespace quarrant::test {
 namespace {
 
 constexpr int kMonthly = 0, kQuarterly = 1, kSemiAnnually = 2, kAnnually = 3;
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct ConversionCase {
   const char* name;
@@ -146,4 +146,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace quarrant::window_tests
+}  // namespace quarrant::test

@@ -3,7 +3,7 @@
 #include "support/print_case.h"
 #include "support/window_fixture.h"
 
-namespace quarrant::window_tests {
+namespace quarrant::test {
 namespace {
 
 constexpr const char* kFields[] = {"ed_I", "Ed_N", "ed_PV", "ed_PMT", "ed_FV"};
@@ -11,7 +11,7 @@ constexpr int kMonthly = 0, kQuarterly = 1, kAnnually = 3;
 constexpr int kBeginning = 0, kEnd = 1;
 const char* const kArgumentsError = "Arguments Error!";
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct SolveCase {
   const char* name;
@@ -287,4 +287,4 @@ TEST_F(WindowTest, LoanRoundTripThroughThePage) {
 }
 
 }  // namespace
-}  // namespace quarrant::window_tests
+}  // namespace quarrant::test

@@ -10,13 +10,13 @@
 #include "support/print_case.h"
 #include "support/window_fixture.h"
 
-namespace quarrant::window_tests {
+namespace quarrant::test {
 namespace {
 
 constexpr int kGeneral = 0;
 constexpr int kDefault = 3;  // "2"
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct PreviewCase {
   const char* name;
@@ -57,8 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, FocusClearsThePlaceholderAndPreviewsZero) {
-  EXPECT_EQ(text("Ed_N"), ValueField::placeholderText());
-  EXPECT_EQ(ValueField::placeholderText(), QStringLiteral("Can enter expression(Such as: 2*12)"));
+  EXPECT_EQ(text("Ed_N"), ValueField::hintText());
+  EXPECT_EQ(ValueField::hintText(), QStringLiteral("Can enter expression(Such as: 2*12)"));
   set("ed_PV", "7");
   EXPECT_EQ(text("se_expv"), QStringLiteral("7.00"));
   find<QLineEdit>("Ed_N")->setFocus(Qt::TabFocusReason);
@@ -84,7 +84,7 @@ TEST_F(WindowTest, EveryWayOfEnteringAFieldClearsThePlaceholder) {
   auto* field = find<QLineEdit>("Ed_N");
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.reason));
-    field->setText(ValueField::placeholderText());
+    field->setText(ValueField::hintText());
     QFocusEvent focusIn(QEvent::FocusIn, c.reason);
     QApplication::sendEvent(field, &focusIn);
     EXPECT_EQ(field->text().isEmpty(), c.clears);
@@ -163,15 +163,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ReadCase{"Number", QStringLiteral("12.5"), 12.5L, nullptr},
         ReadCase{"Expression", QStringLiteral("2*12"), 24.0L, nullptr},
-        ReadCase{"Placeholder", ValueField::placeholderText(), 0.0L, nullptr},
+        ReadCase{"Placeholder", ValueField::hintText(), 0.0L, nullptr},
         ReadCase{"Empty", QString(), 0.0L, nullptr},
         ReadCase{"BlanksAndControls", QStringLiteral(" \t \r\n "), 0.0L, nullptr},
         ReadCase{"PaddedNumber", QStringLiteral("  7 "), 7.0L, nullptr},
         // The message carries the text as read, untrimmed, without a space after the colon.
         ReadCase{"DivisionByZero", QStringLiteral("1/0"), 0.0L, "Expression Error:1/0"},
         ReadCase{"PaddedBadText", QStringLiteral(" 2*"), 0.0L, "Expression Error: 2*"},
-        ReadCase{"PlaceholderWithExtraBlank", ValueField::placeholderText() + QLatin1Char(' '),
-                 0.0L, "Expression Error:Can enter expression(Such as: 2*12) "},
+        ReadCase{"PlaceholderWithExtraBlank", ValueField::hintText() + QLatin1Char(' '), 0.0L,
+                 "Expression Error:Can enter expression(Such as: 2*12) "},
         ReadCase{"NotAscii", QStringLiteral("3\u00d74"), 0.0L, "Expression Error:3\u00d74"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -252,4 +252,4 @@ TEST_F(WindowTest, DepreciationDefaultsFollowTheSelector) {
 }
 
 }  // namespace
-}  // namespace quarrant::window_tests
+}  // namespace quarrant::test

@@ -29,10 +29,10 @@
 #include "platform/linux_platform.h"
 #include "support/read_text.h"
 
-namespace quarrant::testing {
+namespace quarrant::test {
 namespace {
 
-using test_support::ReadLines;
+using test::ReadLines;
 
 // "hh:mm:ss" in the C or an English locale, possibly with AM/PM, then three spaces.
 const QString kStamp = QStringLiteral("^\\d{1,2}:\\d{2}:\\d{2}( ?[AaPp][Mm])?   ");
@@ -157,4 +157,4 @@ TEST_F(EndToEndTest, HelpButtonAndF1ShowTheOverviewAndAreTraced) {
 }
 
 }  // namespace
-}  // namespace quarrant::testing
+}  // namespace quarrant::test

@@ -13,10 +13,10 @@
 #include "support/fake_platform.h"
 #include "support/read_text.h"
 
-namespace quarrant::testing {
+namespace quarrant::test {
 
-using test_support::ReadLines;
-using test_support::ReadText;
+using test::ReadLines;
+using test::ReadText;
 
 inline bool WriteText(const QString& path, const QByteArray& bytes) {
   QFile file(path);
@@ -78,4 +78,4 @@ class HelpUnitTest : public ::testing::Test {
   Platform* previousPlatform_ = nullptr;
 };
 
-}  // namespace quarrant::testing
+}  // namespace quarrant::test

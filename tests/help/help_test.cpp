@@ -13,13 +13,13 @@
 #include "help_fixture.h"
 #include "support/print_case.h"
 
-namespace quarrant::testing {
+namespace quarrant::test {
 namespace {
 
 const QString kTime = QStringLiteral("14:07:09   ");
 const QString kChm = QStringLiteral("/opt/Rare/Rare.chm");
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct AddressCase {
   const char* name;
@@ -478,4 +478,4 @@ TEST_F(HelpRequestTest, WhatsThisSetsThePopupPositionThenAsksForThePopup) {
 }
 
 }  // namespace
-}  // namespace quarrant::testing
+}  // namespace quarrant::test

@@ -8,7 +8,7 @@
 
 #include "platform/linux_platform.h"
 
-namespace quarrant::testing {
+namespace quarrant::test {
 namespace {
 
 TEST(LinuxPlatformTest, WindowsLocaleIdentifiers) {
@@ -97,4 +97,4 @@ TEST(LinuxPlatformTest, OperatingSystemVersionFromUname) {
 }
 
 }  // namespace
-}  // namespace quarrant::testing
+}  // namespace quarrant::test

@@ -12,7 +12,7 @@
 #include "platform/posix_files.h"
 #include "support/print_case.h"
 
-namespace quarrant::testing {
+namespace quarrant::test {
 namespace {
 
 using LogTest = HelpUnitTest;
@@ -87,7 +87,7 @@ TEST_F(LogTest, HeaderWithoutHelpControlOrBrowserSaysNo) {
   EXPECT_EQ(lines[25].toStdString(), "_ieFriendlyVerStr = \t");
 }
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct LineCase {
   const char* name;
@@ -451,4 +451,4 @@ TEST(FormatTextTest, FillsSpecifiersAndNeverFails) {
 }
 
 }  // namespace
-}  // namespace quarrant::testing
+}  // namespace quarrant::test

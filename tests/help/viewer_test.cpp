@@ -25,7 +25,7 @@
 #include "support/print_case.h"
 #include "support/qstring_print.h"
 
-namespace quarrant::testing {
+namespace quarrant::test {
 namespace {
 
 QString BuiltHelpFile() {
@@ -103,7 +103,7 @@ TEST_F(HelpFileTest, EveryLinkAndPictureIsInTheFile) {
   }
 }
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct AddressCase {
   const char* name;
@@ -401,6 +401,6 @@ TEST(ChmArchiveTest, RefusesFilesThatAreNotHelpFiles) {
 }
 
 }  // namespace
-}  // namespace quarrant::testing
+}  // namespace quarrant::test
 
 #include "viewer_test.moc"

@@ -100,7 +100,7 @@ TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
   ASSERT_TRUE(WaitFor([&] { return previewed && !QApplication::activeModalWidget(); }));
 
   // The first period: principal -99.55 and interest -500.00, each a quoted field.
-  const QString content = test_support::ReadText(csv);
+  const QString content = test::ReadText(csv);
   EXPECT_TRUE(content.contains(QLatin1String("\"-99.55\",\"-500.00\"")))
       << content.left(300).toStdString();
 

@@ -128,7 +128,7 @@ TEST(Accessibility, EveryWindowNamesItsControlsWithTheirRoles) {
   schedule.CalculateSchedule();
   schedule.show();
   walker.walk(&schedule);
-  testing::OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
+  test::OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return preview->isGenerated(); }));
     walker.walk(preview);
     preview->reject();

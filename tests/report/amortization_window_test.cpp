@@ -19,7 +19,7 @@
 #include "support/find_child.h"
 #include "support/print_case.h"
 
-namespace quarrant::testing {
+namespace quarrant::test {
 namespace {
 
 QStringList Row(std::initializer_list<const char*> texts) {
@@ -42,7 +42,7 @@ QString EvaluatorMessage(const std::string& text) {
 
 // ---- Opening from the main window --------------------------------------------------------
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct OpeningCase {
   const char* name;
@@ -385,4 +385,4 @@ TEST(AmortizationWindow, EditingDoesNotRecalculate) {
 }
 
 }  // namespace
-}  // namespace quarrant::testing
+}  // namespace quarrant::test

@@ -11,7 +11,7 @@
 #include "support/regional.h"
 #include "support/window_fixture.h"
 
-namespace quarrant::window_tests {
+namespace quarrant::test {
 namespace {
 
 QString Local(const char* text) {
@@ -35,9 +35,9 @@ TEST_F(LocaleJourney, LoanAtGeneralSolvesAndOpensItsSchedule) {
   type("ed_I", Local("6.5/2"));
   std::vector<QStringList> rows;
   QString rate;
-  testing::OnModal<Tfrm_Amortization>([&](Tfrm_Amortization* schedule) {
+  test::OnModal<Tfrm_Amortization>([&](Tfrm_Amortization* schedule) {
     rate = Child<QLineEdit>(*schedule, "se_i")->text();
-    rows = testing::ListRows(*schedule);
+    rows = test::ListRows(*schedule);
     Child<QToolButton>(*schedule, "sb_close")->click();
   });
   click("sb_Amortization");
@@ -111,4 +111,4 @@ TEST_F(LocaleJourney, KeypadSeparatorAndCashFlowEntry) {
 }
 
 }  // namespace
-}  // namespace quarrant::window_tests
+}  // namespace quarrant::test

@@ -25,7 +25,7 @@
 #include "support/error_report.h"
 #include "support/print_case.h"
 
-namespace quarrant::testing {
+namespace quarrant::test {
 namespace {
 
 const QStringList kColumnHeaders = {"Period",          "Principal",      "Interest",
@@ -78,7 +78,7 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds = 20000) {
 
 enum class Format { Text, Csv, Html };
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct ExportCase {
   const char* name;
@@ -667,9 +667,9 @@ TEST(ReportBinding, WindowLeavesTheReportUnboundWhenDestroyed) {
 }
 
 }  // namespace
-}  // namespace quarrant::testing
+}  // namespace quarrant::test
 
-namespace quarrant::testing {
+namespace quarrant::test {
 namespace {
 
 // ---- Long runs: progress window, Cancel, pages shown while the rest are made ---------------
@@ -830,4 +830,4 @@ TEST(ReportExport, FailedWriteNamesTheReason) {
 }
 
 }  // namespace
-}  // namespace quarrant::testing
+}  // namespace quarrant::test

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QXmlStreamReader>
 
-namespace quarrant::testing {
+namespace quarrant::test {
 
 void Calculate(Tfrm_Amortization& window, const Inputs& inputs) {
   Child<QLineEdit>(window, "se_NPer")->setText(inputs.nper);
@@ -130,4 +130,4 @@ QString PdfToText(const QString& pdfPath) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-}  // namespace quarrant::testing
+}  // namespace quarrant::test

@@ -19,10 +19,10 @@
 #include "support/qstring_print.h"
 #include "support/read_text.h"
 
-namespace quarrant::testing {
+namespace quarrant::test {
 
-using test_support::MessageCatcher;
-using test_support::ReadText;
+using test::MessageCatcher;
+using test::ReadText;
 
 // Runs action on the first modal widget of type T that opens, then lets the modal loop go on.
 template <class T>
@@ -66,4 +66,4 @@ QStringList SimplifiedLines(const QString& text);
 // Text of a PDF as pdftotext lays it out, pages separated by form feeds; empty on failure.
 QString PdfToText(const QString& pdfPath);
 
-}  // namespace quarrant::testing
+}  // namespace quarrant::test

@@ -9,7 +9,7 @@
 #include <ostream>
 #include <vector>
 
-namespace quarrant::test_support {
+namespace quarrant::test {
 
 struct Message {
   QString caption;
@@ -60,4 +60,4 @@ class MessageCatcher {
   bool hadOkOnly_ = true;
 };
 
-}  // namespace quarrant::test_support
+}  // namespace quarrant::test

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace quarrant::test_support {
+namespace quarrant::test {
 
 // The file's text; empty when it cannot be read.
 inline QString ReadText(const QString& path) {
@@ -20,4 +20,4 @@ inline QStringList ReadLines(const QString& path) {
   return text.isEmpty() ? QStringList{} : text.split(QLatin1Char('\n'));
 }
 
-}  // namespace quarrant::test_support
+}  // namespace quarrant::test

@@ -24,10 +24,10 @@
 #include "support/message_catcher.h"
 #include "support/qstring_print.h"
 
-namespace quarrant::window_tests {
+namespace quarrant::test {
 
-using test_support::Message;
-using test_support::MessageCatcher;
+using test::Message;
+using test::MessageCatcher;
 
 // A box of a handler of the window: caption "Error", stop icon.
 inline Message ErrorBox(const char* text) {
@@ -94,4 +94,4 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<Tfrm_ZavuzirEza> window_;
 };
 
-}  // namespace quarrant::window_tests
+}  // namespace quarrant::test

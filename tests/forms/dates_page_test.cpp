@@ -6,13 +6,13 @@
 #include "controls/date_edit.h"
 #include "controls/numeric_edit.h"
 #include "engine/calendar.h"
-#include "page_fixture.h"
 #include "support/print_case.h"
+#include "support/window_fixture.h"
 
 namespace quarrant {
 namespace {
 
-using testing_support::PageTest;
+using test::WindowTest;
 
 QString Digits(int year, int month, int day) {
   return QStringLiteral("%1%2%3")
@@ -21,10 +21,10 @@ QString Digits(int year, int month, int day) {
       .arg(day, 2, 10, QLatin1Char('0'));
 }
 
-class DatePageTest : public PageTest {
+class DatePageTest : public WindowTest {
  protected:
   void SetUp() override {
-    PageTest::SetUp();
+    WindowTest::SetUp();
     showPage("ts_datecalc");
   }
   void showInner(const char* pageName) {
@@ -39,7 +39,7 @@ class DatePageTest : public PageTest {
   QStringList breakdown() { return {text("ed_bty"), text("ed_btm"), text("ed_btd")}; }
 };
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct OneDateCase {
   const char* name;

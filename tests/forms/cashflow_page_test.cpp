@@ -4,24 +4,24 @@
 
 #include "controls/numeric_edit.h"
 #include "controls/spin_edit.h"
-#include "page_fixture.h"
 #include "support/error_report.h"
 #include "support/print_case.h"
+#include "support/window_fixture.h"
 
 namespace quarrant {
 namespace {
 
-using testing_support::PageTest;
+using test::WindowTest;
 
 struct Group {
   double amount;
   int count;
 };
 
-class CashFlowPageTest : public PageTest {
+class CashFlowPageTest : public WindowTest {
  protected:
   void SetUp() override {
-    PageTest::SetUp();
+    WindowTest::SetUp();
     showPage("ts_CashFlow");
     list_ = find<QTableView>("lv_cashfllow");
     amount_ = find<NumericEdit>("se_amount");
@@ -54,7 +54,7 @@ class CashFlowPageTest : public PageTest {
   SpinEdit* times_ = nullptr;
 };
 
-using ::quarrant::test_support::PrintTo;
+using ::quarrant::test::PrintTo;
 
 struct MeasureCase {
   const char* name;
