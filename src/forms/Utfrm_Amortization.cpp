@@ -26,7 +26,6 @@
 #include "controls/plain_text.h"
 #include "controls/push_button.h"
 #include "controls/table_copy.h"
-#include "controls/value_field.h"
 #include "engine/amortization.h"
 #include "engine/loan_schedule.h"
 #include "engine/number_format.h"
@@ -36,6 +35,7 @@
 #include "forms/Utfrm_report.h"
 #include "forms/connect_clicks.h"
 #include "forms/page_models.h"
+#include "forms/window_parts.h"
 #include "report/export_filters.h"
 #include "report/export_formats.h"
 #include "report/report_preview.h"
@@ -80,18 +80,6 @@ std::vector<std::pair<int, int>> SelectedRuns(const QItemSelection& selection) {
 // Tfrm_Amortization
 
 namespace {
-
-// Shows the rows appended so far when it goes, also when the computation ends with an error.
-class PublishRows {
- public:
-  explicit PublishRows(ScheduleListModel* model) : model_(model) {}
-  ~PublishRows() { model_->publish(); }
-  PublishRows(const PublishRows&) = delete;
-  PublishRows& operator=(const PublishRows&) = delete;
-
- private:
-  ScheduleListModel* model_;
-};
 
 // Arial 14 px: the input fields and the list.
 QFont EditFont() {
@@ -274,29 +262,23 @@ void Tfrm_Amortization::BuildInputs() {
 
 // The framed panel pn_list with the schedule list lv_as in report style.
 void Tfrm_Amortization::BuildList() {
-  pn_list = new QFrame(this);
-  pn_list->setObjectName(QStringLiteral("pn_list"));
-  pn_list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   model_ = new ScheduleListModel(this);
-  lv_as = new QTableView(pn_list);
-  lv_as->setObjectName(QStringLiteral("lv_as"));
-  lv_as->setFont(EditFont());
-  SetUpReportView(lv_as, model_, {50, 100, 100, 100, 100, 100});
+  const ListPanel panel =
+      makeListPanel(this, "pn_list", "lv_as", model_, {50, 100, 100, 100, 100, 100}, windowTitle(),
+                    1, EditFont());
+  pn_list = panel.frame;
+  lv_as = panel.list;
   // Any run of rows can be selected (Shift and Ctrl with the mouse or the arrows, Ctrl+A):
   // the status line totals them and Ctrl+C copies them.
   lv_as->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  enableRowCopy(lv_as);
-  nameAfterCaption(lv_as, windowTitle());
   lb_selection = new QLabel(pn_list);
   lb_selection->setObjectName(QStringLiteral("lb_selection"));
   lb_selection->setTextFormat(Qt::PlainText);
   lb_selection->setTextInteractionFlags(Qt::TextSelectableByMouse);
   lb_selection->setContentsMargins(4, 1, 4, 1);
   lb_selection->setAccessibleName(tr("Selected periods"));
-  auto* listLayout = new QVBoxLayout(pn_list);
-  listLayout->setContentsMargins(1, 1, 1, 1);
+  auto* listLayout = static_cast<QVBoxLayout*>(pn_list->layout());
   listLayout->setSpacing(0);
-  listLayout->addWidget(lv_as, 1);
   listLayout->addWidget(lb_selection);
   setTabOrder(cb_pmtf, lv_as);
   auto totals = [this] { Guarded([this] { lv_asSelectionChanged(); }); };
@@ -384,8 +366,7 @@ void Tfrm_Amortization::SetPaymentFrequency(int32_t itemIndex) {
 // ---- Reading the inputs ----
 
 Extended Tfrm_Amortization::ReadField(const QString& text) {
-  evaluator_->Expression = ValueField::expressionOf(text).toStdString();
-  return evaluator_->Evaluate();
+  return evaluateField(*evaluator_, text);
 }
 
 void Tfrm_Amortization::CalculateSchedule() {
@@ -404,7 +385,7 @@ void Tfrm_Amortization::CalculateSchedule() {
 
   model_->start(UserDecimalSeparator());
   model_->reserve(periods);
-  const PublishRows publish(model_);
+  const PublishWhenDone publish(model_);
   LoanSchedule(loan, options_, [this](const ScheduleRow& row) { model_->append(row); });
 }
 

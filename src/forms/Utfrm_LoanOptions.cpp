@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -18,11 +17,11 @@
 #include "controls/accessible_names.h"
 #include "controls/keypad_separator.h"
 #include "controls/plain_text.h"
-#include "controls/value_field.h"
 #include "engine/number_format.h"
 #include "engine/time_value.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/connect_clicks.h"
+#include "forms/window_parts.h"
 #include "support/error_report.h"
 #include "support/regional.h"
 
@@ -193,8 +192,7 @@ QStringList Tfrm_LoanOptions::Summary(const LoanOptions& options) {
 // ---- Reading what was entered ----
 
 Extended Tfrm_LoanOptions::ReadField(const QLineEdit* field) {
-  evaluator_.Expression = ValueField::expressionOf(field->text()).toStdString();
-  return evaluator_.Evaluate();
+  return evaluateField(evaluator_, field->text());
 }
 
 int32_t Tfrm_LoanOptions::ReadPeriod(const QLineEdit* field) {
@@ -202,8 +200,7 @@ int32_t Tfrm_LoanOptions::ReadPeriod(const QLineEdit* field) {
 }
 
 bool Tfrm_LoanOptions::Refuse(QWidget* field, const QString& message) {
-  QMessageBox box(QMessageBox::Critical, tr("Error"), message, QMessageBox::Ok, this);
-  box.exec();
+  showErrorBox(this, message);
   field->setFocus(Qt::OtherFocusReason);
   if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
   return false;

@@ -18,7 +18,7 @@
 namespace quarrant {
 namespace {
 
-using testing_support::FailsWith;
+using test::FailsWith;
 
 constexpr int32_t kMonthly = 0, kSemiAnnually = 2, kBiWeekly = 5;
 

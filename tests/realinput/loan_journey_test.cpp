@@ -114,7 +114,7 @@ TEST_F(RealInputTest, BalloonLoanOptionsAndYearTotalsByKeyboard) {
     input_.Chord("s", XInput::kControl);
     ASSERT_TRUE(WaitFor([&] { return QFile::exists(csv); }));
     const QString lastRow = QStringLiteral("\"%1\",").arg(paidOff);
-    EXPECT_TRUE(test_support::ReadText(csv).contains(lastRow));
+    EXPECT_TRUE(test::ReadText(csv).contains(lastRow));
     ASSERT_TRUE(WaitFor([&] { return schedule->isActiveWindow(); }));
     key("Escape");
     done = WaitFor([&] { return !schedule->isVisible(); });

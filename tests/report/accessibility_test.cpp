@@ -134,7 +134,7 @@ TEST(Accessibility, EveryWindowNamesItsControlsWithTheirRoles) {
     preview->reject();
   });
   Child<QToolButton>(schedule, "sb_preview")->click();
-  testing::OnModal<Tfrm_LoanOptions>([&](Tfrm_LoanOptions* options) {
+  test::OnModal<Tfrm_LoanOptions>([&](Tfrm_LoanOptions* options) {
     walker.walk(options);
     options->reject();
   });

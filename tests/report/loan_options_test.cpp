@@ -19,7 +19,7 @@
 #include "report/export_filters.h"
 #include "report_test_support.h"
 
-namespace quarrant::testing {
+namespace quarrant::test {
 namespace {
 
 QString Written(Extended value) {
@@ -134,4 +134,4 @@ TEST(LoanOptionsJourney, BalloonTotalsOptionsAndReport) {
 }
 
 }  // namespace
-}  // namespace quarrant::testing
+}  // namespace quarrant::test
