@@ -11,7 +11,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
-#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -804,24 +803,6 @@ TEST(ReportPreview, FirstPageShowsBeforeTheLastIsMade) {
   EXPECT_EQ(foot, QStringLiteral("Page 1 of 9"));  // the count is known before the pages are
   EXPECT_EQ(pages, 9);
   EXPECT_EQ(current, 8);
-}
-
-// Escape closes the preview wherever the focus is: on the first toolbar button, on the page.
-TEST(ReportPreview, EscapeCloses) {
-  for (const bool onPage : {false, true}) {
-    SCOPED_TRACE(onPage ? "focus on the page" : "focus as opened");
-    ReportFixture fixture(QStringLiteral("12"));
-    bool open = true;
-    OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
-      if (onPage) preview->findChild<QScrollArea*>()->widget()->setFocus(Qt::MouseFocusReason);
-      QWidget* focus = QApplication::focusWidget();
-      QTest::keyClick(focus ? focus : preview, Qt::Key_Escape);
-      open = preview->isVisible();
-      if (open) preview->reject();
-    });
-    Child<QToolButton>(fixture.window, "sb_preview")->click();
-    EXPECT_FALSE(open);
-  }
 }
 
 // ---- Texts holding control characters ------------------------------------------------------
