@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -385,8 +386,18 @@ void Tfrm_Amortization::CalculateSchedule() {
 
   model_->start(UserDecimalSeparator());
   model_->reserve(periods);
+  FitPeriodColumn(periods);
   const PublishWhenDone publish(model_);
   LoanSchedule(loan, options_, [this](const ScheduleRow& row) { model_->append(row); });
+}
+
+// The Period column fits the schedule's last period with the margins the style keeps either
+// side of a cell's text; a schedule of up to five digits keeps the column's 50 pixels.
+void Tfrm_Amortization::FitPeriodColumn(int32_t periods) {
+  const int cellMargins =
+      2 * (lv_as->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lv_as) + 2);
+  const int widest = lv_as->fontMetrics().horizontalAdvance(QString::number(std::max(periods, 1)));
+  lv_as->setColumnWidth(0, std::max(50, widest + cellMargins));
 }
 
 void Tfrm_Amortization::ShowOptionsInEffect() {

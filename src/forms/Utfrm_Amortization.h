@@ -95,6 +95,7 @@ class Tfrm_Amortization : public QDialog {
   // The line that names the options in effect; empty at the defaults.
   void ShowOptionsInEffect();
   void LayOutOptionsLine();
+  void FitPeriodColumn(int32_t periods);
   QFileDialog* SaveDialog();
 
   void BuildControls();

@@ -26,8 +26,13 @@ QFont reportFont(const FontSpec& face) {
   return font;
 }
 
+QString pageFoot(int pageIndex, int64_t pages) {
+  const QString page = QStringLiteral("Page %1").arg(pageIndex + 1);
+  return pages < 1 ? page : page + QStringLiteral(" of %1").arg(pages);
+}
+
 void renderPage(QPainter& painter, const ReportPage& page, const PageSetup& setup, double pxPerMm,
-                QPointF originPx) {
+                QPointF originPx, const QString& foot) {
   const double printableWidth = setup.printableWidthMm() * kUnitsPerMm;
 
   painter.save();
@@ -63,6 +68,14 @@ void renderPage(QPainter& painter, const ReportPage& page, const PageSetup& setu
       const double bottom = top + band.heightMm() * kUnitsPerMm;
       painter.drawLine(QPointF(0, bottom), QPointF(printableWidth, bottom));
     }
+  }
+  if (!foot.isEmpty()) {
+    // Below the printed area, in the middle of the bottom margin.
+    const double top = setup.printableHeightMm() * kUnitsPerMm;
+    painter.setFont(reportFont(FontSpec{QStringLiteral("Arial"), 8.0, false}));
+    painter.drawText(QRectF(0, top, printableWidth, setup.marginMm * kUnitsPerMm),
+                     Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                     foot);
   }
   painter.restore();
 }

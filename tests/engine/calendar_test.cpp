@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include "engine/calendar.h"
 #include "engine/engine_errors.h"
@@ -216,6 +218,25 @@ TEST(CalendarTest, SplitDaySpan) {
     EXPECT_EQ(parts.years, c.parts.years);
     EXPECT_EQ(parts.months, c.parts.months);
     EXPECT_EQ(parts.days, c.parts.days);
+  }
+}
+
+// The calendar span at the edges the page's cases leave out: month ends, leap days, the whole
+// calendar; the same in both orders and whatever the time of day.
+TEST(CalendarTest, CalendarDaySpan) {
+  const int cases[][9] = {
+      {2024, 1, 31, 2024, 2, 28, 0, 0, 28},  {2024, 2, 29, 2025, 2, 28, 1, 0, 0},
+      {2024, 3, 31, 2024, 4, 30, 0, 1, 0},   {2023, 12, 31, 2024, 1, 30, 0, 0, 30},
+      {1, 1, 1, 9999, 12, 31, 9998, 11, 30}, {2024, 5, 5, 2024, 5, 5, 0, 0, 0}};
+  for (const auto& c : cases) {
+    const double from = DateValueOf(c[0], c[1], c[2]), to = DateValueOf(c[3], c[4], c[5]) + 0.75;
+    for (const auto& [a, b] : {std::pair{from, to}, std::pair{to, from}}) {
+      const DaySpanParts parts = CalendarDaySpan(a, b);
+      EXPECT_EQ((std::vector{parts.years, parts.months, parts.days}),
+                (std::vector{c[6], c[7], c[8]}))
+          << c[0] << '-' << c[1] << '-' << c[2] << (a < b ? " to " : " from ") << c[3] << '-'
+          << c[4];
+    }
   }
 }
 
