@@ -1,6 +1,6 @@
 // Every window's texts read in full at the scale the suite runs at (registered at 100 % and
 // again at 150 %): each page of the main window, the amortization window listing the longest
-// schedule it allows, and its print preview.
+// schedule it allows, its print preview and its loan options.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,6 +14,7 @@
 #include "controls/page_control.h"
 #include "controls/skin.h"
 #include "forms/Utfrm_Amortization.h"
+#include "forms/Utfrm_LoanOptions.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
 #include "report/report_preview.h"
@@ -62,6 +63,7 @@ TEST(TextFit, EveryWindowShowsItsTextsInFull) {
   // The longest schedule the list holds puts a 7-digit period in its last row.
   Tfrm_report report;
   Tfrm_Amortization schedule;
+  schedule.setReportForm(&report);
   schedule.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&schedule));
   Child<QLineEdit>(schedule, "se_NPer")
@@ -81,6 +83,17 @@ TEST(TextFit, EveryWindowShowsItsTextsInFull) {
   });
   Child<QToolButton>(schedule, "sb_preview")->click();
   EXPECT_TRUE(previewed);
+
+  bool optionsShown = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* options = qobject_cast<Tfrm_LoanOptions*>(QApplication::activeModalWidget())) {
+      ExpectTextsFit(*options, QStringLiteral("loan options"));
+      optionsShown = true;
+      options->reject();
+    }
+  });
+  Child<QToolButton>(schedule, "sb_options")->click();
+  EXPECT_TRUE(optionsShown);
 }
 
 }  // namespace
