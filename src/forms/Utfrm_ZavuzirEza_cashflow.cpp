@@ -125,7 +125,8 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   nameAfterCaption(lv_cashfllow, tr("Cash Flow"));
 
   sb_calculate = MakeButton(page, "sb_calculate", tr("Calculate"), {16, 191, 75, 25});
-  QLabel* irrLabel = MakeLabel(page, tr("Internal Rate of Return (IRR%): "), 16, 214);
+  // Two pixels lower than its neighbours' offset: the Calculate button above ends at 215.
+  QLabel* irrLabel = MakeLabel(page, tr("Internal Rate of Return (IRR%): "), 16, 216);
   se_irr = MakeEdit(page, "se_irr", {168, 213, 145, 18}, false);
   QLabel* npvLabel = MakeLabel(page, tr("Net Present Value (NPV) :"), 40, 238);
   se_npv = MakeEdit(page, "se_npv", {168, 237, 145, 18}, false);

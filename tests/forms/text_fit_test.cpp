@@ -7,11 +7,13 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include "controls/page_control.h"
+#include "controls/skin.h"
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
@@ -31,8 +33,19 @@ void ExpectTextsFit(const QWidget& window, const QString& where) {
     ADD_FAILURE() << where.toStdString() << ": " << ::testing::PrintToString(problem);
 }
 
+// The program's look while it lives: the skin's paddings decide the room a text has.
+struct Skinned {
+  Skinned() { applySkin(*qApp); }
+  ~Skinned() {
+    qApp->setStyleSheet(QString());
+    QApplication::setStyle(style);
+  }
+  const QString style = QApplication::style()->name();
+};
+
 void ExpectEveryWindowFits() {
   const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+  Skinned skin;
   Tfrm_ZavuzirEza main;
   main.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
