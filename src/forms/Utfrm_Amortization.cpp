@@ -228,7 +228,8 @@ void Tfrm_Amortization::BuildList() {
   lv_as->setFont(EditFont());
   // The Period column fits the longest schedule's last period (7 digits) with the margins the
   // style keeps either side of a cell's text.
-  const int cellMargins = 2 * (lv_as->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+  const int cellMargins =
+      2 * (lv_as->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, lv_as) + 2);
   const int periodWidth = std::max(
       50, lv_as->fontMetrics().horizontalAdvance(QString::number(kMaxListedPeriods)) + cellMargins);
   SetUpReportView(lv_as, model_, {periodWidth, 100, 100, 100, 100, 100});

@@ -61,9 +61,16 @@ void ReportFile::fail(const QString& reason) {
 }
 
 void ReportFile::flush() {
-  if (!buffer_.empty() && file_.write(buffer_.data(), static_cast<qint64>(buffer_.size())) !=
-                              static_cast<qint64>(buffer_.size()))
-    fail(file_.errorString());
+  // A write stopped short (at the file-size limit, on a full disk) is tried again for the
+  // rest, which then fails with the system's reason.
+  const char* data = buffer_.data();
+  qint64 left = static_cast<qint64>(buffer_.size());
+  while (left > 0) {
+    const qint64 written = file_.write(data, left);
+    if (written <= 0) fail(file_.errorString());
+    data += written;
+    left -= written;
+  }
   buffer_.clear();
 }
 
