@@ -26,6 +26,7 @@
 #include "controls/keypad_separator.h"
 #include "controls/plain_text.h"
 #include "controls/push_button.h"
+#include "controls/skin.h"
 #include "controls/table_copy.h"
 #include "engine/amortization.h"
 #include "engine/loan_schedule.h"
@@ -127,12 +128,7 @@ void Tfrm_Amortization::BuildControls() {
 
 // The toolbar tb_report: save as, print and preview pictures, then "&Close".
 void Tfrm_Amortization::BuildToolbar() {
-  QIcon options;
-  for (int size : {16, 24, 32, 48})
-    options.addFile(QStringLiteral(":/report/options-%1.png").arg(size), QSize(size, size));
-  il_toolbar = {QIcon(QStringLiteral(":/report/saveas.xpm")),
-                QIcon(QStringLiteral(":/report/print.xpm")),
-                QIcon(QStringLiteral(":/report/preview.xpm")), options};
+  il_toolbar = {skinIcon("saveas"), skinIcon("print"), skinIcon("preview"), skinIcon("options")};
 
   tb_report = new QToolBar(pn_inputs);
   tb_report->setObjectName(QStringLiteral("tb_report"));

@@ -265,7 +265,7 @@ Extended Tfrm_ZavuzirEza::EvaluateText(const QString& text) {
   try {
     return evaluateField(evaluator_, text);
   } catch (const std::exception&) {
-    showErrorBox(this, tr("Expression Error:") + ValueField::expressionOf(text));
+    showErrorBox(this, tr("Expression Error:%1").arg(ValueField::expressionOf(text)));
     return 0.0L;
   }
 }

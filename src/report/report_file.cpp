@@ -1,5 +1,6 @@
 #include "report/report_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,8 @@ void IgnoreFileSizeSignal() {
 }  // namespace
 
 std::string cannotWrite(const QString& fileName, const QString& reason) {
-  return ("Cannot write file \"" + QDir::toNativeSeparators(fileName) + "\": " + reason)
+  return QCoreApplication::translate("AtomicFile", "Cannot write file \"%1\": %2")
+      .arg(QDir::toNativeSeparators(fileName), reason)
       .toStdString();
 }
 

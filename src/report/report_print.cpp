@@ -1,5 +1,6 @@
 #include "report/report_print.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,10 +22,16 @@
 
 namespace quarrant {
 
-const char* const kNoPrinterQuestion =
-    "No printer is installed, so the report cannot be printed. Save it as a PDF file instead?";
+const char* const kNoPrinterQuestion = QT_TRANSLATE_NOOP(
+    "ReportPrint",
+    "No printer is installed, so the report cannot be printed. Save it as a PDF file instead?");
 
 namespace {
+
+// The context of this file's texts.
+struct ReportPrint {
+  Q_DECLARE_TR_FUNCTIONS(ReportPrint)
+};
 
 PrinterLookup& Lookup() {
   static PrinterLookup lookup;
@@ -56,15 +63,17 @@ bool printReport(BandedReport& report, QPrinter& printer, QWidget* progressParen
   if (printer.docName().isEmpty()) printer.setDocName(report.title());
   if (!report.beginGeneration()) return false;
 
-  ReportProgress progress(progressParent, QStringLiteral("Printing"), QStringLiteral("Printing"),
+  ReportProgress progress(progressParent, ReportProgress::tr("Printing", "window title"),
+                          ReportProgress::tr("Printing", "verb: Printing row 3 of 10"),
                           report.expectedRows());
   progress.showNow();
   QPainter painter;
   if (!painter.begin(&printer))
-    throw EReportError(printer.printerName().isEmpty()
-                           ? std::string("The printer could not be started")
-                           : "The printer \"" + printer.printerName().toStdString() +
-                                 "\" could not be started");
+    throw EReportError((printer.printerName().isEmpty()
+                            ? ReportPrint::tr("The printer could not be started")
+                            : ReportPrint::tr("The printer \"%1\" could not be started")
+                                  .arg(printer.printerName()))
+                           .toStdString());
   painter.setRenderHint(QPainter::TextAntialiasing);
   const double pxPerMm = printer.resolution() / 25.4;
   const int64_t pageCount = report.expectedPages();
@@ -72,7 +81,8 @@ bool printReport(BandedReport& report, QPrinter& printer, QWidget* progressParen
   // Each page goes to the printer as soon as it is laid out, and is then forgotten.
   PageCollector pages([&](ReportPage&& page, int index) {
     if (index > 0 && !printer.newPage())
-      throw EReportError("The printer stopped at page " + std::to_string(index + 1));
+      throw EReportError(
+          ReportPrint::tr("The printer stopped at page %1").arg(index + 1).toStdString());
     renderPage(painter, page, report.page(), pxPerMm, {}, pageFoot(index, pageCount));
     progress.update(rowsDone, index);
   });
@@ -93,7 +103,7 @@ bool printReport(BandedReport& report, QPrinter& printer, QWidget* progressParen
     return false;
   }
   if (!painter.end() || printer.printerState() == QPrinter::Error)
-    throw EReportError("The printer could not finish the report");
+    throw EReportError(ReportPrint::tr("The printer could not finish the report").toStdString());
   return true;
 }
 
@@ -111,7 +121,7 @@ bool writeReportPdf(BandedReport& report, const QString& fileName, QWidget* prog
   try {
     if (!printReport(report, printer, progressParent)) return false;  // pages removes itself
   } catch (const EReportError&) {
-    throw EInOutError(cannotWrite(fileName, QStringLiteral("the PDF could not be written")));
+    throw EInOutError(cannotWrite(fileName, ReportPrint::tr("the PDF could not be written")));
   }
   ReportFile file(fileName);
   QFile written(pages.fileName());
@@ -133,12 +143,12 @@ bool writeReportPdf(BandedReport& report, const QString& fileName, QWidget* prog
 }
 
 bool saveReportAsPdf(BandedReport& report, QWidget* parent) {
-  QFileDialog dialog(parent, QStringLiteral("Save as PDF"));
+  QFileDialog dialog(parent, ReportPrint::tr("Save as PDF"));
   dialog.setObjectName(QStringLiteral("PdfSaveDialog"));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters({QStringLiteral("PDF files (*.pdf)")});
+  dialog.setNameFilters({ReportPrint::tr("PDF files (*.pdf)")});
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   return writeReportPdf(report, dialog.selectedFiles().first(), parent);
@@ -148,7 +158,7 @@ void printOnDefaultPrinter(BandedReport& report, QWidget* parent) {
   const QStringList printers = installedPrinters();
   if (printers.isEmpty()) {
     const auto answer =
-        QMessageBox::question(parent, ApplicationTitle(), QString::fromLatin1(kNoPrinterQuestion),
+        QMessageBox::question(parent, ApplicationTitle(), ReportPrint::tr(kNoPrinterQuestion),
                               QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes) saveReportAsPdf(report, parent);
     return;

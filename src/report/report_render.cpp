@@ -1,5 +1,6 @@
 #include "report/report_render.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPen>
 #include <cmath>
@@ -27,8 +28,10 @@ QFont reportFont(const FontSpec& face) {
 }
 
 QString pageFoot(int pageIndex, int64_t pages) {
-  const QString page = QStringLiteral("Page %1").arg(pageIndex + 1);
-  return pages < 1 ? page : page + QStringLiteral(" of %1").arg(pages);
+  return pages < 1 ? QCoreApplication::translate("ReportRender", "Page %1").arg(pageIndex + 1)
+                   : QCoreApplication::translate("ReportRender", "Page %1 of %2")
+                         .arg(pageIndex + 1)
+                         .arg(pages);
 }
 
 void renderPage(QPainter& painter, const ReportPage& page, const PageSetup& setup, double pxPerMm,

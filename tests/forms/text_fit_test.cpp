@@ -1,6 +1,7 @@
 // Every window's texts read in full at the scale the suite runs at (registered at 100 % and
-// again at 150 %): each page of the main window, the amortization window listing the longest
-// schedule it allows, its print preview and its loan options.
+// again at 150 %) and in every language (English and each translation): each page of the main
+// window, the amortization window listing the longest schedule it allows, its print preview and
+// its loan options.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include "forms/Utfrm_report.h"
 #include "report/report_preview.h"
 #include "support/find_child.h"
+#include "support/language.h"
 #include "support/text_fit.h"
 
 namespace quarrant {
@@ -42,7 +44,7 @@ struct Skinned {
   const QString style = QApplication::style()->name();
 };
 
-TEST(TextFit, EveryWindowShowsItsTextsInFull) {
+void ExpectEveryWindowFits() {
   const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
   Skinned skin;
   Tfrm_ZavuzirEza main;
@@ -94,6 +96,16 @@ TEST(TextFit, EveryWindowShowsItsTextsInFull) {
   });
   Child<QToolButton>(schedule, "sb_options")->click();
   EXPECT_TRUE(optionsShown);
+}
+
+TEST(TextFit, EveryWindowShowsItsTextsInFullInEveryLanguage) {
+  const QStringList languages = QStringList{QString()} + TranslatedLanguages();
+  for (const QString& language : languages) {
+    SCOPED_TRACE(language.isEmpty() ? std::string("English") : language.toStdString());
+    ASSERT_TRUE(InstallLanguage(language));
+    ExpectEveryWindowFits();
+  }
+  InstallLanguage(QString());
 }
 
 }  // namespace
