@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Total Depreciation</source>
-        <translation>Abschreibung kumuliert</translation>
+        <translation>Kumuliert</translation>
     </message>
     <message>
         <source>Book Value</source>
@@ -427,7 +427,7 @@
     <name>quarrant::ScheduleListModel</name>
     <message>
         <source>Period</source>
-        <translation>Periode</translation>
+        <translation>Per.</translation>
     </message>
     <message>
         <source>Principal</source>
@@ -490,7 +490,7 @@
     </message>
     <message>
         <source>Payment time:</source>
-        <translation>Zahlungszeitpunkt:</translation>
+        <translation>Fälligkeit:</translation>
     </message>
     <message>
         <source>Beginning of period</source>
@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>General</source>
-        <translation>Standard</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -593,7 +593,7 @@
     </message>
     <message>
         <source>Times:</source>
-        <translation>Mal:</translation>
+        <translation>Anzahl:</translation>
     </message>
     <message>
         <source>Calculate</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>Payment time</source>
-        <translation>Zahlungszeitpunkt</translation>
+        <translation>Fälligkeit</translation>
     </message>
     <message>
         <source>Beginning of period</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Payment Time:</source>
-        <translation>Zahlungszeitpunkt:</translation>
+        <translation>Fälligkeit:</translation>
     </message>
     <message>
         <source>Period</source>
