@@ -307,11 +307,11 @@
     </message>
     <message>
         <source>Total Depreciation</source>
-        <translation>Amortissements cumulés</translation>
+        <translation>Amort. cumulés</translation>
     </message>
     <message>
         <source>Book Value</source>
-        <translation>Valeur nette comptable</translation>
+        <translation>Valeur nette</translation>
     </message>
 </context>
 <context>
@@ -427,7 +427,7 @@
     <name>quarrant::ScheduleListModel</name>
     <message>
         <source>Period</source>
-        <translation>Période</translation>
+        <translation>Pér.</translation>
     </message>
     <message>
         <source>Principal</source>
@@ -439,15 +439,15 @@
     </message>
     <message>
         <source>Total Principal</source>
-        <translation>Amort. cumulé</translation>
+        <translation>Amort. cum.</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation>Intérêts cumulés</translation>
+        <translation>Intérêts cum.</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation>Capital restant dû</translation>
+        <translation>Restant dû</translation>
     </message>
 </context>
 <context>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>Number of Periods:</source>
-        <translation>Nombre de périodes :</translation>
+        <translation>Nb de périodes :</translation>
     </message>
     <message>
         <source>Annual Interest (I%YR):</source>
@@ -486,11 +486,11 @@
     </message>
     <message>
         <source>Future Value:</source>
-        <translation>Valeur acquise :</translation>
+        <translation>Val. acquise :</translation>
     </message>
     <message>
         <source>Payment time:</source>
-        <translation>Moment du versement :</translation>
+        <translation>Échéance :</translation>
     </message>
     <message>
         <source>Beginning of period</source>
@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>General</source>
-        <translation>Standard</translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>Discount Rate(%):</source>
-        <translation>Taux d&apos;actualisation (%) :</translation>
+        <translation>Actualisation (%) :</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -601,7 +601,7 @@
     </message>
     <message>
         <source>Internal Rate of Return (IRR%): </source>
-        <translation>Taux de rendement interne (TRI) : </translation>
+        <translation>Taux de rendement interne : </translation>
     </message>
     <message>
         <source>Net Present Value (NPV) :</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>Payment time</source>
-        <translation>Moment du versement</translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Beginning of period</source>
@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>Number of Periods:</source>
-        <translation>Nombre de périodes :</translation>
+        <translation>Nb de périodes :</translation>
     </message>
     <message>
         <source>Present Value:</source>
@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>Future Value:</source>
-        <translation>Valeur acquise :</translation>
+        <translation>Val. acquise :</translation>
     </message>
     <message>
         <source>Payment Frequency:</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>Payment Time:</source>
-        <translation>Moment du versement :</translation>
+        <translation>Échéance :</translation>
     </message>
     <message>
         <source>Period</source>
@@ -836,15 +836,15 @@
     </message>
     <message>
         <source>Total Principal</source>
-        <translation>Amort. cumulé</translation>
+        <translation>Amort. cum.</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation>Intérêts cumulés</translation>
+        <translation>Intérêts cum.</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation>Capital restant dû</translation>
+        <translation>Restant dû</translation>
     </message>
 </context>
 <context>
