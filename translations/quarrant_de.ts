@@ -294,6 +294,10 @@
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
+    <message>
+        <source>%1 calendar</source>
+        <translation>Kalender für %1</translation>
+    </message>
 </context>
 <context>
     <name>quarrant::DepreciationTableModel</name>
