@@ -5,7 +5,7 @@
     <name>AtomicFile</name>
     <message>
         <source>Cannot write file &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;écrire le fichier « %1 » : %2</translation>
+        <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -124,11 +124,11 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>« %1 » n&apos;est pas un nombre valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre valide</translation>
     </message>
     <message>
         <source>Too many periods: the schedule lists at most %1 periods</source>
-        <translation>Trop de périodes : le tableau comporte au plus %1 périodes</translation>
+        <translation>Trop de périodes&#xa0;: le tableau comporte au plus %1 périodes</translation>
     </message>
     <message>
         <source>Unknown error</source>
@@ -154,7 +154,7 @@
     <name>HelpMessages</name>
     <message>
         <source>Function ShellExecute(%s)<byte value="xd"/>Returned: %s</source>
-        <translation>Fonction ShellExecute(%s)<byte value="xd"/>Résultat : %s</translation>
+        <translation>Fonction ShellExecute(%s)<byte value="xd"/>Résultat&#xa0;: %s</translation>
     </message>
     <message>
         <source>MS Html Help is not installed on this PC.</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started</source>
-        <translation>L&apos;imprimante « %1 » n&apos;a pas pu être démarrée</translation>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;a pas pu être démarrée</translation>
     </message>
     <message>
         <source>The printer stopped at page %1</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>No printer is installed, so the report cannot be printed. Save it as a PDF file instead?</source>
-        <translation>Aucune imprimante n&apos;est installée, le rapport ne peut donc pas être imprimé. L&apos;enregistrer plutôt en fichier PDF ?</translation>
+        <translation>Aucune imprimante n&apos;est installée, le rapport ne peut donc pas être imprimé. L&apos;enregistrer plutôt en fichier PDF&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -255,11 +255,11 @@
     </message>
     <message>
         <source>%1 row %2 of %3</source>
-        <translation>%1 : ligne %2 sur %3</translation>
+        <translation>%1&#xa0;: ligne %2 sur %3</translation>
     </message>
     <message>
         <source>%1 row %2</source>
-        <translation>%1 : ligne %2</translation>
+        <translation>%1&#xa0;: ligne %2</translation>
     </message>
     <message>
         <source>%1, page %2</source>
@@ -293,6 +293,10 @@
     <message>
         <source>Calendar</source>
         <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>%1 calendar</source>
+        <translation>Calendrier (%1)</translation>
     </message>
 </context>
 <context>
@@ -416,7 +420,7 @@
     </message>
     <message>
         <source> Page %1 of %2%3    Zoom %4%</source>
-        <translation> Page %1 sur %2%3    Zoom %4 %</translation>
+        <translation> Page %1 sur %2%3    Zoom %4&#xa0;%</translation>
     </message>
     <message>
         <source> (generating...)</source>
@@ -474,23 +478,23 @@
     </message>
     <message>
         <source>Number of Periods:</source>
-        <translation>Nb de périodes :</translation>
+        <translation>Nb de périodes&#xa0;:</translation>
     </message>
     <message>
         <source>Annual Interest (I%YR):</source>
-        <translation>Taux nominal (I%YR) :</translation>
+        <translation>Taux nominal (I%YR)&#xa0;:</translation>
     </message>
     <message>
         <source>Present Value:</source>
-        <translation>Valeur actuelle :</translation>
+        <translation>Valeur actuelle&#xa0;:</translation>
     </message>
     <message>
         <source>Future Value:</source>
-        <translation>Val. acquise :</translation>
+        <translation>Val. acquise&#xa0;:</translation>
     </message>
     <message>
         <source>Payment time:</source>
-        <translation>Échéance :</translation>
+        <translation>Échéance&#xa0;:</translation>
     </message>
     <message>
         <source>Beginning of period</source>
@@ -506,7 +510,7 @@
     </message>
     <message>
         <source>Payment frequency:</source>
-        <translation>Périodicité :</translation>
+        <translation>Périodicité&#xa0;:</translation>
     </message>
     <message>
         <source>Save file</source>
@@ -517,7 +521,7 @@
     <name>quarrant::Tfrm_ZavuzirEza</name>
     <message>
         <source>Time Value of Money</source>
-        <translation>Valeur temps de l&apos;argent</translation>
+        <translation>Valeur temps</translation>
     </message>
     <message>
         <source>Interest Rate Conversions</source>
@@ -537,11 +541,11 @@
     </message>
     <message>
         <source>Expression Value:</source>
-        <translation>Valeur saisie :</translation>
+        <translation>Valeur saisie&#xa0;:</translation>
     </message>
     <message>
         <source>Decimal places:</source>
-        <translation>Décimales :</translation>
+        <translation>Décimales&#xa0;:</translation>
     </message>
     <message>
         <source>General</source>
@@ -553,7 +557,7 @@
     </message>
     <message>
         <source>Syntax Error!</source>
-        <translation>Erreur de syntaxe !</translation>
+        <translation>Erreur de syntaxe&#xa0;!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -561,7 +565,7 @@
     </message>
     <message>
         <source>Expression Error:%1</source>
-        <translation>Erreur d&apos;expression :%1</translation>
+        <translation>Erreur d&apos;expression&#xa0;:%1</translation>
     </message>
     <message>
         <source>Can not calculate</source>
@@ -569,7 +573,7 @@
     </message>
     <message>
         <source>Discount Rate(%):</source>
-        <translation>Actualisation (%) :</translation>
+        <translation>Actualisation (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -589,11 +593,11 @@
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>Times:</source>
-        <translation>Fois :</translation>
+        <translation>Fois&#xa0;:</translation>
     </message>
     <message>
         <source>Calculate</source>
@@ -601,15 +605,15 @@
     </message>
     <message>
         <source>Internal Rate of Return (IRR%): </source>
-        <translation>Taux de rendement interne : </translation>
+        <translation>Taux de rendement interne&#xa0;: </translation>
     </message>
     <message>
         <source>Net Present Value (NPV) :</source>
-        <translation>Valeur actuelle nette (VAN) :</translation>
+        <translation>Valeur actuelle nette (VAN)&#xa0;:</translation>
     </message>
     <message>
         <source>Net Future Value (NFV):</source>
-        <translation>Valeur acquise nette :</translation>
+        <translation>Valeur acquise nette&#xa0;:</translation>
     </message>
     <message>
         <source>The date lies outside the years 1 to 9999.</source>
@@ -629,19 +633,19 @@
     </message>
     <message>
         <source>Day of year:</source>
-        <translation>Jour de l&apos;année :</translation>
+        <translation>Jour de l&apos;année&#xa0;:</translation>
     </message>
     <message>
         <source>Week of year:</source>
-        <translation>Semaine :</translation>
+        <translation>Semaine&#xa0;:</translation>
     </message>
     <message>
         <source>Days in month:</source>
-        <translation>Jours du mois :</translation>
+        <translation>Jours du mois&#xa0;:</translation>
     </message>
     <message>
         <source>Leap year:</source>
-        <translation>Année bissextile :</translation>
+        <translation>Année bissextile&#xa0;:</translation>
     </message>
     <message>
         <source>Beginning Date</source>
@@ -693,23 +697,23 @@
     </message>
     <message>
         <source>Cost basis:</source>
-        <translation>Valeur d&apos;origine :</translation>
+        <translation>Valeur d&apos;origine&#xa0;:</translation>
     </message>
     <message>
         <source>Salvage value:</source>
-        <translation>Valeur résiduelle :</translation>
+        <translation>Valeur résiduelle&#xa0;:</translation>
     </message>
     <message>
         <source>Expected life:</source>
-        <translation>Durée d&apos;utilisation :</translation>
+        <translation>Durée d&apos;utilisation&#xa0;:</translation>
     </message>
     <message>
         <source>Factor:</source>
-        <translation>Coefficient :</translation>
+        <translation>Coefficient&#xa0;:</translation>
     </message>
     <message>
         <source>Method:</source>
-        <translation>Méthode :</translation>
+        <translation>Méthode&#xa0;:</translation>
     </message>
     <message>
         <source>Straight-line</source>
@@ -725,7 +729,7 @@
     </message>
     <message>
         <source>The expected life is too long to list: the table holds at most %1 years.</source>
-        <translation>La durée d&apos;utilisation est trop longue pour la liste : le tableau contient au plus %1 années.</translation>
+        <translation>La durée d&apos;utilisation est trop longue pour la liste&#xa0;: le tableau contient au plus %1 années.</translation>
     </message>
     <message>
         <source>Nominal Annual Rate</source>
@@ -749,23 +753,23 @@
     </message>
     <message>
         <source>Number of Periods(N):</source>
-        <translation>Nb de périodes (N) :</translation>
+        <translation>Nb de périodes (N)&#xa0;:</translation>
     </message>
     <message>
         <source>Annual Interest(I%YR):</source>
-        <translation>Taux nominal (I%YR) :</translation>
+        <translation>Taux nominal (I%YR)&#xa0;:</translation>
     </message>
     <message>
         <source>Present Value(PV):</source>
-        <translation>Valeur actuelle (PV) :</translation>
+        <translation>Valeur actuelle (PV)&#xa0;:</translation>
     </message>
     <message>
         <source>Payment(PMT):</source>
-        <translation>Versement (PMT) :</translation>
+        <translation>Versement (PMT)&#xa0;:</translation>
     </message>
     <message>
         <source>Future Value(FV):</source>
-        <translation>Valeur acquise (FV) :</translation>
+        <translation>Valeur acquise (FV)&#xa0;:</translation>
     </message>
     <message>
         <source>Payment time</source>
@@ -785,7 +789,7 @@
     </message>
     <message>
         <source>Arguments Error!</source>
-        <translation>Arguments invalides !</translation>
+        <translation>Arguments invalides&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -800,27 +804,27 @@
     </message>
     <message>
         <source>Number of Periods:</source>
-        <translation>Nb de périodes :</translation>
+        <translation>Nb de périodes&#xa0;:</translation>
     </message>
     <message>
         <source>Present Value:</source>
-        <translation>Valeur actuelle :</translation>
+        <translation>Valeur actuelle&#xa0;:</translation>
     </message>
     <message>
         <source>Annual Interest (I%YR):</source>
-        <translation>Taux nominal (I%YR) :</translation>
+        <translation>Taux nominal (I%YR)&#xa0;:</translation>
     </message>
     <message>
         <source>Future Value:</source>
-        <translation>Val. acquise :</translation>
+        <translation>Val. acquise&#xa0;:</translation>
     </message>
     <message>
         <source>Payment Frequency:</source>
-        <translation>Périodicité :</translation>
+        <translation>Périodicité&#xa0;:</translation>
     </message>
     <message>
         <source>Payment Time:</source>
-        <translation>Échéance :</translation>
+        <translation>Échéance&#xa0;:</translation>
     </message>
     <message>
         <source>Period</source>
