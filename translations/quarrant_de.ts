@@ -516,6 +516,191 @@
         <source>Save file</source>
         <translation>Datei speichern</translation>
     </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>Halbmonatlich</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Zweiwöchentlich</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Loan options</source>
+        <translation>Darlehensoptionen</translation>
+    </message>
+    <message>
+        <source>Selected periods</source>
+        <translation>Markierte Perioden</translation>
+    </message>
+    <message>
+        <source>Loan options: %1</source>
+        <translation>Darlehensoptionen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n periods</source>
+        <translation>
+            <numerusform>%n Periode</numerusform>
+            <numerusform>%n Perioden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Periods %1-%2</source>
+        <translation>Perioden %1-%2</translation>
+    </message>
+    <message>
+        <source>%1: principal %2, interest %3, payments %4</source>
+        <translation>%1: Tilgung %2, Zinsen %3, Zahlungen %4</translation>
+    </message>
+</context>
+<context>
+    <name>quarrant::Tfrm_LoanOptions</name>
+    <message>
+        <source>Same as payments</source>
+        <translation>Wie Zahlungsweise</translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <source>Semi-annually</source>
+        <translation>Halbjährlich</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Vierteljährlich</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>Stetig</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exakt</translation>
+    </message>
+    <message>
+        <source>Rounded to cents as a lender does</source>
+        <translation>Auf Cent gerundet (wie die Bank)</translation>
+    </message>
+    <message>
+        <source>Loan Options</source>
+        <translation>Darlehensoptionen</translation>
+    </message>
+    <message>
+        <source>One-off payments</source>
+        <translation>Einmalige Sondertilgungen</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Pe&amp;riod:</source>
+        <translation>Pe&amp;riode:</translation>
+    </message>
+    <message>
+        <source>A&amp;mount:</source>
+        <translation>Betra&amp;g:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Compounding:</source>
+        <translation>&amp;Zinsverrechnung:</translation>
+    </message>
+    <message>
+        <source>&amp;Extra each period:</source>
+        <translation>&amp;Sondertilgung je Periode:</translation>
+    </message>
+    <message>
+        <source>&amp;from period:</source>
+        <translation>&amp;ab Periode:</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unts:</source>
+        <translation>Be&amp;träge:</translation>
+    </message>
+    <message>
+        <source>Compounding: %1</source>
+        <translation>Zinsverrechnung: %1</translation>
+    </message>
+    <message>
+        <source>Rounded to cents</source>
+        <translation>Auf Cent gerundet</translation>
+    </message>
+    <message>
+        <source>Extra %1 each period from period %2</source>
+        <translation>Sondertilgung %1 je Periode ab Periode %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n one-off payment(s)</source>
+        <translation>
+            <numerusform>%n Sondertilgung</numerusform>
+            <numerusform>%n Sondertilgungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The extra payment each period cannot be negative.</source>
+        <translation>Die Sondertilgung je Periode darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The extra payments must start in a period from 1 to %1.</source>
+        <translation>Die Sondertilgungen müssen in einer Periode von 1 bis %1 beginnen.</translation>
+    </message>
+    <message>
+        <source>The one-off payment of period %1 lies after the last period, %2: delete it or change its period.</source>
+        <translation>Die Sondertilgung in Periode %1 liegt nach der letzten Periode (%2): Entfernen Sie sie oder ändern Sie ihre Periode.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must fall in a period from 1 to %1.</source>
+        <translation>Eine Sondertilgung muss in einer Periode von 1 bis %1 liegen.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must be greater than 0.</source>
+        <translation>Eine Sondertilgung muss größer als 0 sein.</translation>
+    </message>
 </context>
 <context>
     <name>quarrant::Tfrm_ZavuzirEza</name>
@@ -849,6 +1034,10 @@
     <message>
         <source>Balance</source>
         <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>Loan Options:</source>
+        <translation>Optionen:</translation>
     </message>
 </context>
 <context>
