@@ -516,6 +516,191 @@
         <source>Save file</source>
         <translation>Enregistrer le fichier</translation>
     </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>Bimensuel</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Par quinzaine</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Quotidien</translation>
+    </message>
+    <message>
+        <source>Loan options</source>
+        <translation>Options du prêt</translation>
+    </message>
+    <message>
+        <source>Selected periods</source>
+        <translation>Périodes sélectionnées</translation>
+    </message>
+    <message>
+        <source>Loan options: %1</source>
+        <translation>Options du prêt&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n periods</source>
+        <translation>
+            <numerusform>%n période</numerusform>
+            <numerusform>%n périodes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Période %1</translation>
+    </message>
+    <message>
+        <source>Periods %1-%2</source>
+        <translation>Périodes %1-%2</translation>
+    </message>
+    <message>
+        <source>%1: principal %2, interest %3, payments %4</source>
+        <translation>%1&#xa0;: amortissement %2, intérêts %3, versements %4</translation>
+    </message>
+</context>
+<context>
+    <name>quarrant::Tfrm_LoanOptions</name>
+    <message>
+        <source>Same as payments</source>
+        <translation>Comme les versements</translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation>Annuel</translation>
+    </message>
+    <message>
+        <source>Semi-annually</source>
+        <translation>Semestriel</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Trimestriel</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensuel</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Quotidien</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <source>Rounded to cents as a lender does</source>
+        <translation>Arrondi au centime comme le prêteur</translation>
+    </message>
+    <message>
+        <source>Loan Options</source>
+        <translation>Options du prêt</translation>
+    </message>
+    <message>
+        <source>One-off payments</source>
+        <translation>Remboursements ponctuels</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Pe&amp;riod:</source>
+        <translation>Pé&amp;riode&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A&amp;mount:</source>
+        <translation>&amp;Montant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Compounding:</source>
+        <translation>&amp;Capitalisation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Extra each period:</source>
+        <translation>Suppléme&amp;nt par période&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;from period:</source>
+        <translation>à partir de la péri&amp;ode&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unts:</source>
+        <translation>Montan&amp;ts&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Compounding: %1</source>
+        <translation>Capitalisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Rounded to cents</source>
+        <translation>Arrondi au centime</translation>
+    </message>
+    <message>
+        <source>Extra %1 each period from period %2</source>
+        <translation>Supplément de %1 par période à partir de la période %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n one-off payment(s)</source>
+        <translation>
+            <numerusform>%n remboursement ponctuel</numerusform>
+            <numerusform>%n remboursements ponctuels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The extra payment each period cannot be negative.</source>
+        <translation>Le supplément par période ne peut pas être négatif.</translation>
+    </message>
+    <message>
+        <source>The extra payments must start in a period from 1 to %1.</source>
+        <translation>Les suppléments doivent commencer à une période de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>The one-off payment of period %1 lies after the last period, %2: delete it or change its period.</source>
+        <translation>Le remboursement ponctuel de la période %1 se situe après la dernière période (%2)&#xa0;: supprimez-le ou changez sa période.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must fall in a period from 1 to %1.</source>
+        <translation>Un remboursement ponctuel doit se situer dans une période de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must be greater than 0.</source>
+        <translation>Un remboursement ponctuel doit être supérieur à 0.</translation>
+    </message>
 </context>
 <context>
     <name>quarrant::Tfrm_ZavuzirEza</name>
@@ -849,6 +1034,10 @@
     <message>
         <source>Balance</source>
         <translation>Restant dû</translation>
+    </message>
+    <message>
+        <source>Loan Options:</source>
+        <translation>Options du prêt&#xa0;:</translation>
     </message>
 </context>
 <context>
