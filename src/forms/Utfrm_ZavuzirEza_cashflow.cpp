@@ -235,8 +235,13 @@ void Tfrm_ZavuzirEza::sb_calculateClick() {
   const std::span<const double> series(flows);
 
   // Three independent measures: one failing does not keep the others from being shown.
-  ShowMeasure(*this, se_irr,
-              [&] { return checked::Mul(InternalRateOfReturn(0.0L, series), 100.0L); });
+  // The search answers -1 for flows without an outflow or without an inflow: no rate balances
+  // those, so there is no rate to show.
+  ShowMeasure(*this, se_irr, [&] {
+    const Extended irr = InternalRateOfReturn(0.0L, series);
+    if (irr == -1.0L) throw std::domain_error("no rate of return");
+    return checked::Mul(irr, 100.0L);
+  });
   ShowMeasure(*this, se_npv,
               [&] { return NetPresentValue(rate, series, PaymentTiming::StartOfPeriod); });
   ShowMeasure(*this, se_nfv,
