@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation>Zweiwöchentlich</translation>
+        <translation>14-täglich</translation>
     </message>
     <message>
         <source>Weekly</source>
