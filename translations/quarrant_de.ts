@@ -285,6 +285,13 @@
     </message>
 </context>
 <context>
+    <name>Tfrm_ZavuzirEza</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
     <name>quarrant::CashFlowListModel</name>
     <message>
         <source>Group</source>
@@ -574,6 +581,10 @@
         <source>%1: principal %2, interest %3, payments %4</source>
         <translation>%1: Tilgung %2, Zinsen %3, Zahlungen %4</translation>
     </message>
+    <message>
+        <source>%1 periods</source>
+        <translation>%1 Perioden</translation>
+    </message>
 </context>
 <context>
     <name>quarrant::Tfrm_LoanOptions</name>
@@ -711,6 +722,10 @@
     <message>
         <source>A one-off payment must be greater than 0.</source>
         <translation>Eine Sondertilgung muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>One-off payments: %1</source>
+        <translation>Einmalige Sondertilgungen: %1</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1001,10 @@
     <message>
         <source>Arguments Error!</source>
         <translation>Ungültige Argumente!</translation>
+    </message>
+    <message>
+        <source>Expression Error:</source>
+        <translation>Fehler im Ausdruck:</translation>
     </message>
 </context>
 <context>
