@@ -285,6 +285,13 @@
     </message>
 </context>
 <context>
+    <name>Tfrm_ZavuzirEza</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
     <name>quarrant::CashFlowListModel</name>
     <message>
         <source>Group</source>
@@ -574,6 +581,10 @@
         <source>%1: principal %2, interest %3, payments %4</source>
         <translation>%1&#xa0;: amortissement %2, intérêts %3, versements %4</translation>
     </message>
+    <message>
+        <source>%1 periods</source>
+        <translation>%1 périodes</translation>
+    </message>
 </context>
 <context>
     <name>quarrant::Tfrm_LoanOptions</name>
@@ -711,6 +722,10 @@
     <message>
         <source>A one-off payment must be greater than 0.</source>
         <translation>Un remboursement ponctuel doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>One-off payments: %1</source>
+        <translation>Remboursements ponctuels&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1001,10 @@
     <message>
         <source>Arguments Error!</source>
         <translation>Arguments invalides&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Expression Error:</source>
+        <translation>Erreur d&apos;expression&#xa0;:</translation>
     </message>
 </context>
 <context>
