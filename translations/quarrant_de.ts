@@ -5,226 +5,226 @@
     <name>AtomicFile</name>
     <message>
         <source>Cannot write file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>EngineMessages</name>
     <message>
         <source>Floating point division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division durch null</translation>
     </message>
     <message>
         <source>Invalid floating point operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Gleitkommaoperation</translation>
     </message>
     <message>
         <source>Floating point overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleitkommaüberlauf</translation>
     </message>
     <message>
         <source>Number of periods out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Perioden außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <source>CalendarDateOf</source>
-        <translation type="unfinished"></translation>
+        <translation>CalendarDateOf</translation>
     </message>
     <message>
         <source>DateInLeapYear</source>
-        <translation type="unfinished"></translation>
+        <translation>DateInLeapYear</translation>
     </message>
     <message>
         <source>DateValueOf</source>
-        <translation type="unfinished"></translation>
+        <translation>DateValueOf</translation>
     </message>
     <message>
         <source>DayNumberInYear</source>
-        <translation type="unfinished"></translation>
+        <translation>DayNumberInYear</translation>
     </message>
     <message>
         <source>DaysBetween</source>
-        <translation type="unfinished"></translation>
+        <translation>DaysBetween</translation>
     </message>
     <message>
         <source>FutureValue</source>
-        <translation type="unfinished"></translation>
+        <translation>FutureValue</translation>
     </message>
     <message>
         <source>InterestPayment</source>
-        <translation type="unfinished"></translation>
+        <translation>InterestPayment</translation>
     </message>
     <message>
         <source>InterestRate</source>
-        <translation type="unfinished"></translation>
+        <translation>InterestRate</translation>
     </message>
     <message>
         <source>InternalRateOfReturn</source>
-        <translation type="unfinished"></translation>
+        <translation>InternalRateOfReturn</translation>
     </message>
     <message>
         <source>IsoWeekDay</source>
-        <translation type="unfinished"></translation>
+        <translation>IsoWeekDay</translation>
     </message>
     <message>
         <source>MonthLength</source>
-        <translation type="unfinished"></translation>
+        <translation>MonthLength</translation>
     </message>
     <message>
         <source>NetFutureValue</source>
-        <translation type="unfinished"></translation>
+        <translation>NetFutureValue</translation>
     </message>
     <message>
         <source>NetPresentValue</source>
-        <translation type="unfinished"></translation>
+        <translation>NetPresentValue</translation>
     </message>
     <message>
         <source>NumberOfPeriods</source>
-        <translation type="unfinished"></translation>
+        <translation>NumberOfPeriods</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Payment</translation>
     </message>
     <message>
         <source>PaymentParts</source>
-        <translation type="unfinished"></translation>
+        <translation>PaymentParts</translation>
     </message>
     <message>
         <source>PeriodPayment</source>
-        <translation type="unfinished"></translation>
+        <translation>PeriodPayment</translation>
     </message>
     <message>
         <source>PresentValue</source>
-        <translation type="unfinished"></translation>
+        <translation>PresentValue</translation>
     </message>
     <message>
         <source>SLNDepreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>SLNDepreciation</translation>
     </message>
     <message>
         <source>WeekNumberInYear</source>
-        <translation type="unfinished"></translation>
+        <translation>WeekNumberInYear</translation>
     </message>
     <message>
         <source>Syntax   error   in   expression   at   position   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxfehler im Ausdruck an Position %1</translation>
     </message>
     <message>
         <source>Mismatched   parentheses   at   position   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klammern passen nicht zusammen an Position %1</translation>
     </message>
     <message>
         <source>Unexpected   end   of   expression   at   position   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Ende des Ausdrucks an Position %1</translation>
     </message>
     <message>
         <source>Expression   nested   too   deeply   at   position   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausdruck zu tief verschachtelt an Position %1</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Zahl</translation>
     </message>
     <message>
         <source>Too many periods: the schedule lists at most %1 periods</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Perioden: Der Plan umfasst höchstens %1 Perioden</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
     <name>ExportFormats</name>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>Comma Separate Values (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
     </message>
     <message>
         <source>HTML File (*.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Datei (*.htm)</translation>
     </message>
 </context>
 <context>
     <name>HelpMessages</name>
     <message>
         <source>Function ShellExecute(%s)<byte value="xd"/>Returned: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion ShellExecute(%s)<byte value="xd"/>Ergebnis: %s</translation>
     </message>
     <message>
         <source>MS Html Help is not installed on this PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>MS HTML Help ist auf diesem PC nicht installiert.</translation>
     </message>
     <message>
         <source>System file KeyHH.EXE was not found in the Windows folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Systemdatei KeyHH.EXE wurde im Windows-Ordner nicht gefunden.</translation>
     </message>
     <message>
         <source>System file HH.EXE was not found in the Windows folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Systemdatei HH.EXE wurde im Windows-Ordner nicht gefunden.</translation>
     </message>
     <message>
         <source>Unknown error returned by HHHelpContext</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler von HHHelpContext</translation>
     </message>
 </context>
 <context>
     <name>PaymentFrequency</name>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährlich</translation>
     </message>
     <message>
         <source>Semi-annually</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <source>Annually</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
 </context>
 <context>
     <name>ReportPrint</name>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker „%1“ konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>The printer stopped at page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker hat bei Seite %1 angehalten</translation>
     </message>
     <message>
         <source>The printer could not finish the report</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte den Bericht nicht fertigstellen</translation>
     </message>
     <message>
         <source>the PDF could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die PDF-Datei konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>No printer is installed, so the report cannot be printed. Save it as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Drucker installiert, daher kann der Bericht nicht gedruckt werden. Stattdessen als PDF-Datei speichern?</translation>
     </message>
 </context>
 <context>
@@ -232,626 +232,849 @@
     <message>
         <source>Export</source>
         <comment>window title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Writing</source>
         <comment>verb: Writing row 3 of 10</comment>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>Printing</source>
         <comment>window title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Printing</source>
         <comment>verb: Printing row 3 of 10</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>%1 row %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Zeile %2 von %3</translation>
     </message>
     <message>
         <source>%1 row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Zeile %2</translation>
     </message>
     <message>
         <source>%1, page %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Seite %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRender</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
     <name>TableCopy</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_ZavuzirEza</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>quarrant::CashFlowListModel</name>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Number of Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
 </context>
 <context>
     <name>quarrant::DateEdit</name>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>%1 calendar</source>
+        <translation>Kalender für %1</translation>
     </message>
 </context>
 <context>
     <name>quarrant::DepreciationTableModel</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Depreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschreibung</translation>
     </message>
     <message>
         <source>Total Depreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kumuliert</translation>
     </message>
     <message>
         <source>Book Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchwert</translation>
     </message>
 </context>
 <context>
     <name>quarrant::HelpBrowser</name>
     <message>
         <source>Topic not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema nicht gefunden</translation>
     </message>
     <message>
         <source>The topic &lt;b&gt;%1&lt;/b&gt; is not in this help file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Thema &lt;b&gt;%1&lt;/b&gt; ist nicht in dieser Hilfedatei enthalten.</translation>
     </message>
 </context>
 <context>
     <name>quarrant::HelpViewerWindow</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Startseite</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Cannot open the help file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei lässt sich nicht öffnen</translation>
     </message>
     <message>
         <source>The help file &lt;b&gt;%1&lt;/b&gt; could not be opened. It may be missing or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei &lt;b&gt;%1&lt;/b&gt; konnte nicht geöffnet werden. Sie fehlt möglicherweise oder ist beschädigt.</translation>
     </message>
     <message>
         <source>No topic for this request</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Thema zu dieser Anfrage</translation>
     </message>
     <message>
         <source>This help file has no topic for help context %1. &lt;a href=&quot;%2&quot;&gt;Go to the overview.&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfedatei hat kein Thema zum Hilfekontext %1. &lt;a href=&quot;%2&quot;&gt;Zum Überblick.&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema</translation>
     </message>
 </context>
 <context>
     <name>quarrant::ReportPreviewWindow</name>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Seite</translation>
     </message>
     <message>
         <source>Prior</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige Seite</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Seite</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Seite</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source> No pages</source>
-        <translation type="unfinished"></translation>
+        <translation> Keine Seiten</translation>
     </message>
     <message>
         <source> Generating pages...</source>
-        <translation type="unfinished"></translation>
+        <translation> Seiten werden erstellt …</translation>
     </message>
     <message>
         <source> Page %1 of %2%3    Zoom %4%</source>
-        <translation type="unfinished"></translation>
+        <translation> Seite %1 von %2%3    Zoom %4 %</translation>
     </message>
     <message>
         <source> (generating...)</source>
-        <translation type="unfinished"></translation>
+        <translation> (wird erstellt …)</translation>
     </message>
 </context>
 <context>
     <name>quarrant::ScheduleListModel</name>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Per.</translation>
     </message>
     <message>
         <source>Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen</translation>
     </message>
     <message>
         <source>Total Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung kum.</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen kum.</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Restschuld</translation>
     </message>
 </context>
 <context>
     <name>quarrant::Tfrm_Amortization</name>
     <message>
         <source>Amortization Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Number of Periods:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Perioden:</translation>
     </message>
     <message>
         <source>Annual Interest (I%YR):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nominalzins (I%YR):</translation>
     </message>
     <message>
         <source>Present Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Barwert:</translation>
     </message>
     <message>
         <source>Future Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Endwert:</translation>
     </message>
     <message>
         <source>Payment time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fälligkeit:</translation>
     </message>
     <message>
         <source>Beginning of period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodenanfang</translation>
     </message>
     <message>
         <source>End of period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodenende</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berechnen</translation>
     </message>
     <message>
         <source>Payment frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsweise:</translation>
     </message>
     <message>
         <source>Save file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>Halbmonatlich</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>14-täglich</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Loan options</source>
+        <translation>Darlehensoptionen</translation>
+    </message>
+    <message>
+        <source>Selected periods</source>
+        <translation>Markierte Perioden</translation>
+    </message>
+    <message>
+        <source>Loan options: %1</source>
+        <translation>Darlehensoptionen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n periods</source>
+        <translation>
+            <numerusform>%n Periode</numerusform>
+            <numerusform>%n Perioden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periode %1</translation>
+    </message>
+    <message>
+        <source>Periods %1-%2</source>
+        <translation>Perioden %1-%2</translation>
+    </message>
+    <message>
+        <source>%1: principal %2, interest %3, payments %4</source>
+        <translation>%1: Tilgung %2, Zinsen %3, Zahlungen %4</translation>
+    </message>
+    <message>
+        <source>%1 periods</source>
+        <translation>%1 Perioden</translation>
+    </message>
+</context>
+<context>
+    <name>quarrant::Tfrm_LoanOptions</name>
+    <message>
+        <source>Same as payments</source>
+        <translation>Wie Zahlungsweise</translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <source>Semi-annually</source>
+        <translation>Halbjährlich</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Vierteljährlich</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>Stetig</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exakt</translation>
+    </message>
+    <message>
+        <source>Rounded to cents as a lender does</source>
+        <translation>Auf Cent gerundet (wie die Bank)</translation>
+    </message>
+    <message>
+        <source>Loan Options</source>
+        <translation>Darlehensoptionen</translation>
+    </message>
+    <message>
+        <source>One-off payments</source>
+        <translation>Einmalige Sondertilgungen</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Pe&amp;riod:</source>
+        <translation>Pe&amp;riode:</translation>
+    </message>
+    <message>
+        <source>A&amp;mount:</source>
+        <translation>Betra&amp;g:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Compounding:</source>
+        <translation>&amp;Zinsverrechnung:</translation>
+    </message>
+    <message>
+        <source>&amp;Extra each period:</source>
+        <translation>&amp;Sondertilgung je Periode:</translation>
+    </message>
+    <message>
+        <source>&amp;from period:</source>
+        <translation>&amp;ab Periode:</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unts:</source>
+        <translation>Be&amp;träge:</translation>
+    </message>
+    <message>
+        <source>Compounding: %1</source>
+        <translation>Zinsverrechnung: %1</translation>
+    </message>
+    <message>
+        <source>Rounded to cents</source>
+        <translation>Auf Cent gerundet</translation>
+    </message>
+    <message>
+        <source>Extra %1 each period from period %2</source>
+        <translation>Sondertilgung %1 je Periode ab Periode %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n one-off payment(s)</source>
+        <translation>
+            <numerusform>%n Sondertilgung</numerusform>
+            <numerusform>%n Sondertilgungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The extra payment each period cannot be negative.</source>
+        <translation>Die Sondertilgung je Periode darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The extra payments must start in a period from 1 to %1.</source>
+        <translation>Die Sondertilgungen müssen in einer Periode von 1 bis %1 beginnen.</translation>
+    </message>
+    <message>
+        <source>The one-off payment of period %1 lies after the last period, %2: delete it or change its period.</source>
+        <translation>Die Sondertilgung in Periode %1 liegt nach der letzten Periode (%2): Entfernen Sie sie oder ändern Sie ihre Periode.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must fall in a period from 1 to %1.</source>
+        <translation>Eine Sondertilgung muss in einer Periode von 1 bis %1 liegen.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must be greater than 0.</source>
+        <translation>Eine Sondertilgung muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>One-off payments: %1</source>
+        <translation>Einmalige Sondertilgungen: %1</translation>
     </message>
 </context>
 <context>
     <name>quarrant::Tfrm_ZavuzirEza</name>
     <message>
         <source>Time Value of Money</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitwert des Geldes</translation>
     </message>
     <message>
         <source>Interest Rate Conversions</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsumrechnung</translation>
     </message>
     <message>
         <source>Depreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschreibung</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsreihe</translation>
     </message>
     <message>
         <source>Date Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsrechner</translation>
     </message>
     <message>
         <source>Expression Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausdruckswert:</translation>
     </message>
     <message>
         <source>Decimal places:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalstellen:</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Syntax Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxfehler!</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Expression Error:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler im Ausdruck:%1</translation>
     </message>
     <message>
         <source>Can not calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht berechenbar</translation>
     </message>
     <message>
         <source>Discount Rate(%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalkulationszins (%):</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Times:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl:</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>Internal Rate of Return (IRR%): </source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Zinsfuß (IRR%): </translation>
     </message>
     <message>
         <source>Net Present Value (NPV) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalwert (NPV):</translation>
     </message>
     <message>
         <source>Net Future Value (NFV):</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermögensendwert (NFV):</translation>
     </message>
     <message>
         <source>The date lies outside the years 1 to 9999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum liegt außerhalb der Jahre 1 bis 9999.</translation>
     </message>
     <message>
         <source>One Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datum</translation>
     </message>
     <message>
         <source>Two Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Daten</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Day of year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag im Jahr:</translation>
     </message>
     <message>
         <source>Week of year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderwoche:</translation>
     </message>
     <message>
         <source>Days in month:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage im Monat:</translation>
     </message>
     <message>
         <source>Leap year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltjahr:</translation>
     </message>
     <message>
         <source>Beginning Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsdatum</translation>
     </message>
     <message>
         <source>Ending Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum</translation>
     </message>
     <message>
         <source>Days Between Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage dazwischen</translation>
     </message>
     <message>
         <source>Time between dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Cost basis:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschaffungskosten:</translation>
     </message>
     <message>
         <source>Salvage value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Restwert:</translation>
     </message>
     <message>
         <source>Expected life:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nutzungsdauer:</translation>
     </message>
     <message>
         <source>Factor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Faktor:</translation>
     </message>
     <message>
         <source>Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode:</translation>
     </message>
     <message>
         <source>Straight-line</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear</translation>
     </message>
     <message>
         <source>Sum-of-the-year&apos;s digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital</translation>
     </message>
     <message>
         <source>Declining balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Degressiv</translation>
     </message>
     <message>
         <source>The expected life is too long to list: the table holds at most %1 years.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nutzungsdauer ist zu lang für die Liste: Die Tabelle fasst höchstens %1 Jahre.</translation>
     </message>
     <message>
         <source>Nominal Annual Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Nominaler Jahreszins</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Effective Annual Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Effektiver Jahreszins</translation>
     </message>
     <message>
         <source>Periodic Interest Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodenzins</translation>
     </message>
     <message>
         <source>Payment frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsweise</translation>
     </message>
     <message>
         <source>Number of Periods(N):</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Perioden (N):</translation>
     </message>
     <message>
         <source>Annual Interest(I%YR):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nominalzins (I%YR):</translation>
     </message>
     <message>
         <source>Present Value(PV):</source>
-        <translation type="unfinished"></translation>
+        <translation>Barwert (PV):</translation>
     </message>
     <message>
         <source>Payment(PMT):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung (PMT):</translation>
     </message>
     <message>
         <source>Future Value(FV):</source>
-        <translation type="unfinished"></translation>
+        <translation>Endwert (FV):</translation>
     </message>
     <message>
         <source>Payment time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fälligkeit</translation>
     </message>
     <message>
         <source>Beginning of period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodenanfang</translation>
     </message>
     <message>
         <source>End of period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodenende</translation>
     </message>
     <message>
         <source>&amp;Amortization</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tilgungsplan</translation>
     </message>
     <message>
         <source>Arguments Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Argumente!</translation>
+    </message>
+    <message>
+        <source>Expression Error:</source>
+        <translation>Fehler im Ausdruck:</translation>
     </message>
 </context>
 <context>
     <name>quarrant::Tfrm_report</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Amortization Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan</translation>
     </message>
     <message>
         <source>Number of Periods:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Perioden:</translation>
     </message>
     <message>
         <source>Present Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Barwert:</translation>
     </message>
     <message>
         <source>Annual Interest (I%YR):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nominalzins (I%YR):</translation>
     </message>
     <message>
         <source>Future Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Endwert:</translation>
     </message>
     <message>
         <source>Payment Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsweise:</translation>
     </message>
     <message>
         <source>Payment Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fälligkeit:</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode</translation>
     </message>
     <message>
         <source>Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen</translation>
     </message>
     <message>
         <source>Total Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung kum.</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen kum.</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>Loan Options:</source>
+        <translation>Optionen:</translation>
     </message>
 </context>
 <context>
     <name>quarrant::ValueField</name>
     <message>
         <source>Can enter expression(Such as: 2*12)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausdruck möglich (z. B. 2*12)</translation>
     </message>
 </context>
 </TS>
