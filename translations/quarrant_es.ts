@@ -427,7 +427,7 @@
     <name>quarrant::ScheduleListModel</name>
     <message>
         <source>Period</source>
-        <translation>Período</translation>
+        <translation>Plazo</translation>
     </message>
     <message>
         <source>Principal</source>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Total Principal</source>
-        <translation>Total amortizado</translation>
+        <translation>Total amort.</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -447,7 +447,7 @@
     </message>
     <message>
         <source>Balance</source>
-        <translation>Saldo pendiente</translation>
+        <translation>Pendiente</translation>
     </message>
 </context>
 <context>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>Period</source>
-        <translation>Período</translation>
+        <translation>Plazo</translation>
     </message>
     <message>
         <source>Principal</source>
@@ -836,7 +836,7 @@
     </message>
     <message>
         <source>Total Principal</source>
-        <translation>Total amortizado</translation>
+        <translation>Total amort.</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -844,7 +844,7 @@
     </message>
     <message>
         <source>Balance</source>
-        <translation>Saldo pendiente</translation>
+        <translation>Pendiente</translation>
     </message>
 </context>
 <context>

@@ -427,7 +427,7 @@
     <name>quarrant::ScheduleListModel</name>
     <message>
         <source>Period</source>
-        <translation>Periodo</translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>Principal</source>
@@ -439,11 +439,11 @@
     </message>
     <message>
         <source>Total Principal</source>
-        <translation>Cap. rimborsato</translation>
+        <translation>Tot. capitale</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation>Interessi pagati</translation>
+        <translation>Tot. interessi</translation>
     </message>
     <message>
         <source>Balance</source>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>Period</source>
-        <translation>Periodo</translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>Principal</source>
@@ -836,11 +836,11 @@
     </message>
     <message>
         <source>Total Principal</source>
-        <translation>Cap. rimborsato</translation>
+        <translation>Tot. capitale</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation>Interessi pagati</translation>
+        <translation>Tot. interessi</translation>
     </message>
     <message>
         <source>Balance</source>
