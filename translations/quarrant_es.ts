@@ -232,7 +232,7 @@
     <message>
         <source>Export</source>
         <comment>window title</comment>
-        <translation>Exportar</translation>
+        <translation>Exportación</translation>
     </message>
     <message>
         <source>Writing</source>

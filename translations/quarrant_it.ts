@@ -232,7 +232,7 @@
     <message>
         <source>Export</source>
         <comment>window title</comment>
-        <translation>Esporta</translation>
+        <translation>Esportazione</translation>
     </message>
     <message>
         <source>Writing</source>
