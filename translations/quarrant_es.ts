@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>Ce&amp;rrar</translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source> No pages</source>
