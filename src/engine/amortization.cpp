@@ -129,6 +129,14 @@ int32_t PaymentsPerYear(int32_t frequencyIndex) {
       return 4;
     case 2:
       return 2;
+    case 4:
+      return 24;
+    case 5:
+      return 26;
+    case 6:
+      return 52;
+    case 7:
+      return 365;
     default:
       return 1;
   }

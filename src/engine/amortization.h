@@ -32,7 +32,8 @@ void AmortizationSchedule(int32_t NPeriods, Extended Rate, Extended PresentValue
                           const ScheduleReceiver& receiver);
 
 // Payments per year of a frequency index: 0 Monthly 12, 1 Quarterly 4, 2 Semi-annually 2,
-// anything else 1.
+// 3 Annually 1, then the amortization window's own 4 Semi-monthly 24, 5 Bi-weekly 26,
+// 6 Weekly 52, 7 Daily 365; anything else 1.
 int32_t PaymentsPerYear(int32_t frequencyIndex);
 Extended SchedulePeriodicRate(Extended AnnualRatePercent, int32_t frequencyIndex);
 

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,10 +14,12 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "controls/accessible_names.h"
 #include "controls/keypad_separator.h"
@@ -25,8 +28,10 @@
 #include "controls/table_copy.h"
 #include "controls/value_field.h"
 #include "engine/amortization.h"
+#include "engine/loan_schedule.h"
 #include "engine/number_format.h"
 #include "engine/time_value.h"
+#include "forms/Utfrm_LoanOptions.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
 #include "forms/connect_clicks.h"
@@ -45,6 +50,29 @@ namespace {
 
 // Characters an input field of the window takes.
 constexpr int kMaxInputLength = 255;
+
+// The payment frequencies the schedule offers after the main window's four.
+const char* const kScheduleOnlyFrequencies[] = {
+    QT_TRANSLATE_NOOP("quarrant::Tfrm_Amortization", "Semi-monthly"),
+    QT_TRANSLATE_NOOP("quarrant::Tfrm_Amortization", "Bi-weekly"),
+    QT_TRANSLATE_NOOP("quarrant::Tfrm_Amortization", "Weekly"),
+    QT_TRANSLATE_NOOP("quarrant::Tfrm_Amortization", "Daily"),
+};
+
+// The rows a selection covers, as ascending runs of whole rows that neither overlap nor touch.
+std::vector<std::pair<int, int>> SelectedRuns(const QItemSelection& selection) {
+  std::vector<std::pair<int, int>> runs;
+  for (const QItemSelectionRange& range : selection) runs.emplace_back(range.top(), range.bottom());
+  std::sort(runs.begin(), runs.end());
+  std::vector<std::pair<int, int>> merged;
+  for (const auto& run : runs) {
+    if (!merged.empty() && run.first <= merged.back().second + 1)
+      merged.back().second = std::max(merged.back().second, run.second);
+    else
+      merged.push_back(run);
+  }
+  return merged;
+}
 
 }  // namespace
 
@@ -110,9 +138,12 @@ void Tfrm_Amortization::BuildControls() {
 
 // The toolbar tb_report: save as, print and preview pictures, then "&Close".
 void Tfrm_Amortization::BuildToolbar() {
+  QIcon options;
+  for (int size : {16, 24, 32, 48})
+    options.addFile(QStringLiteral(":/report/options-%1.png").arg(size), QSize(size, size));
   il_toolbar = {QIcon(QStringLiteral(":/report/saveas.xpm")),
                 QIcon(QStringLiteral(":/report/print.xpm")),
-                QIcon(QStringLiteral(":/report/preview.xpm"))};
+                QIcon(QStringLiteral(":/report/preview.xpm")), options};
 
   tb_report = new QToolBar(pn_inputs);
   tb_report->setObjectName(QStringLiteral("tb_report"));
@@ -150,6 +181,25 @@ void Tfrm_Amortization::BuildToolbar() {
   sb_close->setFocusPolicy(Qt::TabFocus);
   sb_close->setFixedSize(62, 25);
   tb_report->addWidget(sb_close);
+  sb_options = iconButton("sb_options", 3, tr("Loan options"));
+  sb_options->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  // Which options are in effect, beside the button that sets them; nothing at the defaults.
+  // It lies over the toolbar's free room rather than in the toolbar, which would fold a long
+  // text away behind its extension button.
+  lb_options = new QLabel(pn_inputs);
+  lb_options->setObjectName(QStringLiteral("lb_options"));
+  lb_options->setTextFormat(Qt::PlainText);
+  lb_options->setIndent(8);
+  lb_options->raise();
+}
+
+// The line shows as much of the summary as fits; its tooltip and its name hold all of it.
+void Tfrm_Amortization::LayOutOptionsLine() {
+  const int left = sb_options->mapTo(this, QPoint(sb_options->width(), 0)).x();
+  lb_options->setGeometry(left, 0, qMax(width() - left, 0), 25);
+  const QString summary = lb_options->toolTip();
+  lb_options->setText(lb_options->fontMetrics().elidedText(
+      summary, Qt::ElideRight, qMax(lb_options->width() - 2 * lb_options->indent(), 0)));
 }
 
 // The input fields with their labels, the two choice lists and "&Calculate", in tab order.
@@ -203,7 +253,9 @@ void Tfrm_Amortization::BuildInputs() {
   sb_Calc->setObjectName(QStringLiteral("sb_Calc"));
   sb_Calc->setGeometry(434, 36, 121, 61);
   lb_pmtf = label("lb_pmtf", tr("Payment frequency:"), 16, 87);
-  cb_pmtf = combo("cb_pmtf", 114, 84, 100, 20, PaymentFrequencyItems(), 0);
+  QStringList frequencies = PaymentFrequencyItems();
+  for (const char* item : kScheduleOnlyFrequencies) frequencies << tr(item);
+  cb_pmtf = combo("cb_pmtf", 114, 84, 100, 20, frequencies, 0);
   for (auto [caption, field] : {std::pair<QLabel*, QWidget*>{lb_NPer, se_NPer},
                                 {lb_i, se_i},
                                 {lb_pv, se_pv},
@@ -211,8 +263,8 @@ void Tfrm_Amortization::BuildInputs() {
                                 {lb_pt, cb_pt},
                                 {lb_pmtf, cb_pmtf}})
     labelField(caption, field);
-  QWidget* order[] = {sb_saveas, sb_print, sb_preview, sb_close, se_NPer, se_i,
-                      se_pv,     se_fv,    cb_pt,      sb_Calc,  cb_pmtf};
+  QWidget* order[] = {sb_saveas, sb_print, sb_preview, sb_close, sb_options, se_NPer,
+                      se_i,      se_pv,    se_fv,      cb_pt,    sb_Calc,    cb_pmtf};
   for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
@@ -226,12 +278,27 @@ void Tfrm_Amortization::BuildList() {
   lv_as->setObjectName(QStringLiteral("lv_as"));
   lv_as->setFont(EditFont());
   SetUpReportView(lv_as, model_, {50, 100, 100, 100, 100, 100});
+  // Any run of rows can be selected (Shift and Ctrl with the mouse or the arrows, Ctrl+A):
+  // the status line totals them and Ctrl+C copies them.
+  lv_as->setSelectionMode(QAbstractItemView::ExtendedSelection);
   enableRowCopy(lv_as);
   nameAfterCaption(lv_as, windowTitle());
+  lb_selection = new QLabel(pn_list);
+  lb_selection->setObjectName(QStringLiteral("lb_selection"));
+  lb_selection->setTextFormat(Qt::PlainText);
+  lb_selection->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  lb_selection->setContentsMargins(4, 1, 4, 1);
+  lb_selection->setAccessibleName(tr("Selected periods"));
   auto* listLayout = new QVBoxLayout(pn_list);
   listLayout->setContentsMargins(1, 1, 1, 1);
-  listLayout->addWidget(lv_as);
+  listLayout->setSpacing(0);
+  listLayout->addWidget(lv_as, 1);
+  listLayout->addWidget(lb_selection);
   setTabOrder(cb_pmtf, lv_as);
+  auto totals = [this] { Guarded([this] { lv_asSelectionChanged(); }); };
+  connect(lv_as->selectionModel(), &QItemSelectionModel::selectionChanged, this, totals);
+  connect(model_, &QAbstractItemModel::modelReset, this, totals);
+  connect(model_, &QAbstractItemModel::rowsInserted, this, totals);
 }
 
 void Tfrm_Amortization::ConnectHandlers() {
@@ -241,6 +308,7 @@ void Tfrm_Amortization::ConnectHandlers() {
                           {sb_saveas, &Tfrm_Amortization::sb_saveasClick},
                           {sb_print, &Tfrm_Amortization::sb_printClick},
                           {sb_preview, &Tfrm_Amortization::sb_previewClick},
+                          {sb_options, &Tfrm_Amortization::sb_optionsClick},
                       });
 }
 
@@ -256,6 +324,7 @@ void Tfrm_Amortization::showEvent(QShowEvent* event) {
 void Tfrm_Amortization::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   tb_report->setGeometry(0, 0, width(), 25);
+  LayOutOptionsLine();
 }
 
 void Tfrm_Amortization::FormShow() {
@@ -288,6 +357,10 @@ void Tfrm_Amortization::SetPresentValue(Extended presentValue) {
   se_pv->setText(QString::fromStdString(FormatGeneralPlain(presentValue, UserDecimalSeparator())));
 }
 
+void Tfrm_Amortization::SetFutureValue(Extended futureValue) {
+  se_fv->setText(QString::fromStdString(FormatGeneralPlain(futureValue, UserDecimalSeparator())));
+}
+
 void Tfrm_Amortization::SetPaymentTime(int32_t itemIndex) {
   cb_pt->setCurrentIndex(itemIndex != 0 ? 1 : 0);
 }
@@ -303,26 +376,65 @@ Extended Tfrm_Amortization::ReadField(const QString& text) {
   return evaluator_->Evaluate();
 }
 
-Extended Tfrm_Amortization::ReadPeriodicRate() {
-  const Extended annual = ReadField(se_i->text());
-  return SchedulePeriodicRate(annual, cb_pmtf->currentIndex());
-}
-
 void Tfrm_Amortization::CalculateSchedule() {
-  const Extended rate = ReadPeriodicRate();
-  const Extended presentValue = ReadField(se_pv->text());
+  LoanTerms loan;
+  loan.AnnualRatePercent = ReadField(se_i->text());
+  loan.FrequencyIndex = cb_pmtf->currentIndex();
+  loan.PresentValue = ReadField(se_pv->text());
   const int32_t periods = WholePeriods(ReadField(se_NPer->text()));
+  loan.NPeriods = periods;
+  loan.FutureValue = ReadField(se_fv->text());
   if (periods > kMaxListedPeriods)
     throw std::length_error("Too many periods: the schedule lists at most " +
                             std::to_string(kMaxListedPeriods) + " periods");
-  const PaymentTiming timing =
+  loan.Timing =
       cb_pt->currentIndex() == 0 ? PaymentTiming::StartOfPeriod : PaymentTiming::EndOfPeriod;
 
   model_->start(UserDecimalSeparator());
   model_->reserve(periods);
   const PublishRows publish(model_);
-  AmortizationSchedule(periods, rate, presentValue, 0.0L, timing,
-                       [this](const ScheduleRow& row) { model_->append(row); });
+  LoanSchedule(loan, options_, [this](const ScheduleRow& row) { model_->append(row); });
+}
+
+void Tfrm_Amortization::ShowOptionsInEffect() {
+  const QString summary = Tfrm_LoanOptions::Summary(options_).join(QStringLiteral("; "));
+  lb_options->setToolTip(summary);
+  LayOutOptionsLine();
+  lb_options->setAccessibleName(summary.isEmpty() ? QString()
+                                                  : tr("Loan options: %1").arg(summary));
+}
+
+void Tfrm_Amortization::lv_asSelectionChanged() {
+  const int rows = model_->rowCount();
+  if (rows == 0) {
+    lb_selection->clear();
+    return;
+  }
+  std::vector<std::pair<int, int>> runs = SelectedRuns(lv_as->selectionModel()->selection());
+  if (runs.empty()) runs.emplace_back(0, rows - 1);  // nothing selected: the whole schedule
+  RangeTotals totals;
+  int count = 0;
+  for (const auto& [first, last] : runs) {
+    const ScheduleRow before = first > 0 ? model_->row(first - 1) : ScheduleRow();
+    totals += ScheduleRangeTotals(first > 0 ? &before : nullptr, model_->row(last));
+    count += last - first + 1;
+  }
+  const ScheduleRow first = model_->row(runs.front().first);
+  const ScheduleRow last = model_->row(runs.back().second);
+  QString range;
+  if (runs.size() > 1)
+    range = tr("%n periods", nullptr, count);
+  else if (count == 1)
+    range = tr("Period %1").arg(first.Period);
+  else
+    range = tr("Periods %1-%2").arg(first.Period).arg(last.Period);
+  const char separator = model_->decimalSeparator();
+  auto amount = [separator](Extended value) {
+    return QString::fromStdString(FormatScheduleAmount(value, separator));
+  };
+  lb_selection->setText(
+      tr("%1: principal %2, interest %3, payments %4")
+          .arg(range, amount(totals.Principal), amount(totals.Interest), amount(totals.Payments)));
 }
 
 // ---- Buttons ----
@@ -333,6 +445,24 @@ void Tfrm_Amortization::sb_CalcClick() {
 
 void Tfrm_Amortization::sb_closeClick() {
   close();
+}
+
+void Tfrm_Amortization::sb_optionsClick() {
+  // Extras fall within the periods the window holds now; without a readable count, within
+  // the longest schedule it lists.
+  int32_t periods = kMaxListedPeriods;
+  try {
+    const int32_t typed = WholePeriods(ReadField(se_NPer->text()));
+    if (typed >= 1) periods = std::min(typed, kMaxListedPeriods);
+  } catch (const std::exception&) {
+    // "&Calculate" reports the field's error; the options can still be set meanwhile.
+  }
+  Tfrm_LoanOptions dialog(this);
+  dialog.SetOptions(options_, periods);
+  if (dialog.exec() != QDialog::Accepted) return;
+  options_ = dialog.options();
+  ShowOptionsInEffect();
+  CalculateSchedule();
 }
 
 Tfrm_report* Tfrm_Amortization::RequireReport() {
@@ -434,6 +564,8 @@ void Tfrm_Amortization::FillReportHeader(BandedReport& report, bool& /*cancel*/)
   set("lb_pmtf", cb_pmtf->currentText());
   set("lb_pmtt", cb_pt->currentText());
   set("lb_fv", se_fv->text());
+  if (boundReport_ && &report == boundReport_->rep_schedule)
+    boundReport_->showLoanOptions(Tfrm_LoanOptions::Summary(options_));
 }
 
 void Tfrm_Amortization::NextReportRow(QObject* /*sender*/, bool& moreRows) {

@@ -15,6 +15,7 @@
 #include "engine/amortization.h"
 #include "engine/cmpEvaluator.h"
 #include "engine/extended.h"
+#include "engine/loan_schedule.h"
 #include "forms/page_models.h"
 
 class QComboBox;
@@ -47,6 +48,7 @@ class Tfrm_Amortization : public QDialog {
   void SetPeriods(int32_t periods);
   void SetAnnualRate(Extended percentPerYear);
   void SetPresentValue(Extended presentValue);
+  void SetFutureValue(Extended futureValue);
   void SetPaymentTime(int32_t itemIndex);
   void SetPaymentFrequency(int32_t itemIndex);
   // Reads the inputs and lists a new schedule.
@@ -56,6 +58,8 @@ class Tfrm_Amortization : public QDialog {
 
   // The schedule listed.
   ScheduleListModel* model() const { return model_; }
+  // The loan options in effect; they last as long as the window.
+  const LoanOptions& loanOptions() const { return options_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -71,6 +75,10 @@ class Tfrm_Amortization : public QDialog {
   void sb_saveasClick();
   void sb_printClick();
   void sb_previewClick();
+  // Opens the loan options; "OK" there recalculates the schedule with them.
+  void sb_optionsClick();
+  // The status line under the list: the selected periods (or all) and their totals.
+  void lv_asSelectionChanged();
 
   // ---- Report callbacks (handed to the report form by FormShow) ----
   // FillReportHeader runs on the user-interface thread and takes a snapshot of the rows;
@@ -81,7 +89,9 @@ class Tfrm_Amortization : public QDialog {
   // ---- Internal operations ----
   // Reads an input field: the value fields' reading rule (ValueField::expressionOf), evaluated.
   Extended ReadField(const QString& text);
-  Extended ReadPeriodicRate();
+  // The line that names the options in effect; empty at the defaults.
+  void ShowOptionsInEffect();
+  void LayOutOptionsLine();
   QFileDialog* SaveDialog();
 
   void BuildControls();
@@ -98,6 +108,8 @@ class Tfrm_Amortization : public QDialog {
   QToolButton* sb_print = nullptr;
   QToolButton* sb_preview = nullptr;
   QToolButton* sb_close = nullptr;
+  QToolButton* sb_options = nullptr;
+  QLabel* lb_options = nullptr;
   QLabel* lb_NPer = nullptr;
   QLineEdit* se_NPer = nullptr;
   QLabel* lb_i = nullptr;
@@ -113,12 +125,14 @@ class Tfrm_Amortization : public QDialog {
   QComboBox* cb_pmtf = nullptr;
   QFrame* pn_list = nullptr;
   QTableView* lv_as = nullptr;
-  // Toolbar pictures: 0 save as, 1 print, 2 preview.
+  QLabel* lb_selection = nullptr;
+  // Toolbar pictures: 0 save as, 1 print, 2 preview, 3 loan options.
   QList<QIcon> il_toolbar;
 
   std::unique_ptr<TExpressionEvaluator> evaluator_;
   int32_t reportRow_ = 0;  // the report row cursor: next list row the report takes
   ScheduleListModel* model_ = nullptr;
+  LoanOptions options_;
 
   // What the report generation under way reads: the rows as they stood at its start and the
   // detail labels the rows go to.

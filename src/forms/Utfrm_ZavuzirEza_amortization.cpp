@@ -11,16 +11,17 @@
 
 namespace quarrant {
 
-// Hands the page's number of periods, annual interest, present value, payment time and payment
-// frequency to a new amortization window, lists the schedule and shows the window modally. An
-// error on the way (a number of periods out of range, a schedule that cannot be computed) ends
-// the opening before the window is shown and reaches the caller's guard. The window is
-// destroyed when it closes.
+// Hands the page's number of periods, annual interest, present value, future value, payment time
+// and payment frequency to a new amortization window, lists the schedule and shows the window
+// modally. An error on the way (a number of periods out of range, a schedule that cannot be
+// computed) ends the opening before the window is shown and reaches the caller's guard. The window
+// is destroyed when it closes.
 void Tfrm_ZavuzirEza::sb_AmortizationClick() {
   auto window = std::make_unique<Tfrm_Amortization>(this);
   window->SetPeriods(WholePeriods(EvaluateText(Ed_N->text())));
   window->SetAnnualRate(EvaluateText(ed_I->text()));
   window->SetPresentValue(EvaluateText(ed_PV->text()));
+  window->SetFutureValue(EvaluateText(ed_FV->text()));
   window->SetPaymentTime(rb_pmtt->itemIndex());
   window->SetPaymentFrequency(rg_PMTF->itemIndex());
   window->CalculateSchedule();

@@ -93,6 +93,25 @@ Tfrm_report::Tfrm_report(QWidget* parent) : QWidget(parent) {
   }
 }
 
+void Tfrm_report::showLoanOptions(const QStringList& parts) {
+  static const QString kPrefix = QStringLiteral("lb_options");
+  constexpr double kTitleHeightMm = 34.7, kFirstLineMm = 32.6, kLineStepMm = 5.7;
+  band_title->removeLabels(kPrefix);
+  band_title->setHeightMm(kTitleHeightMm);
+  if (parts.isEmpty()) return;
+  const double height = Bold().pointSize * 25.4 / 72.0 * 1.15;
+  band_title->addLabel(QStringLiteral("lb_options_caption"), tr("Loan Options:"), Bold(),
+                       QRectF(35.3, kFirstLineMm, 0.0, height), Qt::AlignLeft, true);
+  int line = 0;
+  for (qsizetype i = 0; i < parts.size(); i += 2, ++line) {
+    const QString text = parts.mid(i, 2).join(QStringLiteral("; "));
+    band_title->addLabel(kPrefix + QString::number(line), text, Regular(),
+                         QRectF(66.7, kFirstLineMm + line * kLineStepMm, 0.0, height),
+                         Qt::AlignLeft, true);
+  }
+  band_title->setHeightMm(kTitleHeightMm + line * kLineStepMm);
+}
+
 Tfrm_report::~Tfrm_report() {
   if (g_instance == this) g_instance = nullptr;
 }

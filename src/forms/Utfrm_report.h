@@ -18,6 +18,10 @@ class Tfrm_report : public QWidget {
   // The report form of the running program (the first one created), or nullptr.
   static Tfrm_report* Instance();
 
+  // Lists the loan options in effect under the header values, a line for every two parts;
+  // with none the title band is exactly the plain schedule's.
+  void showLoanOptions(const QStringList& parts);
+
   BandedReport* rep_schedule = nullptr;
 
   ReportBand* band_title = nullptr;

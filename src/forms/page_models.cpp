@@ -190,6 +190,17 @@ std::string ScheduleListModel::Snapshot::text(int row, int column) const {
   return CellText(packed.period, packed.amounts, column, separator_);
 }
 
+ScheduleRow ScheduleListModel::row(int index) const {
+  ScheduleRow row;
+  if (index < 0 || index >= shown_) return row;
+  const PackedRow& packed = (*rows_)[static_cast<size_t>(index)];
+  Extended* const amounts[5] = {&row.Principal, &row.Interest, &row.TotalPrincipal,
+                                &row.TotalInterest, &row.Balance};
+  row.Period = packed.period;
+  for (int i = 0; i < 5; ++i) std::memcpy(amounts[i], packed.amounts[i], kAmountBytes);
+  return row;
+}
+
 QString ScheduleListModel::text(int row, int column) const {
   return QString::fromStdString(cellText(row, column));
 }

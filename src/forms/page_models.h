@@ -118,6 +118,9 @@ class ScheduleListModel : public QAbstractTableModel, public RowTextSource {
   QString text(int row, int column) const;
   void appendRowTexts(int row, QString& out) const override;
   Snapshot snapshot() const;
+  // A published row as the schedule handed it over.
+  ScheduleRow row(int index) const;
+  char decimalSeparator() const { return separator_; }
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -22,6 +22,10 @@ ReportLabel* ReportBand::addLabel(const QString& name, const QString& text, cons
   return labels_.back().get();
 }
 
+void ReportBand::removeLabels(const QString& prefix) {
+  std::erase_if(labels_, [&prefix](const auto& label) { return label->name().startsWith(prefix); });
+}
+
 ReportLabel* ReportBand::label(const QString& name) const {
   for (const auto& label : labels_)
     if (label->name() == name) return label.get();

@@ -76,10 +76,13 @@ class ReportBand {
   const QString& name() const { return name_; }
   BandKind kind() const { return kind_; }
   double heightMm() const { return heightMm_; }
+  void setHeightMm(double heightMm) { heightMm_ = heightMm; }
   bool bottomLine() const { return bottomLine_; }
 
   ReportLabel* addLabel(const QString& name, const QString& text, const FontSpec& font,
                         const QRectF& boundsMm, Qt::Alignment alignment, bool autoSize);
+  // Removes the labels whose names start with prefix (labels a report shows only at times).
+  void removeLabels(const QString& prefix);
   const std::vector<std::unique_ptr<ReportLabel>>& labels() const { return labels_; }
   ReportLabel* label(const QString& name) const;
 

@@ -292,7 +292,8 @@ TEST(SchedulePeriodicRateTest, ByFrequency) {
   };
   const Case cases[] = {{12, 0, 12, 0.01L}, {12, 1, 4, 0.03L}, {6, 1, 4, 0.015L},
                         {12, 2, 2, 0.06L},  {12, 3, 1, 0.12L}, {12, -1, 1, 0.12L},
-                        {12, 4, 1, 0.12L},  {0, 0, 12, 0}};
+                        {12, 4, 24, 0.005L}, {26, 5, 26, 0.01L}, {52, 6, 52, 0.01L},
+                        {36.5L, 7, 365, 0.001L}, {12, 8, 1, 0.12L},  {0, 0, 12, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.index);
     EXPECT_EQ(PaymentsPerYear(c.index), c.perYear);

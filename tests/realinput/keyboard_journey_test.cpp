@@ -34,20 +34,7 @@ class MouseWatch : public QObject {
   }
 };
 
-class KeyboardJourneyTest : public RealInputTest {
- protected:
-  // Presses Tab (with the modifiers given) until target has the focus, at most 40 times.
-  bool tabTo(QWidget* target, unsigned modifiers = 0) {
-    for (int press = 0; press < 40 && !target->hasFocus(); ++press) {
-      QWidget* before = QApplication::focusWidget();
-      input_.Chord("Tab", modifiers);
-      // A press that leaves the focus where it was is caught by the check after the loop.
-      (void)QTest::qWaitFor([&] { return QApplication::focusWidget() != before; }, 2000);
-    }
-    EXPECT_TRUE(target->hasFocus()) << "Tab does not reach " << target->objectName().toStdString();
-    return target->hasFocus();
-  }
-};
+using KeyboardJourneyTest = RealInputTest;
 
 TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
   MouseWatch mouse;

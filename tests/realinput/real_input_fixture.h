@@ -91,6 +91,17 @@ class RealInputTest : public ::testing::Test {
   }
 
   void key(const char* name) { input_.Key(name); }
+  // Presses Tab (with the modifiers given) until target has the focus, at most 40 times.
+  bool tabTo(QWidget* target, unsigned modifiers = 0) {
+    for (int press = 0; press < 40 && !target->hasFocus(); ++press) {
+      QWidget* before = QApplication::focusWidget();
+      input_.Chord("Tab", modifiers);
+      // A press that leaves the focus where it was is caught by the check after the loop.
+      (void)QTest::qWaitFor([&] { return QApplication::focusWidget() != before; }, 2000);
+    }
+    EXPECT_TRUE(target->hasFocus()) << "Tab does not reach " << target->objectName().toStdString();
+    return target->hasFocus();
+  }
 
   void showPage(PageControl* pages, int index) {
     clickAt(pages->tabBar(), pages->tabBar()->tabRect(index).center());

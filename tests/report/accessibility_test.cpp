@@ -14,6 +14,7 @@
 
 #include "controls/page_control.h"
 #include "forms/Utfrm_Amortization.h"
+#include "forms/Utfrm_LoanOptions.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
 #include "platform/chm_viewer.h"
@@ -131,6 +132,11 @@ TEST(Accessibility, EveryWindowNamesItsControlsWithTheirRoles) {
     preview->reject();
   });
   Child<QToolButton>(schedule, "sb_preview")->click();
+  testing::OnModal<Tfrm_LoanOptions>([&](Tfrm_LoanOptions* options) {
+    walker.walk(options);
+    options->reject();
+  });
+  Child<QToolButton>(schedule, "sb_options")->click();
 
   QWidget* viewer = HtmlHelpViewer(
       nullptr, qEnvironmentVariable("QUARRANT_BIN_DIR") + QStringLiteral("/Rare.chm"), 0, 0);
@@ -140,7 +146,7 @@ TEST(Accessibility, EveryWindowNamesItsControlsWithTheirRoles) {
 
   // Guards the walk itself: a walk that misses the pages would find no faults either.
   EXPECT_GT(mainControls, 60);
-  EXPECT_GT(walker.focusable, mainControls + 20);
+  EXPECT_GT(walker.focusable, mainControls + 30);
   EXPECT_EQ(walker.pageTabs,
             (std::set<QString>{"Time Value of Money", "Interest Rate Conversions", "Depreciation",
                                "Cash Flow", "Date Calculator", "One Date", "Two Dates"}));

@@ -99,7 +99,7 @@ TEST_P(OpeningTest, HandsOverThePageValues) {
   Child<QLineEdit>(main, "Ed_N")->setText(QString::fromLatin1(c.edN));
   Child<QLineEdit>(main, "ed_I")->setText(QString::fromLatin1(c.edI));
   Child<QLineEdit>(main, "ed_PV")->setText(QString::fromLatin1(c.edPV));
-  Child<QLineEdit>(main, "ed_FV")->setText(QStringLiteral("777"));  // never handed over
+  Child<QLineEdit>(main, "ed_FV")->clear();  // a blank future value reads 0
   Child<RadioGroup>(main, "rb_pmtt")->setItemIndex(c.paymentTime);
   Child<RadioGroup>(main, "rg_PMTF")->setItemIndex(c.paymentFrequency);
   MessageCatcher catcher;
@@ -246,9 +246,10 @@ INSTANTIATE_TEST_SUITE_P(
                       {}},
         CalculateCase{"ZeroPeriods", With([](Inputs& i) { i.nper = "0"; }), 0, {}, {}},
         CalculateCase{"NegativePeriods", With([](Inputs& i) { i.nper = "-5"; }), 0, {}, {}},
-        CalculateCase{"FutureValueIgnored", With([](Inputs& i) { i.fv = "500"; }), 12,
-                      Row({"1", "-78.85", "-10.00", "-78.85", "-10.00", "921.15"}),
-                      Row({"12", "-87.97", "-0.88", "-1000.00", "-66.19", "0.00"})},
+        // The future value is part of the loan: the balance ends at -FV.
+        CalculateCase{"FutureValue", With([](Inputs& i) { i.fv = "500"; }), 12,
+                      Row({"1", "-118.27", "-10.00", "-118.27", "-10.00", "881.73"}),
+                      Row({"12", "-131.95", "3.68", "-1500.00", "-39.28", "-500.00"})},
         CalculateCase{"BlankRate", With([](Inputs& i) { i.rate = ""; }), 12,
                       Row({"1", "-83.33", "0.00", "-83.33", "0.00", "916.67"}),
                       Row({"12", "-83.33", "0.00", "-1000.00", "0.00", "0.00"})},

@@ -1,0 +1,127 @@
+// A balloon loan with the keyboard alone, through the X server: solved on the page and listed
+// with its future value, a new loan typed into the schedule, the second year selected with
+// Shift+Down and its totals read from the status line, the loan options set in their window,
+// and the schedule exported as CSV. Runs in the environment's locale and again in German.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "forms/Utfrm_Amortization.h"
+#include "forms/Utfrm_LoanOptions.h"
+#include "real_input_fixture.h"
+#include "support/find_child.h"
+#include "support/read_text.h"
+#include "support/regional.h"
+
+namespace quarrant {
+namespace {
+
+// An amount as the user's locale writes it.
+QString Amount(const char* text) {
+  return QString::fromLatin1(text).replace(QLatin1Char('.'), QChar(UserDecimalSeparator()));
+}
+
+TEST_F(RealInputTest, BalloonLoanOptionsAndYearTotalsByKeyboard) {
+  QTemporaryDir folder;
+  const struct {
+    const char* field;
+    const char* typed;
+  } loan[] = {{"ed_I", "6"}, {"Ed_N", "360"}, {"ed_PV", "100000"}, {"ed_FV", "-20000"}};
+  for (const auto& entry : loan) {
+    auto* field = find<QLineEdit>(entry.field);
+    ASSERT_TRUE(tabTo(field));
+    retype(field, entry.typed, QString::fromLatin1(entry.typed));
+  }
+  ASSERT_TRUE(tabTo(find<QPushButton>("sb_PMT")));
+  key("Return");
+  ASSERT_TRUE(WaitFor([&] { return text("ed_PMT") == Amount("-579.64"); })) << text("ed_PMT");
+
+  const QString csv = folder.filePath(QStringLiteral("options.csv"));
+  bool done = false;
+  whenModal<Tfrm_Amortization>([&](Tfrm_Amortization* schedule) {
+    ScheduleListModel& rows = *schedule->model();
+    ASSERT_EQ(rows.rowCount(), 360);
+    EXPECT_EQ(rows.text(359, 5), Amount("20000.00"));  // the balloon is still owed
+
+    // Another loan typed into the schedule's own fields.
+    for (const auto& [name, typed] :
+         {std::pair{"se_i", "7"}, {"se_pv", "150000"}, {"se_fv", "0"}}) {
+      auto* field = Child<QLineEdit>(*schedule, name);
+      ASSERT_TRUE(tabTo(field));
+      retype(field, typed, QString::fromLatin1(typed));
+    }
+    ASSERT_TRUE(tabTo(Child<QPushButton>(*schedule, "sb_Calc")));
+    key("Return");
+    ASSERT_TRUE(WaitFor([&] { return rows.text(0, 2) == Amount("-875.00"); }));
+
+    // The second year: row 13, then Shift+Down to row 24.
+    ASSERT_TRUE(tabTo(Child<QTableView>(*schedule, "lv_as")));
+    input_.Chord("Home", XInput::kControl);
+    for (int press = 0; press < 12; ++press) key("Down");
+    for (int press = 0; press < 11; ++press) input_.Chord("Down", XInput::kShift);
+    auto* status = Child<QLabel>(*schedule, "lb_selection");
+    EXPECT_TRUE(WaitFor([&] {
+      return status->text().contains(Amount("-1633.86")) &&
+             status->text().contains(Amount("-10341.58"));
+    })) << status->text();
+
+    // Ctrl+L: semi-annual compounding, 100 extra a month, cents; Return is OK.
+    whenModal<Tfrm_LoanOptions>([&](Tfrm_LoanOptions* options) {
+      auto* compounding = Child<QComboBox>(*options, "cb_compounding");
+      ASSERT_TRUE(tabTo(compounding));
+      key("Down");
+      key("Down");
+      ASSERT_TRUE(WaitFor([&] { return compounding->currentIndex() == 2; }));
+      auto* extra = Child<QLineEdit>(*options, "ed_extra");
+      ASSERT_TRUE(tabTo(extra));
+      retype(extra, "100", QStringLiteral("100"));
+      auto* rounding = Child<QComboBox>(*options, "cb_rounding");
+      ASSERT_TRUE(tabTo(rounding));
+      key("Down");
+      ASSERT_TRUE(WaitFor([&] { return rounding->currentIndex() == 1; }));
+      key("Return");
+      EXPECT_TRUE(WaitFor([&] { return !options->isVisible(); }));
+    });
+    input_.Chord("l", XInput::kControl);
+    ASSERT_TRUE(WaitFor([&] { return schedule->loanOptions().extraEachPeriod == 100; }));
+    EXPECT_EQ(schedule->loanOptions().compounding, Compounding::SemiAnnually);
+    EXPECT_EQ(schedule->loanOptions().rounding, AmountRounding::Cents);
+    EXPECT_FALSE(Child<QLabel>(*schedule, "lb_options")->text().isEmpty());
+    const int paidOff = rows.rowCount();
+    EXPECT_LT(paidOff, 360);
+    EXPECT_EQ(rows.text(paidOff - 1, 5), Amount("0.00"));
+
+    // Ctrl+S: CSV chosen with the keys, the name typed.
+    ASSERT_TRUE(WaitFor([&] { return schedule->isActiveWindow(); }));
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      auto* name = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+      ASSERT_TRUE(types && name);
+      ASSERT_TRUE(tabTo(types));
+      key("Down");
+      ASSERT_TRUE(WaitFor([&] { return types->currentIndex() == 1; }));
+      ASSERT_TRUE(tabTo(name, XInput::kShift));
+      retype(name, csv.toStdString(), csv);
+      key("Return");
+      EXPECT_TRUE(WaitFor([&] { return !dialog->isVisible(); }));
+    });
+    input_.Chord("s", XInput::kControl);
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(csv); }));
+    const QString lastRow = QStringLiteral("\"%1\",").arg(paidOff);
+    EXPECT_TRUE(test_support::ReadText(csv).contains(lastRow));
+    ASSERT_TRUE(WaitFor([&] { return schedule->isActiveWindow(); }));
+    key("Escape");
+    done = WaitFor([&] { return !schedule->isVisible(); });
+  });
+  ASSERT_TRUE(tabTo(find<QPushButton>("sb_Amortization")));
+  key("Return");
+  EXPECT_TRUE(WaitFor([&] { return done && !QApplication::activeModalWidget(); }));
+}
+
+}  // namespace
+}  // namespace quarrant
