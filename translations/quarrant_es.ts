@@ -294,6 +294,10 @@
         <source>Calendar</source>
         <translation>Calendario</translation>
     </message>
+    <message>
+        <source>%1 calendar</source>
+        <translation>%1: calendario</translation>
+    </message>
 </context>
 <context>
     <name>quarrant::DepreciationTableModel</name>
@@ -511,6 +515,191 @@
     <message>
         <source>Save file</source>
         <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>Quincenal</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Cada 14 días</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diaria</translation>
+    </message>
+    <message>
+        <source>Loan options</source>
+        <translation>Opciones del préstamo</translation>
+    </message>
+    <message>
+        <source>Selected periods</source>
+        <translation>Períodos seleccionados</translation>
+    </message>
+    <message>
+        <source>Loan options: %1</source>
+        <translation>Opciones del préstamo: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n periods</source>
+        <translation>
+            <numerusform>%n período</numerusform>
+            <numerusform>%n períodos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Período %1</translation>
+    </message>
+    <message>
+        <source>Periods %1-%2</source>
+        <translation>Períodos %1-%2</translation>
+    </message>
+    <message>
+        <source>%1: principal %2, interest %3, payments %4</source>
+        <translation>%1: amortización %2, intereses %3, pagos %4</translation>
+    </message>
+</context>
+<context>
+    <name>quarrant::Tfrm_LoanOptions</name>
+    <message>
+        <source>Same as payments</source>
+        <translation>Igual que los pagos</translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation>Anual</translation>
+    </message>
+    <message>
+        <source>Semi-annually</source>
+        <translation>Semestral</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Trimestral</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensual</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diaria</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exacto</translation>
+    </message>
+    <message>
+        <source>Rounded to cents as a lender does</source>
+        <translation>Redondeo a céntimos, como el banco</translation>
+    </message>
+    <message>
+        <source>Loan Options</source>
+        <translation>Opciones del préstamo</translation>
+    </message>
+    <message>
+        <source>One-off payments</source>
+        <translation>Pagos puntuales</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Pe&amp;riod:</source>
+        <translation>Pe&amp;ríodo:</translation>
+    </message>
+    <message>
+        <source>A&amp;mount:</source>
+        <translation>&amp;Importe:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Compounding:</source>
+        <translation>&amp;Capitalización:</translation>
+    </message>
+    <message>
+        <source>&amp;Extra each period:</source>
+        <translation>E&amp;xtra por período:</translation>
+    </message>
+    <message>
+        <source>&amp;from period:</source>
+        <translation>&amp;desde el período:</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unts:</source>
+        <translation>Imp&amp;ortes:</translation>
+    </message>
+    <message>
+        <source>Compounding: %1</source>
+        <translation>Capitalización: %1</translation>
+    </message>
+    <message>
+        <source>Rounded to cents</source>
+        <translation>Redondeo a céntimos</translation>
+    </message>
+    <message>
+        <source>Extra %1 each period from period %2</source>
+        <translation>Extra de %1 por período desde el período %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n one-off payment(s)</source>
+        <translation>
+            <numerusform>%n pago puntual</numerusform>
+            <numerusform>%n pagos puntuales</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The extra payment each period cannot be negative.</source>
+        <translation>El pago extra por período no puede ser negativo.</translation>
+    </message>
+    <message>
+        <source>The extra payments must start in a period from 1 to %1.</source>
+        <translation>Los pagos extra deben empezar en un período de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>The one-off payment of period %1 lies after the last period, %2: delete it or change its period.</source>
+        <translation>El pago puntual del período %1 queda después del último período, %2: elimínelo o cambie su período.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must fall in a period from 1 to %1.</source>
+        <translation>Un pago puntual debe caer en un período de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must be greater than 0.</source>
+        <translation>Un pago puntual debe ser mayor que 0.</translation>
     </message>
 </context>
 <context>
@@ -845,6 +1034,10 @@
     <message>
         <source>Balance</source>
         <translation>Pendiente</translation>
+    </message>
+    <message>
+        <source>Loan Options:</source>
+        <translation>Opciones:</translation>
     </message>
 </context>
 <context>
