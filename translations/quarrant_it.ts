@@ -294,6 +294,10 @@
         <source>Calendar</source>
         <translation>Calendario</translation>
     </message>
+    <message>
+        <source>%1 calendar</source>
+        <translation>%1: calendario</translation>
+    </message>
 </context>
 <context>
     <name>quarrant::DepreciationTableModel</name>
@@ -511,6 +515,191 @@
     <message>
         <source>Save file</source>
         <translation>Salva file</translation>
+    </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>Quindicinale</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Ogni 14 giorni</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Settimanale</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Giornaliera</translation>
+    </message>
+    <message>
+        <source>Loan options</source>
+        <translation>Opzioni del prestito</translation>
+    </message>
+    <message>
+        <source>Selected periods</source>
+        <translation>Periodi selezionati</translation>
+    </message>
+    <message>
+        <source>Loan options: %1</source>
+        <translation>Opzioni del prestito: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n periods</source>
+        <translation>
+            <numerusform>%n periodo</numerusform>
+            <numerusform>%n periodi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Periodo %1</translation>
+    </message>
+    <message>
+        <source>Periods %1-%2</source>
+        <translation>Periodi %1-%2</translation>
+    </message>
+    <message>
+        <source>%1: principal %2, interest %3, payments %4</source>
+        <translation>%1: capitale %2, interessi %3, rate %4</translation>
+    </message>
+</context>
+<context>
+    <name>quarrant::Tfrm_LoanOptions</name>
+    <message>
+        <source>Same as payments</source>
+        <translation>Come i pagamenti</translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation>Annuale</translation>
+    </message>
+    <message>
+        <source>Semi-annually</source>
+        <translation>Semestrale</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Trimestrale</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensile</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Giornaliera</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Esatto</translation>
+    </message>
+    <message>
+        <source>Rounded to cents as a lender does</source>
+        <translation>Arrotondato al centesimo come la banca</translation>
+    </message>
+    <message>
+        <source>Loan Options</source>
+        <translation>Opzioni del prestito</translation>
+    </message>
+    <message>
+        <source>One-off payments</source>
+        <translation>Pagamenti una tantum</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importo</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Aggiungi</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;limina</translation>
+    </message>
+    <message>
+        <source>Pe&amp;riod:</source>
+        <translation>Pe&amp;riodo:</translation>
+    </message>
+    <message>
+        <source>A&amp;mount:</source>
+        <translation>&amp;Importo:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Compounding:</source>
+        <translation>&amp;Capitalizzazione:</translation>
+    </message>
+    <message>
+        <source>&amp;Extra each period:</source>
+        <translation>&amp;Extra per periodo:</translation>
+    </message>
+    <message>
+        <source>&amp;from period:</source>
+        <translation>&amp;dal periodo:</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unts:</source>
+        <translation>Im&amp;porti:</translation>
+    </message>
+    <message>
+        <source>Compounding: %1</source>
+        <translation>Capitalizzazione: %1</translation>
+    </message>
+    <message>
+        <source>Rounded to cents</source>
+        <translation>Arrotondato al centesimo</translation>
+    </message>
+    <message>
+        <source>Extra %1 each period from period %2</source>
+        <translation>Extra di %1 per periodo dal periodo %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n one-off payment(s)</source>
+        <translation>
+            <numerusform>%n pagamento una tantum</numerusform>
+            <numerusform>%n pagamenti una tantum</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>The extra payment each period cannot be negative.</source>
+        <translation>Il pagamento extra per periodo non può essere negativo.</translation>
+    </message>
+    <message>
+        <source>The extra payments must start in a period from 1 to %1.</source>
+        <translation>I pagamenti extra devono iniziare in un periodo da 1 a %1.</translation>
+    </message>
+    <message>
+        <source>The one-off payment of period %1 lies after the last period, %2: delete it or change its period.</source>
+        <translation>Il pagamento una tantum del periodo %1 cade dopo l&apos;ultimo periodo, %2: eliminatelo o cambiatene il periodo.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must fall in a period from 1 to %1.</source>
+        <translation>Un pagamento una tantum deve cadere in un periodo da 1 a %1.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must be greater than 0.</source>
+        <translation>Un pagamento una tantum deve essere maggiore di 0.</translation>
     </message>
 </context>
 <context>
@@ -845,6 +1034,10 @@
     <message>
         <source>Balance</source>
         <translation>Debito residuo</translation>
+    </message>
+    <message>
+        <source>Loan Options:</source>
+        <translation>Opzioni prestito:</translation>
     </message>
 </context>
 <context>
