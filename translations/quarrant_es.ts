@@ -267,6 +267,17 @@
     </message>
 </context>
 <context>
+    <name>ReportRender</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>TableCopy</name>
     <message>
         <source>Copy</source>
