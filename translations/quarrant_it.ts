@@ -745,7 +745,7 @@
     </message>
     <message>
         <source>General</source>
-        <translation>Generale</translation>
+        <translation>Gen.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
