@@ -13,7 +13,7 @@ CMAKE_GEN    := -G Ninja
 export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build run test test-unit test-asan fuzz-smoke bench fuzz soak clean format package \
+.PHONY: all deps build run translations test test-unit test-asan fuzz-smoke bench fuzz soak clean format package \
         windows test-windows
 
 all: build
@@ -27,6 +27,10 @@ build: deps
 
 run: build
 	@bash scripts/run.sh $(BUILD)/bin/quarrant
+
+# Adds new texts of src/ to translations/*.ts (unfinished) and drops texts no longer used.
+translations: deps
+	@bash scripts/update-translations.sh
 
 test: test-unit test-asan fuzz-smoke
 

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-l10n-tools qt6-translations-l10n
   fp-utils libchm-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

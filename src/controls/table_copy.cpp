@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QTableView>
@@ -91,7 +92,7 @@ std::vector<int> rowsToCopy(const QTableView& view) {
 }
 
 void enableRowCopy(QTableView* view) {
-  auto* copy = new QAction(QStringLiteral("Copy"), view);
+  auto* copy = new QAction(QCoreApplication::translate("TableCopy", "Copy"), view);
   copy->setObjectName(QStringLiteral("act_copy"));
   copy->setShortcut(QKeySequence::Copy);
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -13,9 +13,8 @@ ValueField::ValueField(QWidget* parent) : QLineEdit(parent) {
   typeKeypadDecimalAsSeparator(this);
 }
 
-const QString& ValueField::placeholderText() {
-  static const QString text = tr("Can enter expression(Such as: 2*12)");
-  return text;
+QString ValueField::placeholderText() {
+  return tr("Can enter expression(Such as: 2*12)");
 }
 
 QString ValueField::expressionOf(const QString& text) {

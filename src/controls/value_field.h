@@ -16,7 +16,7 @@ class ValueField : public QLineEdit {
   explicit ValueField(QWidget* parent = nullptr);
 
   // The hint a field may show instead of a value.
-  static const QString& placeholderText();
+  static QString placeholderText();
   // What a field's text reads as: the hint or a blank text is "0", any other text itself.
   static QString expressionOf(const QString& text);
 

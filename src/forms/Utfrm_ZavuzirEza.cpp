@@ -272,7 +272,7 @@ Extended Tfrm_ZavuzirEza::EvaluateText(const QString& text) {
   try {
     return evaluator.Evaluate();
   } catch (const std::exception&) {
-    QMessageBox box(QMessageBox::Critical, tr("Error"), tr("Expression Error:") + source,
+    QMessageBox box(QMessageBox::Critical, tr("Error"), tr("Expression Error:%1").arg(source),
                     QMessageBox::Ok, this);
     box.exec();
     return 0.0L;

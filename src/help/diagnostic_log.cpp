@@ -169,9 +169,21 @@ void TDLogFile::Log(const QString& format, const LogArgs& args) const {
   if (Enabled) WriteLine(format, args);
 }
 
+namespace {
+
+QString TranslatedFormat(const QString& format) {
+  const QByteArray key = format.toUtf8();
+  return QCoreApplication::translate("HelpMessages", key.constData());
+}
+
+}  // namespace
+
 void TDLogFile::LogAndShow(const QString& format, const LogArgs& args) const {
+  // The box shows the format in the program's language (context "HelpMessages"); the log
+  // keeps it in English.
   const QString message = FormatText(format, args);
-  CurrentPlatform().ShowMessageBox(message, ApplicationTitle(), MessageIcon::Warning);
+  CurrentPlatform().ShowMessageBox(FormatText(TranslatedFormat(format), args), ApplicationTitle(),
+                                   MessageIcon::Warning);
   // The message goes in as a format with one empty argument; its own "%" signs are escaped so
   // that a path or address holding one is written as it stands.
   if (Enabled) {
@@ -300,7 +312,7 @@ void ReportError(const QString& format, const LogArgs& args) {
   if (const TDLogFile* log = LogFile()) {
     log->LogAndShow(format, args);
   } else {
-    CurrentPlatform().ShowMessageBox(FormatText(format, args), ApplicationTitle(),
+    CurrentPlatform().ShowMessageBox(FormatText(TranslatedFormat(format), args), ApplicationTitle(),
                                      MessageIcon::Warning);
   }
 }
@@ -314,8 +326,9 @@ bool ShellOpen(const QString& document, const QString& parameters) {
   if (owner == nullptr) owner = LogState().mainWindow;
   const intptr_t result = CurrentPlatform().ShellExecuteOpen(owner, document, parameters);
   if (result > 32) return true;
-  ReportError(QStringLiteral("Function ShellExecute(%s)\rReturned: %s"),
-              {document + QStringLiteral(", ") + parameters, LastErrorText()});
+  ReportError(
+      QStringLiteral(QT_TRANSLATE_NOOP("HelpMessages", "Function ShellExecute(%s)\rReturned: %s")),
+      {document + QStringLiteral(", ") + parameters, LastErrorText()});
   return false;
 }
 

@@ -1,5 +1,6 @@
 // The help control: locating and loading it, help addresses, showing topics and contexts
 // through it (or through the two viewer programs), and its error messages.
+#include <QCoreApplication>
 #include <QThread>
 #include <QWidget>
 
@@ -163,23 +164,27 @@ int ShowContext(const QString& address, int32_t context, uint8_t viewMode) {
 
 void HHShowError(int code) {
   if (code == kHelpOk) return;
-  QString message;
+  const char* message = nullptr;
   switch (code) {
     case kHelpNotInstalled:
-      message = QStringLiteral("MS Html Help is not installed on this PC.");
+      message = QT_TRANSLATE_NOOP("HelpMessages", "MS Html Help is not installed on this PC.");
       break;
     case kHelpNoKeyHH:
-      message = QStringLiteral("System file KeyHH.EXE was not found in the Windows folder.");
+      message = QT_TRANSLATE_NOOP("HelpMessages",
+                                  "System file KeyHH.EXE was not found in the Windows folder.");
       break;
     case kHelpNoHH:
-      message = QStringLiteral("System file HH.EXE was not found in the Windows folder.");
+      message = QT_TRANSLATE_NOOP("HelpMessages",
+                                  "System file HH.EXE was not found in the Windows folder.");
       break;
     default:
-      message = QStringLiteral("Unknown error returned by HHHelpContext");
+      message = QT_TRANSLATE_NOOP("HelpMessages", "Unknown error returned by HHHelpContext");
       break;
   }
-  CurrentPlatform().ShowMessageBox(message, ApplicationTitle(), MessageIcon::Warning);
-  DebugLog(QStringLiteral("HHShowError(%d), \"%s\""), {code, message});
+  // The user reads the message in the program's language; the log keeps it in English.
+  CurrentPlatform().ShowMessageBox(QCoreApplication::translate("HelpMessages", message),
+                                   ApplicationTitle(), MessageIcon::Warning);
+  DebugLog(QStringLiteral("HHShowError(%d), \"%s\""), {code, QString::fromLatin1(message)});
 }
 
 void CloseAllHelpWindows() {

@@ -8,6 +8,7 @@
 #else
 #include <unistd.h>
 #endif
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -91,7 +92,8 @@ QString Reason(int error) {
 }  // namespace
 
 std::string cannotWrite(const QString& fileName, const QString& reason) {
-  return ("Cannot write file \"" + QDir::toNativeSeparators(fileName) + "\": " + reason)
+  return QCoreApplication::translate("AtomicFile", "Cannot write file \"%1\": %2")
+      .arg(QDir::toNativeSeparators(fileName), reason)
       .toStdString();
 }
 

@@ -159,8 +159,9 @@ bool ExportFilter::run(BandedReport& report, Generate&& generate) {
 bool ExportFilter::exportReport(BandedReport& report, QWidget* progressParent) {
   std::unique_ptr<ReportProgress> progress;
   return run(report, [&] {
-    progress = std::make_unique<ReportProgress>(progressParent, QStringLiteral("Export"),
-                                                QStringLiteral("Writing"), report.expectedRows());
+    progress = std::make_unique<ReportProgress>(
+        progressParent, ReportProgress::tr("Export", "window title"),
+        ReportProgress::tr("Writing", "verb: Writing row 3 of 10"), report.expectedRows());
     return report.continueGeneration(*this, false,
                                      [&](int64_t rows) { return progress->step(rows); });
   });

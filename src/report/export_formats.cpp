@@ -1,5 +1,6 @@
 #include "report/export_formats.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quarrant {
@@ -12,9 +13,10 @@ std::unique_ptr<ExportFilter> Make(const QString& fileName) {
 }
 
 constexpr ExportFormat kFormats[] = {
-    {"Text files (*.txt)", ".TXT", &Make<TextExportFilter>},
-    {"Comma Separate Values (*.csv)", ".csv", &Make<CsvExportFilter>},
-    {"HTML File (*.htm)", ".htm", &Make<HtmlExportFilter>},
+    {QT_TRANSLATE_NOOP("ExportFormats", "Text files (*.txt)"), ".TXT", &Make<TextExportFilter>},
+    {QT_TRANSLATE_NOOP("ExportFormats", "Comma Separate Values (*.csv)"), ".csv",
+     &Make<CsvExportFilter>},
+    {QT_TRANSLATE_NOOP("ExportFormats", "HTML File (*.htm)"), ".htm", &Make<HtmlExportFilter>},
 };
 
 }  // namespace
@@ -25,7 +27,8 @@ std::span<const ExportFormat> exportFormats() {
 
 QStringList exportFormatFilters() {
   QStringList filters;
-  for (const ExportFormat& format : kFormats) filters.append(QString::fromLatin1(format.filter));
+  for (const ExportFormat& format : kFormats)
+    filters.append(QCoreApplication::translate("ExportFormats", format.filter));
   return filters;
 }
 

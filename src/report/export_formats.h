@@ -11,7 +11,7 @@
 namespace quarrant {
 
 struct ExportFormat {
-  const char* filter;     // as the dialog lists it
+  const char* filter;     // as the dialog lists it, in English (translated when listed)
   const char* extension;  // dot included
   std::unique_ptr<ExportFilter> (*makeWriter)(const QString& fileName);
 };

@@ -99,7 +99,7 @@ ReportPreviewWindow::ReportPreviewWindow(BandedReport& report, QWidget* parent)
   static const bool pageViewAccessible = (QAccessible::installFactory(PageViewFactory), true);
   (void)pageViewAccessible;
   setObjectName(QStringLiteral("frm_preview"));
-  setWindowTitle(QStringLiteral("Print Preview"));
+  setWindowTitle(tr("Print Preview"));
   setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
   setModal(true);
 
@@ -107,25 +107,20 @@ ReportPreviewWindow::ReportPreviewWindow(BandedReport& report, QWidget* parent)
   toolbar->setObjectName(QStringLiteral("tb_preview"));
   toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   QStyle* st = style();
-  printAction_ =
-      toolbar->addAction(QIcon(QStringLiteral(":/report/print.xpm")), QStringLiteral("&Print"));
+  printAction_ = toolbar->addAction(QIcon(QStringLiteral(":/report/print.xpm")), tr("&Print"));
   printAction_->setObjectName(QStringLiteral("act_print"));
-  pdfAction_ = toolbar->addAction(QStringLiteral("Save as PDF"));
+  pdfAction_ = toolbar->addAction(tr("Save as PDF"));
   pdfAction_->setObjectName(QStringLiteral("act_pdf"));
   toolbar->addSeparator();
-  firstAction_ =
-      toolbar->addAction(st->standardIcon(QStyle::SP_MediaSkipBackward), QStringLiteral("First"));
-  previousAction_ =
-      toolbar->addAction(st->standardIcon(QStyle::SP_MediaSeekBackward), QStringLiteral("Prior"));
-  nextAction_ =
-      toolbar->addAction(st->standardIcon(QStyle::SP_MediaSeekForward), QStringLiteral("Next"));
-  lastAction_ =
-      toolbar->addAction(st->standardIcon(QStyle::SP_MediaSkipForward), QStringLiteral("Last"));
+  firstAction_ = toolbar->addAction(st->standardIcon(QStyle::SP_MediaSkipBackward), tr("First"));
+  previousAction_ = toolbar->addAction(st->standardIcon(QStyle::SP_MediaSeekBackward), tr("Prior"));
+  nextAction_ = toolbar->addAction(st->standardIcon(QStyle::SP_MediaSeekForward), tr("Next"));
+  lastAction_ = toolbar->addAction(st->standardIcon(QStyle::SP_MediaSkipForward), tr("Last"));
   toolbar->addSeparator();
-  QAction* zoomIn = toolbar->addAction(QStringLiteral("Zoom &In"));
-  QAction* zoomOut = toolbar->addAction(QStringLiteral("Zoom &Out"));
+  QAction* zoomIn = toolbar->addAction(tr("Zoom &In"));
+  QAction* zoomOut = toolbar->addAction(tr("Zoom &Out"));
   toolbar->addSeparator();
-  QAction* closeAction = toolbar->addAction(QStringLiteral("&Close"));
+  QAction* closeAction = toolbar->addAction(tr("&Close"));
   closeAction->setObjectName(QStringLiteral("act_close"));
 
   view_ = new ReportPageView(*this, report.page(), this);
@@ -290,13 +285,12 @@ void ReportPreviewWindow::updateStatus() {
   lastAction_->setEnabled(current + 1 < count || (!generated_ && count > 0));
   const QString before = status_->text();
   if (count == 0)
-    status_->setText(generated_ ? QStringLiteral(" No pages")
-                                : QStringLiteral(" Generating pages..."));
+    status_->setText(generated_ ? tr(" No pages") : tr(" Generating pages..."));
   else
-    status_->setText(QStringLiteral(" Page %1 of %2%3    Zoom %4%")
+    status_->setText(tr(" Page %1 of %2%3    Zoom %4%")
                          .arg(current + 1)
                          .arg(count)
-                         .arg(generated_ ? QString() : QStringLiteral(" (generating...)"))
+                         .arg(generated_ ? QString() : tr(" (generating...)"))
                          .arg(static_cast<int>(std::lround(zoom() * 100))));
   // The page is named by this line: a screen reader hears the new page and zoom.
   if (status_->text() != before) {

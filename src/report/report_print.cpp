@@ -1,5 +1,6 @@
 #include "report/report_print.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -16,10 +17,16 @@
 
 namespace quarrant {
 
-const char* const kNoPrinterQuestion =
-    "No printer is installed, so the report cannot be printed. Save it as a PDF file instead?";
+const char* const kNoPrinterQuestion = QT_TRANSLATE_NOOP(
+    "ReportPrint",
+    "No printer is installed, so the report cannot be printed. Save it as a PDF file instead?");
 
 namespace {
+
+// The context of this file's texts.
+struct ReportPrint {
+  Q_DECLARE_TR_FUNCTIONS(ReportPrint)
+};
 
 PrinterLookup& Lookup() {
   static PrinterLookup lookup;
@@ -51,22 +58,25 @@ bool printReport(BandedReport& report, QPrinter& printer, QWidget* progressParen
   if (printer.docName().isEmpty()) printer.setDocName(report.title());
   if (!report.beginGeneration()) return false;
 
-  ReportProgress progress(progressParent, QStringLiteral("Printing"), QStringLiteral("Printing"),
+  ReportProgress progress(progressParent, ReportProgress::tr("Printing", "window title"),
+                          ReportProgress::tr("Printing", "verb: Printing row 3 of 10"),
                           report.expectedRows());
   progress.showNow();
   QPainter painter;
   if (!painter.begin(&printer))
-    throw EReportError(printer.printerName().isEmpty()
-                           ? std::string("The printer could not be started")
-                           : "The printer \"" + printer.printerName().toStdString() +
-                                 "\" could not be started");
+    throw EReportError((printer.printerName().isEmpty()
+                            ? ReportPrint::tr("The printer could not be started")
+                            : ReportPrint::tr("The printer \"%1\" could not be started")
+                                  .arg(printer.printerName()))
+                           .toStdString());
   painter.setRenderHint(QPainter::TextAntialiasing);
   const double pxPerMm = printer.resolution() / 25.4;
   int64_t rowsDone = 0;
   // Each page goes to the printer as soon as it is laid out, and is then forgotten.
   PageCollector pages([&](ReportPage&& page, int index) {
     if (index > 0 && !printer.newPage())
-      throw EReportError("The printer stopped at page " + std::to_string(index + 1));
+      throw EReportError(
+          ReportPrint::tr("The printer stopped at page %1").arg(index + 1).toStdString());
     renderPage(painter, page, report.page(), pxPerMm);
     progress.update(rowsDone, index);
   });
@@ -87,7 +97,7 @@ bool printReport(BandedReport& report, QPrinter& printer, QWidget* progressParen
     return false;
   }
   if (!painter.end() || printer.printerState() == QPrinter::Error)
-    throw EReportError("The printer could not finish the report");
+    throw EReportError(ReportPrint::tr("The printer could not finish the report").toStdString());
   return true;
 }
 
@@ -99,19 +109,19 @@ bool writeReportPdf(BandedReport& report, const QString& fileName, QWidget* prog
   try {
     if (!printReport(report, printer, progressParent)) return false;  // file removes itself
   } catch (const EReportError&) {
-    throw EInOutError(cannotWrite(fileName, QStringLiteral("the PDF could not be written")));
+    throw EInOutError(cannotWrite(fileName, ReportPrint::tr("the PDF could not be written")));
   }
   file.commit();
   return true;
 }
 
 bool saveReportAsPdf(BandedReport& report, QWidget* parent) {
-  QFileDialog dialog(parent, QStringLiteral("Save as PDF"));
+  QFileDialog dialog(parent, ReportPrint::tr("Save as PDF"));
   dialog.setObjectName(QStringLiteral("PdfSaveDialog"));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters({QStringLiteral("PDF files (*.pdf)")});
+  dialog.setNameFilters({ReportPrint::tr("PDF files (*.pdf)")});
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   return writeReportPdf(report, dialog.selectedFiles().first(), parent);
@@ -121,7 +131,7 @@ void printOnDefaultPrinter(BandedReport& report, QWidget* parent) {
   const QStringList printers = installedPrinters();
   if (printers.isEmpty()) {
     const auto answer =
-        QMessageBox::question(parent, ApplicationTitle(), QString::fromLatin1(kNoPrinterQuestion),
+        QMessageBox::question(parent, ApplicationTitle(), ReportPrint::tr(kNoPrinterQuestion),
                               QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes) saveReportAsPdf(report, parent);
     return;

@@ -51,7 +51,7 @@ void ReportProgress::show() {
   dialog_ = new QProgressDialog(parent_);
   dialog_->setObjectName(QStringLiteral("frm_progress"));
   dialog_->setWindowTitle(caption_);
-  dialog_->setCancelButtonText(QStringLiteral("Cancel"));
+  dialog_->setCancelButtonText(tr("Cancel"));
   dialog_->setWindowModality(Qt::ApplicationModal);
   dialog_->setAutoClose(false);
   dialog_->setAutoReset(false);
@@ -67,14 +67,13 @@ void ReportProgress::show() {
 void ReportProgress::refresh(int64_t rows) {
   if (!dialog_) return;
   const QLocale locale;
-  QString text = verb_ + QLatin1Char(' ');
-  if (expected_ >= 0)
-    text += QStringLiteral("row %1 of %2")
-                .arg(locale.toString(static_cast<qlonglong>(rows)),
-                     locale.toString(static_cast<qlonglong>(expected_)));
-  else
-    text += QStringLiteral("row %1").arg(locale.toString(static_cast<qlonglong>(rows)));
-  if (page_ >= 0) text += QStringLiteral(", page %1").arg(page_ + 1);
+  // The verb comes first ("Writing row 3 of 10, page 1"); a translation may move it.
+  QString text = expected_ >= 0
+                     ? tr("%1 row %2 of %3")
+                           .arg(verb_, locale.toString(static_cast<qlonglong>(rows)),
+                                locale.toString(static_cast<qlonglong>(expected_)))
+                     : tr("%1 row %2").arg(verb_, locale.toString(static_cast<qlonglong>(rows)));
+  if (page_ >= 0) text = tr("%1, page %2").arg(text).arg(page_ + 1);
   dialog_->setLabelText(text);
   if (expected_ > 0)
     dialog_->setValue(static_cast<int>(std::min<int64_t>(1000, rows * 1000 / expected_)));

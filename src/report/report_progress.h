@@ -5,6 +5,7 @@
 // the window stays responsive. The window appears only once the work has taken longer than
 // a moment (or at once when asked); until then no events are processed, so nothing else can
 // start meanwhile.
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
@@ -16,6 +17,8 @@ class QWidget;
 namespace quarrant {
 
 class ReportProgress {
+  Q_DECLARE_TR_FUNCTIONS(ReportProgress)
+
  public:
   static constexpr int kShowAfterMs = 500;
 

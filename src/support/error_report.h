@@ -2,6 +2,7 @@
 // The program-wide error report: what the application shows for an error that no handler
 // caught. Every event handler runs inside Guarded(), so an uncaught error ends the handler
 // and is reported here; the program goes on running.
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 #include <utility>
@@ -21,7 +22,13 @@ QString WithFullStop(const QString& message);
 // a stop icon and an OK button.
 void ReportProgramError(const QString& message);
 
-// Runs handler; any exception that escapes it goes to ReportProgramError.
+// An error's what() as the user reads it. The engine writes its messages in English, without
+// Qt; they are translated here, in the context "EngineMessages" keyed by the English text. A
+// message that carries a value (a position, a number typed) is keyed by its pattern, the value
+// written as %1. Any other text is shown as it stands.
+QString DisplayedErrorText(const char* what);
+
+// Runs handler; any exception that escapes it goes to ReportProgramError, in the user's language.
 // Returns false when the handler ended with an error.
 template <class Handler>
 bool Guarded(Handler&& handler) {
@@ -29,9 +36,9 @@ bool Guarded(Handler&& handler) {
     std::forward<Handler>(handler)();
     return true;
   } catch (const std::exception& error) {
-    ReportProgramError(QString::fromUtf8(error.what()));
+    ReportProgramError(DisplayedErrorText(error.what()));
   } catch (...) {
-    ReportProgramError(QStringLiteral("Unknown error"));
+    ReportProgramError(QCoreApplication::translate("EngineMessages", "Unknown error"));
   }
   return false;
 }
