@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>Date Calculator</source>
-        <translation>Calculadora de Datas</translation>
+        <translation>Cálculo de Datas</translation>
     </message>
     <message>
         <source>Expression Value:</source>

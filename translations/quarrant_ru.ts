@@ -431,7 +431,7 @@
     </message>
     <message>
         <source>Principal</source>
-        <translation>Осн. долг</translation>
+        <translation>Основной долг</translation>
     </message>
     <message>
         <source>Interest</source>
@@ -478,11 +478,11 @@
     </message>
     <message>
         <source>Annual Interest (I%YR):</source>
-        <translation>Годовая ставка (I%YR):</translation>
+        <translation>Годовая ставка(I%YR):</translation>
     </message>
     <message>
         <source>Present Value:</source>
-        <translation>Сумма кредита:</translation>
+        <translation>Сумма займа:</translation>
     </message>
     <message>
         <source>Future Value:</source>
@@ -490,7 +490,7 @@
     </message>
     <message>
         <source>Payment time:</source>
-        <translation>Срок платежа:</translation>
+        <translation>Платежи:</translation>
     </message>
     <message>
         <source>Beginning of period</source>
@@ -601,11 +601,11 @@
     </message>
     <message>
         <source>Internal Rate of Return (IRR%): </source>
-        <translation>Внутренняя норма доходности (ВНД%): </translation>
+        <translation>Норма доходности (ВНД%): </translation>
     </message>
     <message>
         <source>Net Present Value (NPV) :</source>
-        <translation>Чистая приведённая стоимость (ЧПС) :</translation>
+        <translation>Чистая привед. стоимость (ЧПС) :</translation>
     </message>
     <message>
         <source>Net Future Value (NFV):</source>
@@ -697,7 +697,7 @@
     </message>
     <message>
         <source>Salvage value:</source>
-        <translation>Ликвид. ст-ть:</translation>
+        <translation>Ликвид. стоимость:</translation>
     </message>
     <message>
         <source>Expected life:</source>
@@ -804,11 +804,11 @@
     </message>
     <message>
         <source>Present Value:</source>
-        <translation>Сумма кредита:</translation>
+        <translation>Сумма займа:</translation>
     </message>
     <message>
         <source>Annual Interest (I%YR):</source>
-        <translation>Годовая ставка (I%YR):</translation>
+        <translation>Годовая ставка(I%YR):</translation>
     </message>
     <message>
         <source>Future Value:</source>
@@ -828,7 +828,7 @@
     </message>
     <message>
         <source>Principal</source>
-        <translation>Осн. долг</translation>
+        <translation>Основной долг</translation>
     </message>
     <message>
         <source>Interest</source>
