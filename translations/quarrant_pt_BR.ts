@@ -851,7 +851,7 @@
     <name>quarrant::ValueField</name>
     <message>
         <source>Can enter expression(Such as: 2*12)</source>
-        <translation>Aceita expressão (por exemplo: 2*12)</translation>
+        <translation>Aceita expressão (ex.: 2*12)</translation>
     </message>
 </context>
 </TS>

@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Total Principal</source>
-        <translation>Погашено долга</translation>
+        <translation>Погашено</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>Declining balance</source>
-        <translation>Уменьшаемого остатка</translation>
+        <translation>Уменьш. остатка</translation>
     </message>
     <message>
         <source>The expected life is too long to list: the table holds at most %1 years.</source>
@@ -836,7 +836,7 @@
     </message>
     <message>
         <source>Total Principal</source>
-        <translation>Погашено долга</translation>
+        <translation>Погашено</translation>
     </message>
     <message>
         <source>Total Interest</source>
@@ -851,7 +851,7 @@
     <name>quarrant::ValueField</name>
     <message>
         <source>Can enter expression(Such as: 2*12)</source>
-        <translation>Можно ввести выражение (например: 2*12)</translation>
+        <translation>Выражение (напр.: 2*12)</translation>
     </message>
 </context>
 </TS>
