@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation>&amp;Уменьшить</translation>
+        <translation>У&amp;меньшить</translation>
     </message>
     <message>
         <source>&amp;Close</source>
