@@ -22,6 +22,11 @@ file(MAKE_DIRECTORY ${generated})
 # The program and the help file beside it.
 install(TARGETS quarrant RUNTIME DESTINATION ${QUARRANT_INSTALL_PROGRAMDIR})
 install(FILES ${PROJECT_BINARY_DIR}/bin/Rare.chm DESTINATION ${QUARRANT_INSTALL_PROGRAMDIR})
+# The help in each language that has one (Rare_<lang>.chm).
+foreach(lang IN LISTS QUARRANT_HELP_LANGUAGES)
+  install(FILES ${PROJECT_BINARY_DIR}/bin/Rare_${lang}.chm
+          DESTINATION ${QUARRANT_INSTALL_PROGRAMDIR})
+endforeach()
 
 # bin/quarrant: a relative link, so the installed tree can be moved or staged under DESTDIR.
 file(RELATIVE_PATH QUARRANT_BIN_LINK_TARGET /prefix/${CMAKE_INSTALL_BINDIR}

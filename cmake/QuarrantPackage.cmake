@@ -21,7 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/quarrant/quarrant)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The Qt platform plugins are loaded at run time, so dpkg-shlibdeps cannot see them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own dialog texts in the program's languages (qtbase_<lang>.qm) come from Debian's
+# translations of Qt, which the program loads from Qt's translations folder.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 # The long description; CPack puts the summary above it as the synopsis.
 set(CPACK_PACKAGE_DESCRIPTION
     "Quarrant is a financial calculator in one window with five pages: time\n\

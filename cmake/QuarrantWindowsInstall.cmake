@@ -12,6 +12,9 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets PrintSupport)
 
 install(TARGETS quarrant RUNTIME DESTINATION .)
 install(FILES ${PROJECT_BINARY_DIR}/bin/Rare.chm DESTINATION .)
+foreach(lang IN LISTS QUARRANT_HELP_LANGUAGES)
+  install(FILES ${PROJECT_BINARY_DIR}/bin/Rare_${lang}.chm DESTINATION .)
+endforeach()
 
 foreach(module Core Gui Widgets PrintSupport)
   install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION .)
@@ -20,6 +23,16 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platform
 if(TARGET Qt6::QWindowsVistaStylePlugin)
   install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 endif()
+
+# Qt's own dialog texts in each of the program's languages, in translations/ beside the
+# program, where it looks for them on Windows. The Qt for Windows built here has no
+# translations; Debian's (qt6-translations-l10n, the same Qt version) are platform-neutral.
+foreach(lang IN LISTS QUARRANT_LANGUAGES)
+  find_file(qtbase_qm qtbase_${lang}.qm PATHS /usr/share/qt6/translations
+            NO_CACHE REQUIRED NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  install(FILES ${qtbase_qm} DESTINATION translations)
+  unset(qtbase_qm)
+endforeach()
 
 # The compiler's runtime libraries, found where the cross compiler keeps them.
 foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)

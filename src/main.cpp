@@ -1,5 +1,7 @@
 // Quarrant: program start. Order: help control library, diagnostic log, application, main
 // window (its evaluator, then its creation handler), report form, message loop.
+#include <QLocale>
+
 #include "controls/skin.h"
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "forms/Utfrm_report.h"
@@ -10,6 +12,7 @@
 #include "platform/linux_platform.h"
 #endif
 #include "support/guarded_application.h"
+#include "support/language.h"
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
@@ -26,6 +29,8 @@ int main(int argc, char** argv) {
   int toolkitArgc = 1;
   quarrant::GuardedApplication app(toolkitArgc, argv);
   quarrant::applySkin(app);
+  // The windows are built in the user's language.
+  quarrant::InstallLanguage(quarrant::LanguageFor(QLocale::system().uiLanguages()));
 
   quarrant::Tfrm_ZavuzirEza mainWindow;
   quarrant::Tfrm_report reportForm;  // hidden; serves the amortization window

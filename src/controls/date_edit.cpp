@@ -49,10 +49,10 @@ const QString DateEdit::kInputMask = QStringLiteral("9999/99/99; ");
 
 DateEdit::DateEdit(QWidget* parent) : QLineEdit(parent) {
   setValidator(new DateTextValidator(this));
-  QAction* dropDown =
+  calendarAction_ =
       addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
-  dropDown->setToolTip(tr("Calendar"));
-  connect(dropDown, &QAction::triggered, this, &DateEdit::showCalendar);
+  calendarAction_->setToolTip(tr("Calendar"));
+  connect(calendarAction_, &QAction::triggered, this, &DateEdit::showCalendar);
   connect(this, &QLineEdit::textEdited, this, [this] { typed_ = true; });
   showDate();
 }
@@ -192,6 +192,20 @@ void DateEdit::keyPressEvent(QKeyEvent* event) {
     selectAll();
   }
   QLineEdit::keyPressEvent(event);
+}
+
+QWidget* DateEdit::calendarButton() const {
+  for (QObject* object : calendarAction_->associatedObjects())
+    if (object != this && object->isWidgetType()) return static_cast<QWidget*>(object);
+  return nullptr;
+}
+
+void DateEdit::showEvent(QShowEvent* event) {
+  QLineEdit::showEvent(event);
+  if (QWidget* button = calendarButton()) {
+    const QString field = accessibleName();
+    button->setAccessibleName(field.isEmpty() ? tr("Calendar") : tr("%1 calendar").arg(field));
+  }
 }
 
 void DateEdit::changeEvent(QEvent* event) {

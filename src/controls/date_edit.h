@@ -5,6 +5,7 @@
 // (the button at its right, or Alt+Down / F4) picks a date as well.
 #include <QLineEdit>
 
+class QAction;
 class QCalendarWidget;
 class QFrame;
 
@@ -34,6 +35,9 @@ class DateEdit : public QLineEdit {
   // The drop-down calendar; created on first use.
   QCalendarWidget* calendar();
   void showCalendar();
+  // The button that drops the calendar down. A screen reader names it after the field
+  // ("Start date calendar"), once the field has its name (when it is first shown).
+  QWidget* calendarButton() const;
 
  signals:
   void dateValueChanged(double value);
@@ -43,6 +47,7 @@ class DateEdit : public QLineEdit {
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
@@ -56,6 +61,7 @@ class DateEdit : public QLineEdit {
   double value_ = 0;
   bool editing_ = false;
   bool typed_ = false;  // the user has typed since the held date was last shown
+  QAction* calendarAction_ = nullptr;
   QFrame* popup_ = nullptr;
   QCalendarWidget* calendar_ = nullptr;
 };

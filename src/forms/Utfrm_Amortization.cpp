@@ -22,6 +22,7 @@
 #include "controls/keypad_separator.h"
 #include "controls/plain_text.h"
 #include "controls/push_button.h"
+#include "controls/skin.h"
 #include "controls/table_copy.h"
 #include "controls/value_field.h"
 #include "engine/amortization.h"
@@ -110,9 +111,7 @@ void Tfrm_Amortization::BuildControls() {
 
 // The toolbar tb_report: save as, print and preview pictures, then "&Close".
 void Tfrm_Amortization::BuildToolbar() {
-  il_toolbar = {QIcon(QStringLiteral(":/report/saveas.xpm")),
-                QIcon(QStringLiteral(":/report/print.xpm")),
-                QIcon(QStringLiteral(":/report/preview.xpm"))};
+  il_toolbar = {skinIcon("saveas"), skinIcon("print"), skinIcon("preview")};
 
   tb_report = new QToolBar(pn_inputs);
   tb_report->setObjectName(QStringLiteral("tb_report"));

@@ -4,6 +4,7 @@
 #include "forms/Utfrm_ZavuzirEza.h"
 #include "help/helpsystem.h"
 #include "support/error_report.h"
+#include "support/language.h"
 
 namespace quarrant {
 
@@ -13,12 +14,18 @@ const QString kMainTopic = QStringLiteral("default.htm");
 }  // namespace
 
 void Tfrm_ZavuzirEza::CreateHelpObject() {
-  // The help file beside the program: its folder with a trailing delimiter, then the name.
+  // The help file beside the program: its folder with a trailing delimiter, then the name:
+  // the help in the program's language when it is there (Rare_de.chm), else the English one.
+  // The help object's creation logs the name.
   Platform& platform = CurrentPlatform();
   const QString program = platform.ModuleFileName();
   const QString folder = program.left(program.lastIndexOf(platform.PathDelimiter()) + 1);
-  help = KeepUntilProgramEnd(
-      std::make_unique<THookHelpSystem>(folder + QStringLiteral("Rare.chm"), QString(), 0));
+  QString file = folder + QStringLiteral("Rare.chm");
+  if (const QString language = CurrentLanguage(); !language.isEmpty()) {
+    const QString translated = folder + QStringLiteral("Rare_%1.chm").arg(language);
+    if (platform.FileExists(translated)) file = translated;
+  }
+  help = KeepUntilProgramEnd(std::make_unique<THookHelpSystem>(file, QString(), 0));
 
   setProperty(kHelpContextProperty, kMainWindowHelpContext);
   // Every help request of this window (F1 anywhere on it) comes to FormHelp.

@@ -17,9 +17,22 @@ QString DecodeEntities(QString text) {
   text.replace(QLatin1String("&lt;"), QLatin1String("<"));
   text.replace(QLatin1String("&gt;"), QLatin1String(">"));
   text.replace(QLatin1String("&quot;"), QLatin1String("\""));
-  text.replace(QLatin1String("&#39;"), QLatin1String("'"));
-  text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-  return text;
+  // Character references (&#252; &#x44F;): a translated contents file written in ASCII reads
+  // the same in every code page.
+  static const QRegularExpression reference(QStringLiteral("&#([xX]?)([0-9A-Fa-f]{1,6});"));
+  QString decoded;
+  qsizetype from = 0;
+  for (auto it = reference.globalMatch(text); it.hasNext();) {
+    const QRegularExpressionMatch match = it.next();
+    bool ok = false;
+    const char32_t code = match.captured(2).toUInt(&ok, match.captured(1).isEmpty() ? 10 : 16);
+    decoded += text.mid(from, match.capturedStart() - from);
+    decoded += ok && QChar::isPrint(code) ? QString::fromUcs4(&code, 1) : match.captured();
+    from = match.capturedEnd();
+  }
+  decoded += text.mid(from);
+  decoded.replace(QLatin1String("&amp;"), QLatin1String("&"));
+  return decoded;
 }
 
 bool IsSpace(QChar c) {

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/skin.h"
 #include "report/report_print.h"
 #include "report/report_render.h"
 #include "support/error_report.h"
@@ -107,7 +108,7 @@ ReportPreviewWindow::ReportPreviewWindow(BandedReport& report, QWidget* parent)
   toolbar->setObjectName(QStringLiteral("tb_preview"));
   toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   QStyle* st = style();
-  printAction_ = toolbar->addAction(QIcon(QStringLiteral(":/report/print.xpm")), tr("&Print"));
+  printAction_ = toolbar->addAction(skinIcon("print"), tr("&Print"));
   printAction_->setObjectName(QStringLiteral("act_print"));
   pdfAction_ = toolbar->addAction(tr("Save as PDF"));
   pdfAction_->setObjectName(QStringLiteral("act_pdf"));

@@ -72,33 +72,48 @@ class EndToEndTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
+// Also the help file each user language opens: that language's when it is beside the program
+// (a copy of the English one stands in for German here), else the English one.
 TEST_F(EndToEndTest, DebugSwitchWritesTheHeaderBesideTheProgram) {
   const QString program = dir.path() + "/quarrant";
   ASSERT_TRUE(QFile::copy(bin + "/quarrant", program));
+  ASSERT_TRUE(QFile::copy(bin + "/Rare.chm", dir.path() + "/Rare_de.chm"));
   const QString log = dir.path() + "/HHDebug.txt";
 
-  QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("QT_QPA_PLATFORM", "offscreen");
-  process.setProcessEnvironment(environment);
-  process.start(program, {"-debug"});
-  ASSERT_TRUE(process.waitForStarted(10000));
+  const struct {
+    const char* language;  // LANGUAGE, with the C locale
+    const char* helpFile;
+  } cases[] = {{"", "Rare.chm"}, {"de_AT:en", "Rare_de.chm"}, {"fr", "Rare.chm"}};
+  for (const auto& c : cases) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.remove("LC_ALL");
+    environment.remove("LC_MESSAGES");
+    environment.insert("LANG", "C.UTF-8");
+    environment.insert("LANGUAGE", c.language);
+    process.setProcessEnvironment(environment);
+    QFile::remove(log);
+    process.start(program, {"-debug"});
+    ASSERT_TRUE(process.waitForStarted(10000));
 
-  // The main window's creation traces the help object; wait for that line.
-  QStringList lines;
-  const QDeadlineTimer deadline(30000);
-  while (!deadline.hasExpired()) {
-    lines = ReadLines(log);
-    if (lines.size() > 27) break;
-    QThread::msleep(50);
+    // The main window's creation traces the help object; wait for that line.
+    QStringList lines;
+    const QDeadlineTimer deadline(30000);
+    while (!deadline.hasExpired()) {
+      lines = ReadLines(log);
+      if (lines.size() > 27) break;
+      QThread::msleep(50);
+    }
+    process.kill();
+    process.waitForFinished(10000);
+
+    ASSERT_EQ(lines.size(), 28) << lines.join('\n').toStdString();
+    ExpectHeader(lines, dir.path(), "-debug");
+    ExpectStamped(lines[27],
+                  "THookHelpSystem.Create(\"" + dir.path() + "/" + c.helpFile + "\",\"\", 0)");
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + "/$_Temp_$.$$$"));
   }
-  process.kill();
-  process.waitForFinished(10000);
-
-  ASSERT_EQ(lines.size(), 28) << lines.join('\n').toStdString();
-  ExpectHeader(lines, dir.path(), "-debug");
-  ExpectStamped(lines[27], "THookHelpSystem.Create(\"" + dir.path() + "/Rare.chm\",\"\", 0)");
-  EXPECT_FALSE(QFileInfo::exists(dir.path() + "/$_Temp_$.$$$"));
 }
 
 TEST_F(EndToEndTest, HelpButtonAndF1ShowTheOverviewAndAreTraced) {

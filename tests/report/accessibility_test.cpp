@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "controls/date_edit.h"
 #include "controls/page_control.h"
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_ZavuzirEza.h"
@@ -115,6 +116,16 @@ TEST(Accessibility, EveryWindowNamesItsControlsWithTheirRoles) {
   ASSERT_EQ(datePages->currentIndex(), 1);
   walker.walk(&main);
   const int mainControls = walker.focusable;
+  // A date field's calendar button takes no focus; a screen reader still names it.
+  const QList<DateEdit*> dates = main.findChildren<DateEdit*>();
+  EXPECT_EQ(dates.size(), 3);
+  for (DateEdit* date : dates) {
+    ASSERT_NE(date->calendarButton(), nullptr);
+    EXPECT_FALSE(date->accessibleName().isEmpty()) << date->objectName().toStdString();
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(date->calendarButton())->text(QAccessible::Name),
+        date->accessibleName() + " calendar");
+  }
 
   QMessageBox box(QMessageBox::Critical, "Error", "Expression Error:2*", QMessageBox::Ok);
   box.show();

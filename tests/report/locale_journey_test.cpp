@@ -1,13 +1,15 @@
 // What a user of any locale does most, in whichever locale the suite runs: the test program is
 // registered once in the environment's locale and again under German and French, whose decimal
-// comma the C library then also uses. Expected texts are written with '.', the C locale's mark,
-// and compared with it replaced by the user's separator.
+// comma the C library then also uses, and whose translation the windows then speak (as the
+// program chooses it). Expected texts are written with '.', the C locale's mark, and compared
+// with it replaced by the user's separator.
 #include <QKeyEvent>
 #include <QTableView>
 #include <QToolButton>
 
 #include "controls/numeric_edit.h"
 #include "report_test_support.h"
+#include "support/language.h"
 #include "support/regional.h"
 #include "support/window_fixture.h"
 
@@ -18,7 +20,44 @@ QString Local(const char* text) {
   return QString::fromLatin1(text).replace(QLatin1Char('.'), QLatin1Char(UserDecimalSeparator()));
 }
 
-class LocaleJourney : public WindowTest {};
+class LocaleJourney : public WindowTest {
+ public:
+  static void SetUpTestSuite() { InstallLanguage(LanguageFor(QLocale::system().uiLanguages())); }
+  static void TearDownTestSuite() { InstallLanguage(QString()); }
+};
+
+// A handful of the window's texts in each language the journeys run in (English: the source
+// texts, unchanged). French puts a no-break space before ":" and "!"; it is read as a space.
+struct Texts {
+  const char* language;
+  const char* tvmTab;
+  const char* frequency;
+  const char* monthly;
+  const char* straightLine;
+  const char* yearColumn;
+  const char* errorCaption;
+  const char* expressionError;  // before the expression
+  const char* syntaxError;
+};
+const Texts kTexts[] = {
+    {"", "Time Value of Money", "Payment frequency", "Monthly", "Straight-line", "Year", "Error",
+     "Expression Error:", "Syntax Error!"},
+    {"de", "Zeitwert des Geldes", "Zahlungsweise", "Monatlich", "Linear", "Jahr", "Fehler",
+     "Fehler im Ausdruck:", "Syntaxfehler!"},
+    {"fr", "Valeur temps", "Périodicité", "Mensuel", "Linéaire", "Année", "Erreur",
+     "Erreur d'expression :", "Erreur de syntaxe !"},
+};
+
+const Texts& ExpectedTexts() {
+  for (const Texts& texts : kTexts)
+    if (CurrentLanguage() == QLatin1String(texts.language)) return texts;
+  ADD_FAILURE() << "no texts for the language " << CurrentLanguage().toStdString();
+  return kTexts[0];
+}
+
+QString Read(QString text) {
+  return text.replace(QChar(0x00A0), QLatin1Char(' '));
+}
 
 TEST_F(LocaleJourney, LoanAtGeneralSolvesAndOpensItsSchedule) {
   setDigits(0);  // "General"
@@ -75,7 +114,32 @@ TEST_F(LocaleJourney, PreviewWritesEveryFormatWithTheUsersSeparator) {
   // The other mark is no decimal separator.
   const char other = UserDecimalSeparator() == ',' ? '.' : ',';
   type("ed_PV", QStringLiteral("2") + QLatin1Char(other) + QStringLiteral("5"));
-  EXPECT_EQ(text("se_expv"), QStringLiteral("Syntax Error!"));
+  EXPECT_EQ(Read(text("se_expv")), QString::fromUtf8(ExpectedTexts().syntaxError));
+}
+
+// The window speaks the user's language: its captions, a list's items and header, and an error
+// box's caption and text with the expression it could not read.
+TEST_F(LocaleJourney, WindowAndMessagesInTheUsersLanguage) {
+  const Texts& expected = ExpectedTexts();
+  auto* pages = find<PageControl>("pc_main");
+  EXPECT_EQ(pages->tabText(pages->indexOf(find<QWidget>("ts_tvm"))),
+            QString::fromUtf8(expected.tvmTab));
+  EXPECT_EQ(find<RadioGroup>("rg_PMTF")->title(), QString::fromUtf8(expected.frequency));
+  EXPECT_EQ(find<RadioGroup>("rg_PMTF")->items().value(0), QString::fromUtf8(expected.monthly));
+
+  showPage("ts_Depreciation");
+  EXPECT_EQ(find<QComboBox>("cb_method")->itemText(0), QString::fromUtf8(expected.straightLine));
+  type("ed_cb", QStringLiteral("2*"));
+  type("ed_el", QStringLiteral("2"));
+  click("sb_calc");
+  ASSERT_FALSE(messages_.shown().empty());
+  const Message& box = messages_.shown().front();
+  EXPECT_EQ(Read(box.caption), QString::fromUtf8(expected.errorCaption));
+  EXPECT_EQ(Read(box.text).remove(QLatin1Char(' ')),
+            QString::fromUtf8(expected.expressionError).remove(QLatin1Char(' ')) + "2*")
+      << box.text.toStdString();
+  EXPECT_EQ(find<QTableView>("lv_pery")->model()->headerData(0, Qt::Horizontal).toString(),
+            QString::fromUtf8(expected.yearColumn));
 }
 
 // The keypad's decimal key types the user's separator, whichever mark the layout gives it; an
