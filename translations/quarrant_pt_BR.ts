@@ -294,6 +294,10 @@
         <source>Calendar</source>
         <translation>Calendário</translation>
     </message>
+    <message>
+        <source>%1 calendar</source>
+        <translation>Calendário: %1</translation>
+    </message>
 </context>
 <context>
     <name>quarrant::DepreciationTableModel</name>

@@ -294,6 +294,10 @@
         <source>Calendar</source>
         <translation>Календарь</translation>
     </message>
+    <message>
+        <source>%1 calendar</source>
+        <translation>Календарь: %1</translation>
+    </message>
 </context>
 <context>
     <name>quarrant::DepreciationTableModel</name>
