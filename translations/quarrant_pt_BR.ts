@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Payment time:</source>
-        <translation>Momento:</translation>
+        <translation>Vencimento:</translation>
     </message>
     <message>
         <source>Beginning of period</source>
@@ -773,7 +773,7 @@
     </message>
     <message>
         <source>Payment time</source>
-        <translation>Momento do pagamento</translation>
+        <translation>Vencimento</translation>
     </message>
     <message>
         <source>Beginning of period</source>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>Payment Time:</source>
-        <translation>Momento:</translation>
+        <translation>Vencimento:</translation>
     </message>
     <message>
         <source>Period</source>
