@@ -12,7 +12,7 @@
     <name>EngineMessages</name>
     <message>
         <source>Floating point division by zero</source>
-        <translation>Деление на ноль с плавающей точкой</translation>
+        <translation>Деление на ноль в вычислениях с плавающей точкой</translation>
     </message>
     <message>
         <source>Invalid floating point operation</source>
@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Floating point overflow</source>
-        <translation>Переполнение с плавающей точкой</translation>
+        <translation>Переполнение в вычислениях с плавающей точкой</translation>
     </message>
     <message>
         <source>Number of periods out of range</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Number of Times</source>
-        <translation>Раз</translation>
+        <translation>Кол-во раз</translation>
     </message>
 </context>
 <context>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Book Value</source>
-        <translation>Остаточная ст.</translation>
+        <translation>Остаточная стоимость</translation>
     </message>
 </context>
 <context>
@@ -669,7 +669,7 @@
     </message>
     <message>
         <source>Years</source>
-        <translation>Лет</translation>
+        <translation>Годы</translation>
     </message>
     <message>
         <source>months</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>Months</source>
-        <translation>Месяцев</translation>
+        <translation>Месяцы</translation>
     </message>
     <message>
         <source>days</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>Days</source>
-        <translation>Дней</translation>
+        <translation>Дни</translation>
     </message>
     <message>
         <source>Yes</source>
