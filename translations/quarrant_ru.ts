@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Book Value</source>
-        <translation>Остаточная стоимость</translation>
+        <translation>Остат. стоимость</translation>
     </message>
 </context>
 <context>
