@@ -516,6 +516,191 @@
         <source>Save file</source>
         <translation>Salvar arquivo</translation>
     </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>Quinzenal</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>A cada 14 dias</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diária</translation>
+    </message>
+    <message>
+        <source>Loan options</source>
+        <translation>Opções do empréstimo</translation>
+    </message>
+    <message>
+        <source>Selected periods</source>
+        <translation>Períodos selecionados</translation>
+    </message>
+    <message>
+        <source>Loan options: %1</source>
+        <translation>Opções do empréstimo: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n periods</source>
+        <translation>
+            <numerusform>%n período</numerusform>
+            <numerusform>%n períodos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Período %1</translation>
+    </message>
+    <message>
+        <source>Periods %1-%2</source>
+        <translation>Períodos %1-%2</translation>
+    </message>
+    <message>
+        <source>%1: principal %2, interest %3, payments %4</source>
+        <translation>%1: amortização %2, juros %3, pagamentos %4</translation>
+    </message>
+</context>
+<context>
+    <name>quarrant::Tfrm_LoanOptions</name>
+    <message>
+        <source>Same as payments</source>
+        <translation>Igual aos pagamentos</translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation>Anual</translation>
+    </message>
+    <message>
+        <source>Semi-annually</source>
+        <translation>Semestral</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Trimestral</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensal</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diária</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>Contínua</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exatos</translation>
+    </message>
+    <message>
+        <source>Rounded to cents as a lender does</source>
+        <translation>Arredondados aos centavos, como o credor</translation>
+    </message>
+    <message>
+        <source>Loan Options</source>
+        <translation>Opções do Empréstimo</translation>
+    </message>
+    <message>
+        <source>One-off payments</source>
+        <translation>Pagamentos avulsos</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Excluir</translation>
+    </message>
+    <message>
+        <source>Pe&amp;riod:</source>
+        <translation>&amp;Período:</translation>
+    </message>
+    <message>
+        <source>A&amp;mount:</source>
+        <translation>&amp;Valor:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Compounding:</source>
+        <translation>&amp;Capitalização:</translation>
+    </message>
+    <message>
+        <source>&amp;Extra each period:</source>
+        <translation>E&amp;xtra por período:</translation>
+    </message>
+    <message>
+        <source>&amp;from period:</source>
+        <translation>a pa&amp;rtir do período:</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unts:</source>
+        <translation>Valore&amp;s:</translation>
+    </message>
+    <message>
+        <source>Compounding: %1</source>
+        <translation>Capitalização: %1</translation>
+    </message>
+    <message>
+        <source>Rounded to cents</source>
+        <translation>Arredondados aos centavos</translation>
+    </message>
+    <message>
+        <source>Extra %1 each period from period %2</source>
+        <translation>Extra de %1 por período a partir do período %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n one-off payment(s)</source>
+        <translation>
+            <numerusform>%n pagamento avulso</numerusform>
+            <numerusform>%n pagamentos avulsos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>The extra payment each period cannot be negative.</source>
+        <translation>O pagamento extra por período não pode ser negativo.</translation>
+    </message>
+    <message>
+        <source>The extra payments must start in a period from 1 to %1.</source>
+        <translation>Os pagamentos extras devem começar em um período de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>The one-off payment of period %1 lies after the last period, %2: delete it or change its period.</source>
+        <translation>O pagamento avulso do período %1 fica depois do último período, %2: exclua-o ou altere o seu período.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must fall in a period from 1 to %1.</source>
+        <translation>Um pagamento avulso deve cair em um período de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must be greater than 0.</source>
+        <translation>Um pagamento avulso deve ser maior que 0.</translation>
+    </message>
 </context>
 <context>
     <name>quarrant::Tfrm_ZavuzirEza</name>
@@ -849,6 +1034,10 @@
     <message>
         <source>Balance</source>
         <translation>Saldo Devedor</translation>
+    </message>
+    <message>
+        <source>Loan Options:</source>
+        <translation>Opções:</translation>
     </message>
 </context>
 <context>

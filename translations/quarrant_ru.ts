@@ -516,6 +516,193 @@
         <source>Save file</source>
         <translation>Сохранить файл</translation>
     </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>2 раза в месяц</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Раз в 2 недели</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Еженедельно</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Ежедневно</translation>
+    </message>
+    <message>
+        <source>Loan options</source>
+        <translation>Параметры кредита</translation>
+    </message>
+    <message>
+        <source>Selected periods</source>
+        <translation>Выбранные периоды</translation>
+    </message>
+    <message>
+        <source>Loan options: %1</source>
+        <translation>Параметры кредита: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n periods</source>
+        <translation>
+            <numerusform>%n период</numerusform>
+            <numerusform>%n периода</numerusform>
+            <numerusform>%n периодов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Period %1</source>
+        <translation>Период %1</translation>
+    </message>
+    <message>
+        <source>Periods %1-%2</source>
+        <translation>Периоды %1-%2</translation>
+    </message>
+    <message>
+        <source>%1: principal %2, interest %3, payments %4</source>
+        <translation>%1: основной долг %2, проценты %3, платежи %4</translation>
+    </message>
+</context>
+<context>
+    <name>quarrant::Tfrm_LoanOptions</name>
+    <message>
+        <source>Same as payments</source>
+        <translation>Как у платежей</translation>
+    </message>
+    <message>
+        <source>Annually</source>
+        <translation>Ежегодно</translation>
+    </message>
+    <message>
+        <source>Semi-annually</source>
+        <translation>Раз в полгода</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Ежеквартально</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Ежемесячно</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Ежедневно</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>Непрерывно</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Точные</translation>
+    </message>
+    <message>
+        <source>Rounded to cents as a lender does</source>
+        <translation>Округлённые до копеек, как у банка</translation>
+    </message>
+    <message>
+        <source>Loan Options</source>
+        <translation>Параметры кредита</translation>
+    </message>
+    <message>
+        <source>One-off payments</source>
+        <translation>Разовые платежи</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Период</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Сумма</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>Pe&amp;riod:</source>
+        <translation>&amp;Период:</translation>
+    </message>
+    <message>
+        <source>A&amp;mount:</source>
+        <translation>&amp;Сумма:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>&amp;Compounding:</source>
+        <translation>&amp;Начисление процентов:</translation>
+    </message>
+    <message>
+        <source>&amp;Extra each period:</source>
+        <translation>Доп&amp;лата за период:</translation>
+    </message>
+    <message>
+        <source>&amp;from period:</source>
+        <translation>с пе&amp;риода:</translation>
+    </message>
+    <message>
+        <source>Amo&amp;unts:</source>
+        <translation>Сумм&amp;ы:</translation>
+    </message>
+    <message>
+        <source>Compounding: %1</source>
+        <translation>Начисление процентов: %1</translation>
+    </message>
+    <message>
+        <source>Rounded to cents</source>
+        <translation>Округление до копеек</translation>
+    </message>
+    <message>
+        <source>Extra %1 each period from period %2</source>
+        <translation>Доплата %1 за период с периода %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n one-off payment(s)</source>
+        <translation>
+            <numerusform>%n разовый платёж</numerusform>
+            <numerusform>%n разовых платежа</numerusform>
+            <numerusform>%n разовых платежей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>The extra payment each period cannot be negative.</source>
+        <translation>Доплата за период не может быть отрицательной.</translation>
+    </message>
+    <message>
+        <source>The extra payments must start in a period from 1 to %1.</source>
+        <translation>Доплаты должны начинаться в периоде с 1 по %1.</translation>
+    </message>
+    <message>
+        <source>The one-off payment of period %1 lies after the last period, %2: delete it or change its period.</source>
+        <translation>Разовый платёж периода %1 приходится на время после последнего периода, %2: удалите его или измените его период.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must fall in a period from 1 to %1.</source>
+        <translation>Разовый платёж должен приходиться на период с 1 по %1.</translation>
+    </message>
+    <message>
+        <source>A one-off payment must be greater than 0.</source>
+        <translation>Разовый платёж должен быть больше 0.</translation>
+    </message>
 </context>
 <context>
     <name>quarrant::Tfrm_ZavuzirEza</name>
@@ -849,6 +1036,10 @@
     <message>
         <source>Balance</source>
         <translation>Остаток долга</translation>
+    </message>
+    <message>
+        <source>Loan Options:</source>
+        <translation>Параметры:</translation>
     </message>
 </context>
 <context>
