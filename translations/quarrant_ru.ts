@@ -948,7 +948,7 @@
     </message>
     <message>
         <source>Present Value(PV):</source>
-        <translation>Приведённая ст.(PV):</translation>
+        <translation>Привед. стоимость(PV):</translation>
     </message>
     <message>
         <source>Payment(PMT):</source>
@@ -956,7 +956,7 @@
     </message>
     <message>
         <source>Future Value(FV):</source>
-        <translation>Будущая ст.(FV):</translation>
+        <translation>Будущая стоимость(FV):</translation>
     </message>
     <message>
         <source>Payment time</source>
