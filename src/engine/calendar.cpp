@@ -1,8 +1,10 @@
 #include "engine/calendar.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 #include "engine/engine_errors.h"
 
@@ -153,6 +155,28 @@ DaySpanParts SplitDaySpan(int32_t days) {
   const int64_t rest = magnitude - 365 * static_cast<int64_t>(parts.years);
   parts.months = static_cast<int32_t>(rest / 30);
   parts.days = static_cast<int32_t>(rest - 30 * static_cast<int64_t>(parts.months));
+  return parts;
+}
+
+DaySpanParts CalendarDaySpan(double from, double to) {
+  int64_t earlier = DayOf(from, "CalendarDaySpan");
+  int64_t later = DayOf(to, "CalendarDaySpan");
+  if (later < earlier) std::swap(earlier, later);
+  const Civil start = CivilFromDays(earlier - kEpochShift);
+  // The day that lies a number of months after the start, clamped to the month's last day.
+  auto monthsOn = [&start](int64_t months) {
+    const int64_t index = start.month - 1 + months;
+    const int64_t year = start.year + index / 12;
+    const auto month = static_cast<int32_t>(index % 12 + 1);
+    return DayNumberOf(year, month, std::min(start.day, DaysInMonth(year, month)));
+  };
+  const Civil end = CivilFromDays(later - kEpochShift);
+  int64_t months = (end.year - start.year) * 12 + (end.month - start.month);
+  if (monthsOn(months) > later) --months;  // at most one too many: the day of the month
+  DaySpanParts parts;
+  parts.years = static_cast<int32_t>(months / 12);
+  parts.months = static_cast<int32_t>(months % 12);
+  parts.days = static_cast<int32_t>(later - monthsOn(months));
   return parts;
 }
 

@@ -31,6 +31,10 @@ int32_t WeekNumberInYear(double dateValue);
 int32_t MonthLength(double dateValue);
 bool DateInLeapYear(double dateValue);
 DaySpanParts SplitDaySpan(int32_t days);
+// The span between the days of two dates as a calendar counts it: the most whole years, then
+// months, that added to the earlier date do not pass the later one (a month added to the 31st
+// ends on the month's last day), the rest in days. The order of the dates does not matter.
+DaySpanParts CalendarDaySpan(double from, double to);
 
 // Date arithmetic on whole days: the date moved by a number of days, its time of day kept,
 // and the whole days from one date to another (positive when `to` is later). Both work on the

@@ -9,10 +9,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -224,7 +226,12 @@ void Tfrm_Amortization::BuildList() {
   lv_as = new QTableView(pn_list);
   lv_as->setObjectName(QStringLiteral("lv_as"));
   lv_as->setFont(EditFont());
-  SetUpReportView(lv_as, model_, {50, 100, 100, 100, 100, 100});
+  // The Period column fits the longest schedule's last period (7 digits) with the margins the
+  // style keeps either side of a cell's text.
+  const int cellMargins = 2 * (lv_as->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+  const int periodWidth = std::max(
+      50, lv_as->fontMetrics().horizontalAdvance(QString::number(kMaxListedPeriods)) + cellMargins);
+  SetUpReportView(lv_as, model_, {periodWidth, 100, 100, 100, 100, 100});
   enableRowCopy(lv_as);
   nameAfterCaption(lv_as, windowTitle());
   auto* listLayout = new QVBoxLayout(pn_list);

@@ -125,7 +125,8 @@ void Tfrm_ZavuzirEza::BuildCashFlowPage(QWidget* page) {
   nameAfterCaption(lv_cashfllow, tr("Cash Flow"));
 
   sb_calculate = MakeButton(page, "sb_calculate", tr("Calculate"), {16, 191, 75, 25});
-  QLabel* irrLabel = MakeLabel(page, tr("Internal Rate of Return (IRR%): "), 16, 214);
+  // Two pixels lower than its neighbours' offset: the Calculate button above ends at 215.
+  QLabel* irrLabel = MakeLabel(page, tr("Internal Rate of Return (IRR%): "), 16, 216);
   se_irr = MakeEdit(page, "se_irr", {168, 213, 145, 18}, false);
   QLabel* npvLabel = MakeLabel(page, tr("Net Present Value (NPV) :"), 40, 238);
   se_npv = MakeEdit(page, "se_npv", {168, 237, 145, 18}, false);
@@ -235,8 +236,13 @@ void Tfrm_ZavuzirEza::sb_calculateClick() {
   const std::span<const double> series(flows);
 
   // Three independent measures: one failing does not keep the others from being shown.
-  ShowMeasure(*this, se_irr,
-              [&] { return checked::Mul(InternalRateOfReturn(0.0L, series), 100.0L); });
+  // The search answers -1 for flows without an outflow or without an inflow: no rate balances
+  // those, so there is no rate to show.
+  ShowMeasure(*this, se_irr, [&] {
+    const Extended irr = InternalRateOfReturn(0.0L, series);
+    if (irr == -1.0L) throw std::domain_error("no rate of return");
+    return checked::Mul(irr, 100.0L);
+  });
   ShowMeasure(*this, se_npv,
               [&] { return NetPresentValue(rate, series, PaymentTiming::StartOfPeriod); });
   ShowMeasure(*this, se_nfv,

@@ -1,6 +1,6 @@
 // Date calculator page: facts about one date, and the span between two dates (either date
-// from the other and a day count, or the day count from both), with a rough breakdown of the
-// span into years of 365 days, months of 30 days and days.
+// from the other and a day count, or the day count from both), with the span broken down into
+// years, months and days as a calendar counts them between the two dates.
 #include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
@@ -38,9 +38,10 @@ void PlaceBefore(QLabel* label, QWidget* control) {
   labelField(label, control);
 }
 
-// Shows the breakdown of a day span (its magnitude) in the group "Time between dates".
-void ShowBreakdown(QLineEdit* years, QLineEdit* months, QLineEdit* days, int32_t span) {
-  const DaySpanParts parts = SplitDaySpan(span);
+// Shows the span between the two dates (in either order) in the group "Time between dates".
+void ShowBreakdown(QLineEdit* years, QLineEdit* months, QLineEdit* days, const DateEdit* begin,
+                   const DateEdit* end) {
+  const DaySpanParts parts = CalendarDaySpan(begin->dateValue(), end->dateValue());
   years->setText(QString::number(parts.years));
   months->setText(QString::number(parts.months));
   days->setText(QString::number(parts.days));
@@ -155,20 +156,20 @@ void Tfrm_ZavuzirEza::sb_bdateClick() {
   if (!DateInRange(*this, std::trunc(de_end->dateValue()) - days)) return;
   // The day moves by exactly that many days; the ending date's time of day carries over.
   de_begin->setDateValue(AddDays(de_end->dateValue(), -static_cast<int32_t>(days)));
-  ShowBreakdown(ed_bty, ed_btm, ed_btd, static_cast<int32_t>(days));
+  ShowBreakdown(ed_bty, ed_btm, ed_btd, de_begin, de_end);
 }
 
 void Tfrm_ZavuzirEza::sb_edateClick() {
   const double days = std::trunc(ne_bd->value());
   if (!DateInRange(*this, std::trunc(de_begin->dateValue()) + days)) return;
   de_end->setDateValue(AddDays(de_begin->dateValue(), static_cast<int32_t>(days)));
-  ShowBreakdown(ed_bty, ed_btm, ed_btd, static_cast<int32_t>(days));
+  ShowBreakdown(ed_bty, ed_btm, ed_btd, de_begin, de_end);
 }
 
 void Tfrm_ZavuzirEza::sb_dbdateClick() {
   // Whole days from one date to the other, whatever time of day either still carries.
   ne_bd->setValue(DaysBetween(de_begin->dateValue(), de_end->dateValue()));
-  ShowBreakdown(ed_bty, ed_btm, ed_btd, static_cast<int32_t>(std::trunc(ne_bd->value())));
+  ShowBreakdown(ed_bty, ed_btm, ed_btd, de_begin, de_end);
 }
 
 }  // namespace quarrant

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <map>
 
-#include "report/atomic_file.h"
+#include "report/report_file.h"
 #include "report/report_progress.h"
 
 namespace quarrant {
@@ -134,7 +134,7 @@ ExportFilter::~ExportFilter() = default;
 
 template <class Generate>
 bool ExportFilter::run(BandedReport& report, Generate&& generate) {
-  AtomicFile file(fileName_);
+  ReportFile file(fileName_);
   file_ = &file;
   report_ = &report;
   lines_.clear();

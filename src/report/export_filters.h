@@ -17,7 +17,7 @@ class QWidget;
 
 namespace quarrant {
 
-class AtomicFile;
+class ReportFile;
 
 class ExportFilter : public ReportSink {
  public:
@@ -44,7 +44,7 @@ class ExportFilter : public ReportSink {
   virtual void writeBegin(const BandedReport& /*report*/) {}
   virtual void writeBand(const ReportBand& band, const Lines& lines) = 0;
   virtual void writeEnd() {}
-  AtomicFile& file() { return *file_; }
+  ReportFile& file() { return *file_; }
   const BandedReport& report() const { return *report_; }
   const Lines& linesOf(const ReportBand& band);
 
@@ -53,7 +53,7 @@ class ExportFilter : public ReportSink {
   bool run(BandedReport& report, Generate&& generate);
 
   QString fileName_;
-  AtomicFile* file_ = nullptr;
+  ReportFile* file_ = nullptr;
   const BandedReport* report_ = nullptr;
   std::deque<std::pair<const ReportBand*, Lines>> lines_;  // elements never move
 };

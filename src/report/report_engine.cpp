@@ -60,6 +60,27 @@ bool BandedReport::beginGeneration() {
   return !cancel;
 }
 
+// Counts the pages as continueGeneration fills them, without the bands.
+int64_t BandedReport::expectedPages() const {
+  if (expectedRows_ < 0) return -1;
+  const ReportBand* title = band(BandKind::Title);
+  const ReportBand* header = band(BandKind::ColumnHeader);
+  const ReportBand* detail = band(BandKind::Detail);
+  const double bottom = page_.printableHeightMm();
+  const double headerHeight = header ? header->heightMm() : 0.0;
+  int64_t pages = 1;
+  double y = (title ? title->heightMm() : 0.0) + headerHeight;
+  if (!detail || !onNeedData) return pages;
+  for (int64_t row = 0; row < expectedRows_; ++row) {
+    if (y + detail->heightMm() > bottom + 1e-9 && y > headerHeight + 1e-9) {
+      ++pages;
+      y = headerHeight;
+    }
+    y += detail->heightMm();
+  }
+  return pages;
+}
+
 bool BandedReport::continueGeneration(ReportSink& sink, bool paginate,
                                       const ProgressHandler& progress) {
   const ReportBand* title = band(BandKind::Title);

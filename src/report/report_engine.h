@@ -137,6 +137,9 @@ class BandedReport : public QObject {
   // progress windows show it. The before-generation handler may set it.
   int64_t expectedRows() const { return expectedRows_; }
   void setExpectedRows(int64_t rows) { expectedRows_ = rows; }
+  // The pages a paginated generation of the expected rows fills (-1 while the rows are not
+  // known), so that the first page can say how many follow.
+  int64_t expectedPages() const;
 
   BeforeGenerateHandler onBeforeGenerate;
   NeedDataHandler onNeedData;

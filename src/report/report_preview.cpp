@@ -56,7 +56,7 @@ class ReportPageView : public QWidget {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     if (const ReportPage* page = window_.page(page_))
-      renderPage(painter, *page, setup_, PxPerMm(), paper.topLeft());
+      renderPage(painter, *page, setup_, PxPerMm(), paper.topLeft(), window_.pageFoot(page_));
   }
 
  private:
@@ -187,6 +187,10 @@ const ReportPage* ReportPreviewWindow::page(int pageIndex) const {
   return &pages_[static_cast<size_t>(pageIndex)];
 }
 
+QString ReportPreviewWindow::pageFoot(int pageIndex) const {
+  return quarrant::pageFoot(pageIndex, generated_ ? pageCount() : expectedPages_);
+}
+
 int ReportPreviewWindow::currentPage() const {
   return view_->Page();
 }
@@ -232,6 +236,7 @@ void ReportPreviewWindow::startGeneration() {
   bool begun = false;
   try {
     begun = report_.beginGeneration();
+    expectedPages_ = report_.expectedPages();
   } catch (...) {
     error = std::current_exception();
   }

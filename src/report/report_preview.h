@@ -35,6 +35,8 @@ class ReportPreviewWindow : public QDialog {
   int pageCount() const { return pageCount_.load(std::memory_order_acquire); }
   // A page made so far, or nullptr. Pages never move once made.
   const ReportPage* page(int pageIndex) const;
+  // The foot of a page: "Page n of m", with m the pages the report is known to fill.
+  QString pageFoot(int pageIndex) const;
   int currentPage() const;
   void showPage(int pageIndex);
   double zoom() const;
@@ -65,6 +67,7 @@ class ReportPreviewWindow : public QDialog {
   bool started_ = false;
   bool generated_ = false;
   bool toLastWhenDone_ = false;
+  int64_t expectedPages_ = -1;
   std::exception_ptr error_;
 
   std::thread worker_;

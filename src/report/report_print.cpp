@@ -1,15 +1,20 @@
 #include "report/report_print.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <string>
 
-#include "report/atomic_file.h"
+#include "report/report_file.h"
 #include "report/report_page.h"
 #include "report/report_progress.h"
 #include "report/report_render.h"
@@ -71,13 +76,14 @@ bool printReport(BandedReport& report, QPrinter& printer, QWidget* progressParen
                            .toStdString());
   painter.setRenderHint(QPainter::TextAntialiasing);
   const double pxPerMm = printer.resolution() / 25.4;
+  const int64_t pageCount = report.expectedPages();
   int64_t rowsDone = 0;
   // Each page goes to the printer as soon as it is laid out, and is then forgotten.
   PageCollector pages([&](ReportPage&& page, int index) {
     if (index > 0 && !printer.newPage())
       throw EReportError(
           ReportPrint::tr("The printer stopped at page %1").arg(index + 1).toStdString());
-    renderPage(painter, page, report.page(), pxPerMm);
+    renderPage(painter, page, report.page(), pxPerMm, {}, pageFoot(index, pageCount));
     progress.update(rowsDone, index);
   });
   bool complete = false;
@@ -102,14 +108,35 @@ bool printReport(BandedReport& report, QPrinter& printer, QWidget* progressParen
 }
 
 bool writeReportPdf(BandedReport& report, const QString& fileName, QWidget* progressParent) {
-  AtomicFile file(fileName);
+  // The printer writes to a path of its own: a temporary file beside the target, whose bytes
+  // then go to the target through a ReportFile like an export's.
+  checkWritable(fileName);
+  const QFileInfo target(fileName);
+  QTemporaryFile pages(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                       QStringLiteral(".XXXXXX"));
+  if (!pages.open()) throw EInOutError(cannotWrite(fileName, pages.errorString()));
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(file.temporaryName());
+  printer.setOutputFileName(pages.fileName());
   try {
-    if (!printReport(report, printer, progressParent)) return false;  // file removes itself
+    if (!printReport(report, printer, progressParent)) return false;  // pages removes itself
   } catch (const EReportError&) {
     throw EInOutError(cannotWrite(fileName, ReportPrint::tr("the PDF could not be written")));
+  }
+  ReportFile file(fileName);
+  QFile written(pages.fileName());
+  if (!written.open(QIODevice::ReadOnly))
+    throw EInOutError(cannotWrite(fileName, written.errorString()));
+  std::string& out = file.buffer();
+  constexpr qint64 kChunk = 1 << 20;
+  for (;;) {
+    const size_t start = out.size();
+    out.resize(start + kChunk);
+    const qint64 got = written.read(out.data() + start, kChunk);
+    out.resize(start + static_cast<size_t>(std::max<qint64>(got, 0)));
+    if (got < 0) throw EInOutError(cannotWrite(fileName, written.errorString()));
+    if (got == 0) break;
+    file.maybeFlush();
   }
   file.commit();
   return true;

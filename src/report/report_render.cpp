@@ -1,5 +1,6 @@
 #include "report/report_render.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPen>
 #include <cmath>
@@ -26,8 +27,15 @@ QFont reportFont(const FontSpec& face) {
   return font;
 }
 
+QString pageFoot(int pageIndex, int64_t pages) {
+  return pages < 1 ? QCoreApplication::translate("ReportRender", "Page %1").arg(pageIndex + 1)
+                   : QCoreApplication::translate("ReportRender", "Page %1 of %2")
+                         .arg(pageIndex + 1)
+                         .arg(pages);
+}
+
 void renderPage(QPainter& painter, const ReportPage& page, const PageSetup& setup, double pxPerMm,
-                QPointF originPx) {
+                QPointF originPx, const QString& foot) {
   const double printableWidth = setup.printableWidthMm() * kUnitsPerMm;
 
   painter.save();
@@ -63,6 +71,14 @@ void renderPage(QPainter& painter, const ReportPage& page, const PageSetup& setu
       const double bottom = top + band.heightMm() * kUnitsPerMm;
       painter.drawLine(QPointF(0, bottom), QPointF(printableWidth, bottom));
     }
+  }
+  if (!foot.isEmpty()) {
+    // Below the printed area, in the middle of the bottom margin.
+    const double top = setup.printableHeightMm() * kUnitsPerMm;
+    painter.setFont(reportFont(FontSpec{QStringLiteral("Arial"), 8.0, false}));
+    painter.drawText(QRectF(0, top, printableWidth, setup.marginMm * kUnitsPerMm),
+                     Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                     foot);
   }
   painter.restore();
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "engine/calendar.h"
 #include "engine/engine_errors.h"
@@ -216,6 +217,39 @@ TEST(CalendarTest, SplitDaySpan) {
     EXPECT_EQ(parts.years, c.parts.years);
     EXPECT_EQ(parts.months, c.parts.months);
     EXPECT_EQ(parts.days, c.parts.days);
+  }
+}
+
+// The span between two dates as a calendar counts it, in both orders and whatever the time of
+// day: whole years and months added to the earlier date (the 31st moving to a month's last
+// day), then days.
+TEST(CalendarTest, CalendarDaySpan) {
+  struct Case {
+    int from[3];
+    int to[3];
+    DaySpanParts parts;
+  };
+  const Case cases[] = {
+      {{2000, 1, 1}, {2020, 1, 1}, {20, 0, 0}},    {{2024, 1, 15}, {2025, 3, 1}, {1, 1, 14}},
+      {{2024, 1, 1}, {2026, 9, 28}, {2, 8, 27}},   {{2024, 1, 31}, {2024, 2, 29}, {0, 1, 0}},
+      {{2024, 1, 31}, {2024, 2, 28}, {0, 0, 28}},  {{2024, 2, 29}, {2025, 2, 28}, {1, 0, 0}},
+      {{2024, 3, 31}, {2024, 4, 30}, {0, 1, 0}},   {{2023, 12, 31}, {2024, 1, 30}, {0, 0, 30}},
+      {{1, 1, 1}, {9999, 12, 31}, {9998, 11, 30}}, {{2024, 5, 5}, {2024, 5, 5}, {0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    // 18:00 on the earlier day (before day 0 the time of day is the absolute fraction).
+    double from = DateValueOf(c.from[0], c.from[1], c.from[2]);
+    from += from < 0 ? -0.75 : 0.75;
+    const double to = DateValueOf(c.to[0], c.to[1], c.to[2]);
+    for (const auto& [a, b] : {std::pair{from, to}, std::pair{to, from}}) {
+      SCOPED_TRACE(::testing::Message()
+                   << c.from[0] << '-' << c.from[1] << '-' << c.from[2]
+                   << (a < b ? " to " : " from ") << c.to[0] << '-' << c.to[1] << '-' << c.to[2]);
+      const DaySpanParts parts = CalendarDaySpan(a, b);
+      EXPECT_EQ(parts.years, c.parts.years);
+      EXPECT_EQ(parts.months, c.parts.months);
+      EXPECT_EQ(parts.days, c.parts.days);
+    }
   }
 }
 

@@ -1,5 +1,10 @@
-// The program-wide error report: its caption, the full-stop rule, and Guarded().
+// The program-wide error report: its caption, the full-stop rule, Guarded(), and the engine's
+// messages in the user's language.
+#include <QTranslator>
 #include <stdexcept>
+
+#include "engine/cmpEvaluator.h"
+#include "engine/engine_errors.h"
 
 #include "support/print_case.h"
 #include "support/window_fixture.h"
@@ -64,6 +69,37 @@ TEST(GuardedTest, ReportsTheErrorAndGoesOn) {
   EXPECT_EQ(messages.shown(),
             (std::vector<Message>{ProgramReport("Invalid floating point operation.")}));
   EXPECT_EQ(ApplicationTitle(), QStringLiteral("Forms_tests"));
+}
+
+// Translates every text, marking where a translation's argument goes: "#%1#".
+class MarkingTranslator : public QTranslator {
+ public:
+  QString translate(const char* context, const char* source, const char*, int) const override {
+    if (qstrcmp(context, "EngineMessages") != 0) return {};
+    return QString::fromUtf8(source).replace(QStringLiteral("%1"), QStringLiteral("#%1#"));
+  }
+  bool isEmpty() const override { return false; }
+};
+
+// The evaluator's messages carry a position or the number typed; they are looked up by their
+// pattern, so the engine's text and the translation table must agree to the last blank.
+TEST(EngineMessagesTest, AValueInAMessageBecomesTheTranslationsArgument) {
+  MarkingTranslator translator;
+  QCoreApplication::installTranslator(&translator);
+  for (const char* expression : {"2*", "(1", "1)", "2*(3", "1.2.3", "2,5"}) {
+    TExpressionEvaluator evaluator('.');
+    evaluator.Expression = expression;
+    try {
+      evaluator.Evaluate();
+      ADD_FAILURE() << expression << " was read";
+    } catch (const EEngineError& error) {
+      const QString shown = DisplayedErrorText(error.what());
+      EXPECT_TRUE(shown.contains(QRegularExpression(QStringLiteral("#[^#]+#$|'#[^#]+#'"))))
+          << expression << ": " << shown.toStdString();
+      EXPECT_EQ(QString(shown).remove(QLatin1Char('#')), QString::fromUtf8(error.what()));
+    }
+  }
+  QCoreApplication::removeTranslator(&translator);
 }
 
 }  // namespace

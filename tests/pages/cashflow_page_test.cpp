@@ -87,7 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
             "FourFlows", {{-1000, 1}, {300, 1}, {400, 1}, {500, 1}}, 10, "8.90", "-21.04", "28.00"},
         MeasureCase{"RepeatedGroup", {{-100, 1}, {60, 2}}, 10, "13.07", "4.13", "-5.00"},
         MeasureCase{"CountsExpandInOrder", {{-1000, 1}, {300, 3}}, 0, "-5.09", "-100.00", "100.00"},
-        MeasureCase{"OnlyPositive", {{100, 1}, {200, 1}}, 0, "-100.00", "300.00", "-300.00"},
+        // No rate balances flows of one sign: the search's -1 is no rate of -100 %.
+        MeasureCase{"OnlyPositive", {{100, 1}, {200, 1}}, 0, kCannot, "300.00", "-300.00"},
+        MeasureCase{"OnlyNegative", {{-100, 2}}, 0, kCannot, "-200.00", "200.00"},
         MeasureCase{"AllZero", {{0, 3}}, 10, kCannot, "0.00", "0.00"},
         MeasureCase{"RateMinusHundred", {{-100, 1}, {60, 2}}, -100, "13.07", kCannot, kCannot},
         MeasureCase{"RateBelowMinusHundred", {{-100, 1}, {60, 2}}, -250, "13.07", kCannot, kCannot},

@@ -2,6 +2,7 @@
 // preview, read back and compared with the window's list.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -305,6 +306,61 @@ TEST(ReportExport, UnwritableTargetReachesTheErrorReport) {
   EXPECT_TRUE(QFileInfo(blocked).isDir());
 }
 
+// Root writes over any file whatever its permission bits: while one lives, the process
+// works as the user nobody (when it runs as root), as a user of the program does.
+struct AsOrdinaryUser {
+  static constexpr uid_t kNobody = 65534;
+  AsOrdinaryUser() : wasRoot(geteuid() == 0) {
+    if (wasRoot) EXPECT_EQ(seteuid(kNobody), 0);
+  }
+  ~AsOrdinaryUser() {
+    if (wasRoot) EXPECT_EQ(seteuid(0), 0);
+  }
+  const bool wasRoot;
+};
+
+// A file its owner made read-only, from the start or while the export runs, is refused like
+// any file that cannot be written: the system's reason in the error report, the file as it
+// was and nothing left beside it. The same for a PDF.
+TEST(ReportExport, ReadOnlyTargetIsRefused) {
+  for (const auto [pdf, duringExport] : {std::pair{false, false}, {true, false}, {false, true}}) {
+    SCOPED_TRACE(pdf ? "pdf" : duringExport ? "read-only while exporting" : "export");
+    ReportFixture fixture(QStringLiteral("360"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::Permissions(0x7777)));
+    const QString path = dir.filePath(pdf ? QStringLiteral("s.pdf") : QStringLiteral("s.csv"));
+    {
+      QFile old(path);
+      ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+      old.write("previous");
+    }
+    if (geteuid() == 0) ASSERT_EQ(chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+    const auto makeReadOnly = [&] {
+      return QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    };
+    if (!duringExport) ASSERT_TRUE(makeReadOnly());
+    MessageCatcher catcher;
+    {
+      AsOrdinaryUser user;
+      Guarded([&] {
+        if (pdf)
+          writeReportPdf(fixture.Report(), path);
+        else if (duringExport)
+          CsvExportFilter(path).exportReport(fixture.Report(),
+                                             [&](int64_t) { return makeReadOnly(); });
+        else
+          CsvExportFilter(path).exportReport(fixture.Report());
+      });
+    }
+    ASSERT_EQ(catcher.texts().size(), 1);
+    EXPECT_EQ(catcher.texts().front(),
+              QStringLiteral("Cannot write file \"%1\": Permission denied.").arg(path));
+    EXPECT_EQ(ReadText(path), QStringLiteral("previous"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QFileInfo(path).fileName()});
+  }
+}
+
 // ---- The save dialog ----------------------------------------------------------------------
 
 TEST(SaveDialog, ExtensionRules) {
@@ -556,6 +612,9 @@ TEST_P(PrintTest, TitleOnceHeadersOnEveryPageRowsOnceInOrder) {
     EXPECT_EQ(printed.pages[p].simplified().count(kColumnHeaders.join(QLatin1Char(' '))), 1)
         << "page " << p + 1;
     if (p > 0) EXPECT_FALSE(printed.pages[p].contains(QStringLiteral("Number of Periods")));
+    EXPECT_TRUE(printed.pages[p].simplified().endsWith(
+        QStringLiteral("Page %1 of %2").arg(p + 1).arg(c.pages)))
+        << "page " << p + 1;
   }
   EXPECT_EQ(printed.rows, ListRows(fixture.window));
 }
@@ -723,7 +782,7 @@ TEST(ReportPreview, FirstPageShowsBeforeTheLastIsMade) {
   SlowRows slow(fixture.Report(), 2000);
   bool firstBeforeDone = false;
   int current = -1, pages = -1;
-  QString status;
+  QString status, foot;
   OnModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {
     // The window hears of new pages a few times a second: wait until it shows the first.
     auto* statusLabel = preview->findChild<QLabel*>(QStringLiteral("lb_status"));
@@ -731,6 +790,7 @@ TEST(ReportPreview, FirstPageShowsBeforeTheLastIsMade) {
         [statusLabel] { return statusLabel->text().startsWith(QStringLiteral(" Page 1 of ")); });
     firstBeforeDone = !preview->isGenerated();
     status = statusLabel->text();
+    foot = preview->pageFoot(0);
     preview->findChild<QToolBar*>()->actions().at(6)->trigger();  // "Last"
     WaitFor([preview] { return preview->isGenerated() && preview->currentPage() == 8; });
     current = preview->currentPage();
@@ -740,6 +800,7 @@ TEST(ReportPreview, FirstPageShowsBeforeTheLastIsMade) {
   Child<QToolButton>(fixture.window, "sb_preview")->click();
   EXPECT_TRUE(firstBeforeDone);
   EXPECT_TRUE(status.startsWith(QStringLiteral(" Page 1 of "))) << status.toStdString();
+  EXPECT_EQ(foot, QStringLiteral("Page 1 of 9"));  // the count is known before the pages are
   EXPECT_EQ(pages, 9);
   EXPECT_EQ(current, 8);
 }
