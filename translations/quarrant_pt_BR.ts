@@ -267,10 +267,28 @@
     </message>
 </context>
 <context>
+    <name>ReportRender</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>TableCopy</name>
     <message>
         <source>Copy</source>
         <translation>Copiar</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_ZavuzirEza</name>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
     </message>
 </context>
 <context>
@@ -544,13 +562,6 @@
         <source>Loan options: %1</source>
         <translation>Opções do empréstimo: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%n periods</source>
-        <translation>
-            <numerusform>%n período</numerusform>
-            <numerusform>%n períodos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Period %1</source>
         <translation>Período %1</translation>
@@ -562,6 +573,10 @@
     <message>
         <source>%1: principal %2, interest %3, payments %4</source>
         <translation>%1: amortização %2, juros %3, pagamentos %4</translation>
+    </message>
+    <message>
+        <source>%1 periods</source>
+        <translation>%1 períodos</translation>
     </message>
 </context>
 <context>
@@ -670,13 +685,6 @@
         <source>Extra %1 each period from period %2</source>
         <translation>Extra de %1 por período a partir do período %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n one-off payment(s)</source>
-        <translation>
-            <numerusform>%n pagamento avulso</numerusform>
-            <numerusform>%n pagamentos avulsos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Error</source>
         <translation>Erro</translation>
@@ -700,6 +708,10 @@
     <message>
         <source>A one-off payment must be greater than 0.</source>
         <translation>Um pagamento avulso deve ser maior que 0.</translation>
+    </message>
+    <message>
+        <source>One-off payments: %1</source>
+        <translation>Pagamentos avulsos: %1</translation>
     </message>
 </context>
 <context>
@@ -975,6 +987,10 @@
     <message>
         <source>Arguments Error!</source>
         <translation>Erro nos argumentos!</translation>
+    </message>
+    <message>
+        <source>Expression Error:</source>
+        <translation>Erro na expressão:</translation>
     </message>
 </context>
 <context>

@@ -267,10 +267,28 @@
     </message>
 </context>
 <context>
+    <name>ReportRender</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Страница %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
+    </message>
+</context>
+<context>
     <name>TableCopy</name>
     <message>
         <source>Copy</source>
         <translation>Копировать</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_ZavuzirEza</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
     </message>
 </context>
 <context>
@@ -544,14 +562,6 @@
         <source>Loan options: %1</source>
         <translation>Параметры кредита: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%n periods</source>
-        <translation>
-            <numerusform>%n период</numerusform>
-            <numerusform>%n периода</numerusform>
-            <numerusform>%n периодов</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Period %1</source>
         <translation>Период %1</translation>
@@ -563,6 +573,10 @@
     <message>
         <source>%1: principal %2, interest %3, payments %4</source>
         <translation>%1: основной долг %2, проценты %3, платежи %4</translation>
+    </message>
+    <message>
+        <source>%1 periods</source>
+        <translation>Периоды (%1)</translation>
     </message>
 </context>
 <context>
@@ -671,14 +685,6 @@
         <source>Extra %1 each period from period %2</source>
         <translation>Доплата %1 за период с периода %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n one-off payment(s)</source>
-        <translation>
-            <numerusform>%n разовый платёж</numerusform>
-            <numerusform>%n разовых платежа</numerusform>
-            <numerusform>%n разовых платежей</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Error</source>
         <translation>Ошибка</translation>
@@ -702,6 +708,10 @@
     <message>
         <source>A one-off payment must be greater than 0.</source>
         <translation>Разовый платёж должен быть больше 0.</translation>
+    </message>
+    <message>
+        <source>One-off payments: %1</source>
+        <translation>Разовых платежей: %1</translation>
     </message>
 </context>
 <context>
@@ -977,6 +987,10 @@
     <message>
         <source>Arguments Error!</source>
         <translation>Ошибка в аргументах!</translation>
+    </message>
+    <message>
+        <source>Expression Error:</source>
+        <translation>Ошибка в выражении:</translation>
     </message>
 </context>
 <context>
