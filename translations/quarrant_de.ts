@@ -285,13 +285,6 @@
     </message>
 </context>
 <context>
-    <name>Tfrm_ZavuzirEza</name>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-</context>
-<context>
     <name>quarrant::CashFlowListModel</name>
     <message>
         <source>Group</source>
@@ -562,13 +555,6 @@
         <source>Loan options: %1</source>
         <translation>Darlehensoptionen: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%n periods</source>
-        <translation>
-            <numerusform>%n Periode</numerusform>
-            <numerusform>%n Perioden</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Period %1</source>
         <translation>Periode %1</translation>
@@ -691,17 +677,6 @@
     <message>
         <source>Extra %1 each period from period %2</source>
         <translation>Sondertilgung %1 je Periode ab Periode %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n one-off payment(s)</source>
-        <translation>
-            <numerusform>%n Sondertilgung</numerusform>
-            <numerusform>%n Sondertilgungen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
     </message>
     <message>
         <source>The extra payment each period cannot be negative.</source>
@@ -1001,10 +976,6 @@
     <message>
         <source>Arguments Error!</source>
         <translation>Ungültige Argumente!</translation>
-    </message>
-    <message>
-        <source>Expression Error:</source>
-        <translation>Fehler im Ausdruck:</translation>
     </message>
 </context>
 <context>

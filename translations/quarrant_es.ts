@@ -555,13 +555,6 @@
         <source>Loan options: %1</source>
         <translation>Opciones del préstamo: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%n periods</source>
-        <translation>
-            <numerusform>%n período</numerusform>
-            <numerusform>%n períodos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Period %1</source>
         <translation>Período %1</translation>
@@ -573,6 +566,10 @@
     <message>
         <source>%1: principal %2, interest %3, payments %4</source>
         <translation>%1: amortización %2, intereses %3, pagos %4</translation>
+    </message>
+    <message>
+        <source>%1 periods</source>
+        <translation>%1 períodos</translation>
     </message>
 </context>
 <context>
@@ -681,17 +678,6 @@
         <source>Extra %1 each period from period %2</source>
         <translation>Extra de %1 por período desde el período %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n one-off payment(s)</source>
-        <translation>
-            <numerusform>%n pago puntual</numerusform>
-            <numerusform>%n pagos puntuales</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
     <message>
         <source>The extra payment each period cannot be negative.</source>
         <translation>El pago extra por período no puede ser negativo.</translation>
@@ -711,6 +697,10 @@
     <message>
         <source>A one-off payment must be greater than 0.</source>
         <translation>Un pago puntual debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>One-off payments: %1</source>
+        <translation>Pagos puntuales: %1</translation>
     </message>
 </context>
 <context>

@@ -285,13 +285,6 @@
     </message>
 </context>
 <context>
-    <name>Tfrm_ZavuzirEza</name>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-</context>
-<context>
     <name>quarrant::CashFlowListModel</name>
     <message>
         <source>Group</source>
@@ -562,13 +555,6 @@
         <source>Loan options: %1</source>
         <translation>Options du prêt&#xa0;: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%n periods</source>
-        <translation>
-            <numerusform>%n période</numerusform>
-            <numerusform>%n périodes</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Period %1</source>
         <translation>Période %1</translation>
@@ -691,17 +677,6 @@
     <message>
         <source>Extra %1 each period from period %2</source>
         <translation>Supplément de %1 par période à partir de la période %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n one-off payment(s)</source>
-        <translation>
-            <numerusform>%n remboursement ponctuel</numerusform>
-            <numerusform>%n remboursements ponctuels</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
     </message>
     <message>
         <source>The extra payment each period cannot be negative.</source>
@@ -1001,10 +976,6 @@
     <message>
         <source>Arguments Error!</source>
         <translation>Arguments invalides&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Expression Error:</source>
-        <translation>Erreur d&apos;expression&#xa0;:</translation>
     </message>
 </context>
 <context>

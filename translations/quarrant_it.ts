@@ -555,13 +555,6 @@
         <source>Loan options: %1</source>
         <translation>Opzioni del prestito: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%n periods</source>
-        <translation>
-            <numerusform>%n periodo</numerusform>
-            <numerusform>%n periodi</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Period %1</source>
         <translation>Periodo %1</translation>
@@ -573,6 +566,10 @@
     <message>
         <source>%1: principal %2, interest %3, payments %4</source>
         <translation>%1: capitale %2, interessi %3, rate %4</translation>
+    </message>
+    <message>
+        <source>%1 periods</source>
+        <translation>%1 periodi</translation>
     </message>
 </context>
 <context>
@@ -681,17 +678,6 @@
         <source>Extra %1 each period from period %2</source>
         <translation>Extra di %1 per periodo dal periodo %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n one-off payment(s)</source>
-        <translation>
-            <numerusform>%n pagamento una tantum</numerusform>
-            <numerusform>%n pagamenti una tantum</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Errore</translation>
-    </message>
     <message>
         <source>The extra payment each period cannot be negative.</source>
         <translation>Il pagamento extra per periodo non può essere negativo.</translation>
@@ -711,6 +697,10 @@
     <message>
         <source>A one-off payment must be greater than 0.</source>
         <translation>Un pagamento una tantum deve essere maggiore di 0.</translation>
+    </message>
+    <message>
+        <source>One-off payments: %1</source>
+        <translation>Pagamenti una tantum: %1</translation>
     </message>
 </context>
 <context>

@@ -285,13 +285,6 @@
     </message>
 </context>
 <context>
-    <name>Tfrm_ZavuzirEza</name>
-    <message>
-        <source>Error</source>
-        <translation>Erro</translation>
-    </message>
-</context>
-<context>
     <name>quarrant::CashFlowListModel</name>
     <message>
         <source>Group</source>
@@ -686,10 +679,6 @@
         <translation>Extra de %1 por período a partir do período %2</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Erro</translation>
-    </message>
-    <message>
         <source>The extra payment each period cannot be negative.</source>
         <translation>O pagamento extra por período não pode ser negativo.</translation>
     </message>
@@ -987,10 +976,6 @@
     <message>
         <source>Arguments Error!</source>
         <translation>Erro nos argumentos!</translation>
-    </message>
-    <message>
-        <source>Expression Error:</source>
-        <translation>Erro na expressão:</translation>
     </message>
 </context>
 <context>

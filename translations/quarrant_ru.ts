@@ -285,13 +285,6 @@
     </message>
 </context>
 <context>
-    <name>Tfrm_ZavuzirEza</name>
-    <message>
-        <source>Error</source>
-        <translation>Ошибка</translation>
-    </message>
-</context>
-<context>
     <name>quarrant::CashFlowListModel</name>
     <message>
         <source>Group</source>
@@ -686,10 +679,6 @@
         <translation>Доплата %1 за период с периода %2</translation>
     </message>
     <message>
-        <source>Error</source>
-        <translation>Ошибка</translation>
-    </message>
-    <message>
         <source>The extra payment each period cannot be negative.</source>
         <translation>Доплата за период не может быть отрицательной.</translation>
     </message>
@@ -987,10 +976,6 @@
     <message>
         <source>Arguments Error!</source>
         <translation>Ошибка в аргументах!</translation>
-    </message>
-    <message>
-        <source>Expression Error:</source>
-        <translation>Ошибка в выражении:</translation>
     </message>
 </context>
 <context>

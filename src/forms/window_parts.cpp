@@ -19,7 +19,7 @@ Extended evaluateField(TExpressionEvaluator& evaluator, const QString& text) {
 }
 
 void showErrorBox(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("Tfrm_ZavuzirEza", "Error"),
+  QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("quarrant::Tfrm_ZavuzirEza", "Error"),
                   text, QMessageBox::Ok, parent);
   box.exec();
 }
