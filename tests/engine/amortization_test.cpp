@@ -14,6 +14,7 @@
 #include "engine/engine_errors.h"
 #include "engine/number_format.h"
 #include "expect_error.h"
+#include "schedule_text.h"
 #include "support/print_case.h"
 
 namespace quarrant {
@@ -21,6 +22,8 @@ namespace {
 
 using test::FailsWith;
 using test::kOverflow;
+using test::RowText;
+using test::Written;
 
 constexpr Extended kUnitRoundoff = 0x1p-64L;
 
@@ -30,17 +33,6 @@ std::vector<ScheduleRow> Schedule(int32_t n, Extended rate, Extended pv, Extende
   AmortizationSchedule(n, rate, pv, fv, timing,
                        [&](const ScheduleRow& row) { rows.push_back(row); });
   return rows;
-}
-
-using RowText = std::array<std::string, 6>;
-
-RowText Written(const ScheduleRow& row) {
-  return {std::to_string(row.Period),
-          FormatScheduleAmount(row.Principal),
-          FormatScheduleAmount(row.Interest),
-          FormatScheduleAmount(row.TotalPrincipal),
-          FormatScheduleAmount(row.TotalInterest),
-          FormatScheduleAmount(row.Balance)};
 }
 
 using ::quarrant::test::PrintTo;
@@ -290,9 +282,9 @@ TEST(SchedulePeriodicRateTest, ByFrequency) {
     int32_t perYear;
     Extended rate;
   };
-  const Case cases[] = {{12, 0, 12, 0.01L}, {12, 1, 4, 0.03L}, {6, 1, 4, 0.015L},
-                        {12, 2, 2, 0.06L},  {12, 3, 1, 0.12L}, {12, -1, 1, 0.12L},
-                        {12, 4, 24, 0.005L}, {26, 5, 26, 0.01L}, {52, 6, 52, 0.01L},
+  const Case cases[] = {{12, 0, 12, 0.01L},      {12, 1, 4, 0.03L},  {6, 1, 4, 0.015L},
+                        {12, 2, 2, 0.06L},       {12, 3, 1, 0.12L},  {12, -1, 1, 0.12L},
+                        {12, 4, 24, 0.005L},     {26, 5, 26, 0.01L}, {52, 6, 52, 0.01L},
                         {36.5L, 7, 365, 0.001L}, {12, 8, 1, 0.12L},  {0, 0, 12, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.index);

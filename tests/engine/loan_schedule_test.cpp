@@ -14,11 +14,14 @@
 #include "engine/loan_schedule.h"
 #include "engine/number_format.h"
 #include "expect_error.h"
+#include "schedule_text.h"
 
 namespace quarrant {
 namespace {
 
 using test::FailsWith;
+using test::RowText;
+using test::Written;
 
 constexpr int32_t kMonthly = 0, kSemiAnnually = 2, kBiWeekly = 5;
 
@@ -26,17 +29,6 @@ std::vector<ScheduleRow> Rows(const LoanTerms& loan, const LoanOptions& options 
   std::vector<ScheduleRow> rows;
   LoanSchedule(loan, options, [&](const ScheduleRow& row) { rows.push_back(row); });
   return rows;
-}
-
-using RowText = std::array<std::string, 6>;
-
-RowText Written(const ScheduleRow& row) {
-  return {std::to_string(row.Period),
-          FormatScheduleAmount(row.Principal),
-          FormatScheduleAmount(row.Interest),
-          FormatScheduleAmount(row.TotalPrincipal),
-          FormatScheduleAmount(row.TotalInterest),
-          FormatScheduleAmount(row.Balance)};
 }
 
 LoanOptions Extra(Extended each, int32_t from = 1, std::vector<LumpSum> lumps = {}) {

@@ -34,6 +34,21 @@ void ExpectTextsFit(const QWidget& window, const QString& where) {
     ADD_FAILURE() << where.toStdString() << ": " << ::testing::PrintToString(problem);
 }
 
+// The modal window of type T that the button opens fits its texts; it is closed again.
+template <class T>
+void ExpectModalFits(QAbstractButton* button, const char* where) {
+  bool shown = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      ExpectTextsFit(*modal, QString::fromLatin1(where));
+      shown = true;
+      modal->reject();
+    }
+  });
+  button->click();
+  EXPECT_TRUE(shown) << where;
+}
+
 // The program's look while it lives: the skin's paddings decide the room a text has.
 struct Skinned {
   Skinned() { applySkin(*qApp); }
@@ -75,27 +90,8 @@ void ExpectEveryWindowFits() {
   Child<QPushButton>(schedule, "sb_Calc")->click();
   ExpectTextsFit(schedule, QStringLiteral("amortization"));
 
-  bool previewed = false;
-  QTimer::singleShot(0, [&] {
-    if (auto* preview = qobject_cast<ReportPreviewWindow*>(QApplication::activeModalWidget())) {
-      ExpectTextsFit(*preview, QStringLiteral("preview"));
-      previewed = true;
-      preview->reject();
-    }
-  });
-  Child<QToolButton>(schedule, "sb_preview")->click();
-  EXPECT_TRUE(previewed);
-
-  bool optionsShown = false;
-  QTimer::singleShot(0, [&] {
-    if (auto* options = qobject_cast<Tfrm_LoanOptions*>(QApplication::activeModalWidget())) {
-      ExpectTextsFit(*options, QStringLiteral("loan options"));
-      optionsShown = true;
-      options->reject();
-    }
-  });
-  Child<QToolButton>(schedule, "sb_options")->click();
-  EXPECT_TRUE(optionsShown);
+  ExpectModalFits<ReportPreviewWindow>(Child<QToolButton>(schedule, "sb_preview"), "preview");
+  ExpectModalFits<Tfrm_LoanOptions>(Child<QToolButton>(schedule, "sb_options"), "loan options");
 }
 
 TEST(TextFit, EveryWindowShowsItsTextsInFullInEveryLanguage) {

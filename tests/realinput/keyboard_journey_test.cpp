@@ -57,21 +57,7 @@ TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
   bool previewed = false;
   whenModal<Tfrm_Amortization>([&](Tfrm_Amortization* schedule) {
     ASSERT_EQ(schedule->model()->rowCount(), 360);
-    // Ctrl+S: the filter chosen with the keys, then the name typed.
-    whenModal<QFileDialog>([&](QFileDialog* dialog) {
-      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-      auto* name = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-      ASSERT_TRUE(types && name);
-      ASSERT_TRUE(tabTo(types));
-      key("Down");
-      ASSERT_TRUE(WaitFor([&] { return types->currentIndex() == 1; }));
-      ASSERT_TRUE(tabTo(name, XInput::kShift));
-      retype(name, csv.toStdString(), csv);
-      key("Return");
-      EXPECT_TRUE(WaitFor([&] { return !dialog->isVisible(); }));
-    });
-    input_.Chord("s", XInput::kControl);
-    ASSERT_TRUE(WaitFor([&] { return QFile::exists(csv); }));
+    ASSERT_TRUE(saveAsCsvWithKeys(csv));
 
     // Tab into the toolbar; the preview pages on with Page Down and closes with Escape.
     whenModal<ReportPreviewWindow>([&](ReportPreviewWindow* preview) {

@@ -97,22 +97,8 @@ TEST_F(RealInputTest, BalloonLoanOptionsAndYearTotalsByKeyboard) {
     EXPECT_LT(paidOff, 360);
     EXPECT_EQ(rows.text(paidOff - 1, 5), Amount("0.00"));
 
-    // Ctrl+S: CSV chosen with the keys, the name typed.
     ASSERT_TRUE(WaitFor([&] { return schedule->isActiveWindow(); }));
-    whenModal<QFileDialog>([&](QFileDialog* dialog) {
-      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-      auto* name = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-      ASSERT_TRUE(types && name);
-      ASSERT_TRUE(tabTo(types));
-      key("Down");
-      ASSERT_TRUE(WaitFor([&] { return types->currentIndex() == 1; }));
-      ASSERT_TRUE(tabTo(name, XInput::kShift));
-      retype(name, csv.toStdString(), csv);
-      key("Return");
-      EXPECT_TRUE(WaitFor([&] { return !dialog->isVisible(); }));
-    });
-    input_.Chord("s", XInput::kControl);
-    ASSERT_TRUE(WaitFor([&] { return QFile::exists(csv); }));
+    ASSERT_TRUE(saveAsCsvWithKeys(csv));
     const QString lastRow = QStringLiteral("\"%1\",").arg(paidOff);
     EXPECT_TRUE(test::ReadText(csv).contains(lastRow));
     ASSERT_TRUE(WaitFor([&] { return schedule->isActiveWindow(); }));

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
@@ -128,6 +131,25 @@ class RealInputTest : public ::testing::Test {
       }
     });
     timer->start();
+  }
+
+  // Ctrl+S in the active schedule window: the CSV filter chosen with the keys, the file name
+  // typed, Return. True once the file is there.
+  bool saveAsCsvWithKeys(const QString& path) {
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      auto* name = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+      ASSERT_TRUE(types && name);
+      ASSERT_TRUE(tabTo(types));
+      key("Down");
+      ASSERT_TRUE(WaitFor([&] { return types->currentIndex() == 1; }));
+      ASSERT_TRUE(tabTo(name, XInput::kShift));
+      retype(name, path.toStdString(), path);
+      key("Return");
+      EXPECT_TRUE(WaitFor([&] { return !dialog->isVisible(); }));
+    });
+    input_.Chord("s", XInput::kControl);
+    return WaitFor([&] { return QFile::exists(path); });
   }
 
   // The whole screen as a PNG in QUARRANT_SHOTS_DIR, when that is set.

@@ -1,6 +1,7 @@
-// The amortization window's loan options, range totals and balloon, as a user goes through
-// them: the balloon handed over from the main window, totals of a selected year, options
-// refused and then accepted, the report header naming them, and Cancel changing nothing.
+// The amortization window's loan options and range totals, as a user goes through them: the
+// status line's wording for a range, one row and no selection, options refused and then
+// accepted, the report header naming them, Cancel changing nothing, and the defaults giving the
+// plain report again.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -13,18 +14,12 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
-#include "engine/number_format.h"
 #include "forms/Utfrm_LoanOptions.h"
-#include "forms/Utfrm_ZavuzirEza.h"
 #include "report/export_filters.h"
 #include "report_test_support.h"
 
 namespace quarrant::test {
 namespace {
-
-QString Written(Extended value) {
-  return QString::fromStdString(FormatScheduleAmount(value));
-}
 
 void SelectRows(Tfrm_Amortization& window, int first, int last) {
   auto* list = Child<QTableView>(window, "lv_as");
@@ -51,31 +46,9 @@ void SetOptions(Tfrm_Amortization& window, int compounding, const QStringList& e
   Child<QToolButton>(window, "sb_options")->click();
 }
 
-TEST(LoanOptionsJourney, BalloonTotalsOptionsAndReport) {
+TEST(LoanOptionsJourney, TotalsOptionsAndReport) {
   Tfrm_report report;
   MessageCatcher catcher;
-
-  // The balloon loan of the main page reaches the schedule with its future value.
-  Tfrm_ZavuzirEza main;
-  main.setReportForm(&report);
-  Child<QLineEdit>(main, "ed_I")->setText(QStringLiteral("6"));
-  Child<QLineEdit>(main, "Ed_N")->setText(QStringLiteral("360"));
-  Child<QLineEdit>(main, "ed_PV")->setText(QStringLiteral("100000"));
-  Child<QLineEdit>(main, "ed_FV")->setText(QStringLiteral("-20000"));
-  std::vector<QStringList> balloon;
-  OnModal<Tfrm_Amortization>([&](Tfrm_Amortization* window) {
-    EXPECT_EQ(Child<QLineEdit>(*window, "se_fv")->text(), QStringLiteral("-20000"));
-    balloon = ListRows(*window);
-    for (int k = 0; k < window->model()->rowCount(); ++k) {
-      const ScheduleRow row = window->model()->row(k);
-      ASSERT_EQ(Written(row.Principal + row.Interest), QStringLiteral("-579.64")) << k;
-    }
-    window->close();
-  });
-  Child<QPushButton>(main, "sb_Amortization")->click();
-  ASSERT_EQ(balloon.size(), 360u);
-  EXPECT_EQ(balloon.back(),
-            QStringList({"360", "-477.25", "-102.39", "-80000.00", "-128670.55", "20000.00"}));
 
   // Totals of the second year, of one row and of the whole schedule.
   Tfrm_Amortization window;
