@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>Number of Periods:</source>

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "controls/accessible_names.h"
+#include "controls/elided_label.h"
 #include "controls/keypad_separator.h"
 #include "controls/plain_text.h"
 #include "controls/push_button.h"
@@ -171,14 +172,13 @@ void Tfrm_Amortization::BuildToolbar() {
   // Which options are in effect, beside the button that sets them; nothing at the defaults.
   // It lies over the toolbar's free room rather than in the toolbar, which would fold a long
   // text away behind its extension button.
-  lb_options = new QLabel(pn_inputs);
+  lb_options = new ElidedLabel(pn_inputs);
   lb_options->setObjectName(QStringLiteral("lb_options"));
-  lb_options->setTextFormat(Qt::PlainText);
   lb_options->setIndent(8);
   lb_options->raise();
 }
 
-// The line shows as much of the summary as fits; its tooltip and its name hold all of it.
+// The line shows as much of the summary as fits; its tooltip and its description hold all of it.
 void Tfrm_Amortization::LayOutOptionsLine() {
   // Right of the toolbar's buttons, which have fixed widths (the toolbar may not have placed
   // them yet).
@@ -186,9 +186,6 @@ void Tfrm_Amortization::LayOutOptionsLine() {
   for (const QWidget* button : {sb_saveas, sb_print, sb_preview, sb_close, sb_options})
     left += button->width();
   lb_options->setGeometry(left, 0, qMax(width() - left, 0), 25);
-  const QString summary = lb_options->toolTip();
-  lb_options->setText(lb_options->fontMetrics().elidedText(
-      summary, Qt::ElideRight, qMax(lb_options->width() - 2 * lb_options->indent(), 0)));
 }
 
 // The input fields with their labels, the two choice lists and "&Calculate", in tab order.
@@ -268,10 +265,8 @@ void Tfrm_Amortization::BuildList() {
   // Any run of rows can be selected (Shift and Ctrl with the mouse or the arrows, Ctrl+A):
   // the status line totals them and Ctrl+C copies them.
   lv_as->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  lb_selection = new QLabel(pn_list);
+  lb_selection = new ElidedLabel(pn_list);
   lb_selection->setObjectName(QStringLiteral("lb_selection"));
-  lb_selection->setTextFormat(Qt::PlainText);
-  lb_selection->setTextInteractionFlags(Qt::TextSelectableByMouse);
   lb_selection->setContentsMargins(4, 1, 4, 1);
   lb_selection->setAccessibleName(tr("Selected periods"));
   auto* listLayout = static_cast<QVBoxLayout*>(pn_list->layout());
@@ -398,8 +393,7 @@ void Tfrm_Amortization::FitPeriodColumn(int32_t periods) {
 
 void Tfrm_Amortization::ShowOptionsInEffect() {
   const QString summary = Tfrm_LoanOptions::Summary(options_).join(QStringLiteral("; "));
-  lb_options->setToolTip(summary);
-  LayOutOptionsLine();
+  lb_options->setFullText(summary);
   lb_options->setAccessibleName(summary.isEmpty() ? QString()
                                                   : tr("Loan options: %1").arg(summary));
 }
@@ -407,7 +401,7 @@ void Tfrm_Amortization::ShowOptionsInEffect() {
 void Tfrm_Amortization::lv_asSelectionChanged() {
   const int rows = model_->rowCount();
   if (rows == 0) {
-    lb_selection->clear();
+    lb_selection->setFullText(QString());
     return;
   }
   std::vector<std::pair<int, int>> runs = SelectedRuns(lv_as->selectionModel()->selection());
@@ -432,7 +426,7 @@ void Tfrm_Amortization::lv_asSelectionChanged() {
   auto amount = [separator](Extended value) {
     return QString::fromStdString(FormatScheduleAmount(value, separator));
   };
-  lb_selection->setText(
+  lb_selection->setFullText(
       tr("%1: principal %2, interest %3, payments %4")
           .arg(range, amount(totals.Principal), amount(totals.Interest), amount(totals.Payments)));
 }

@@ -31,6 +31,7 @@ class QToolButton;
 namespace quarrant {
 
 class BandedReport;
+class ElidedLabel;
 class ReportLabel;
 class Tfrm_report;
 
@@ -113,7 +114,7 @@ class Tfrm_Amortization : public QDialog {
   QToolButton* sb_preview = nullptr;
   QToolButton* sb_close = nullptr;
   QToolButton* sb_options = nullptr;
-  QLabel* lb_options = nullptr;
+  ElidedLabel* lb_options = nullptr;
   QLabel* lb_NPer = nullptr;
   QLineEdit* se_NPer = nullptr;
   QLabel* lb_i = nullptr;
@@ -129,7 +130,7 @@ class Tfrm_Amortization : public QDialog {
   QComboBox* cb_pmtf = nullptr;
   QFrame* pn_list = nullptr;
   QTableView* lv_as = nullptr;
-  QLabel* lb_selection = nullptr;
+  ElidedLabel* lb_selection = nullptr;
   // Toolbar pictures: 0 save as, 1 print, 2 preview, 3 loan options.
   QList<QIcon> il_toolbar;
 

@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include "controls/elided_label.h"
 #include "forms/Utfrm_Amortization.h"
 #include "forms/Utfrm_LoanOptions.h"
 #include "real_input_fixture.h"
@@ -65,11 +66,11 @@ TEST_F(RealInputTest, BalloonLoanOptionsAndYearTotalsByKeyboard) {
     input_.Chord("Home", XInput::kControl);
     for (int press = 0; press < 12; ++press) key("Down");
     for (int press = 0; press < 11; ++press) input_.Chord("Down", XInput::kShift);
-    auto* status = Child<QLabel>(*schedule, "lb_selection");
+    auto* status = Child<ElidedLabel>(*schedule, "lb_selection");
     EXPECT_TRUE(WaitFor([&] {
-      return status->text().contains(Amount("-1633.86")) &&
-             status->text().contains(Amount("-10341.58"));
-    })) << status->text().toStdString();
+      return status->fullText().contains(Amount("-1633.86")) &&
+             status->fullText().contains(Amount("-10341.58"));
+    })) << status->fullText().toStdString();
 
     // Ctrl+L: semi-annual compounding, 100 extra a month, cents; Return is OK.
     whenModal<Tfrm_LoanOptions>([&](Tfrm_LoanOptions* options) {
@@ -92,7 +93,7 @@ TEST_F(RealInputTest, BalloonLoanOptionsAndYearTotalsByKeyboard) {
     ASSERT_TRUE(WaitFor([&] { return schedule->loanOptions().extraEachPeriod == 100; }));
     EXPECT_EQ(schedule->loanOptions().compounding, Compounding::SemiAnnually);
     EXPECT_EQ(schedule->loanOptions().rounding, AmountRounding::Cents);
-    EXPECT_FALSE(Child<QLabel>(*schedule, "lb_options")->text().isEmpty());
+    EXPECT_FALSE(Child<ElidedLabel>(*schedule, "lb_options")->fullText().isEmpty());
     const int paidOff = rows.rowCount();
     EXPECT_LT(paidOff, 360);
     EXPECT_EQ(rows.text(paidOff - 1, 5), Amount("0.00"));

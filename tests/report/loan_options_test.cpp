@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "controls/elided_label.h"
 #include "forms/Utfrm_LoanOptions.h"
 #include "report/export_filters.h"
 #include "report_test_support.h"
@@ -28,7 +29,7 @@ void SelectRows(Tfrm_Amortization& window, int first, int last) {
 }
 
 QString SelectionLine(const Tfrm_Amortization& window) {
-  return Child<QLabel>(window, "lb_selection")->text();
+  return Child<ElidedLabel>(window, "lb_selection")->fullText();
 }
 
 // Sets the options in the window that Ctrl+L's button opens, pressing OK once per entry of
@@ -68,7 +69,7 @@ TEST(LoanOptionsJourney, TotalsOptionsAndReport) {
   Child<QTableView>(window, "lv_as")->clearSelection();
   EXPECT_TRUE(
       SelectionLine(window).startsWith(QStringLiteral("Periods 1-360: principal -150000.00")));
-  EXPECT_TRUE(Child<QLabel>(window, "lb_options")->text().isEmpty());
+  EXPECT_TRUE(Child<ElidedLabel>(window, "lb_options")->fullText().isEmpty());
 
   // A negative extra is refused and the window stays open; 100 from period 1 is taken, with
   // semi-annual compounding and cents.
@@ -79,7 +80,7 @@ TEST(LoanOptionsJourney, TotalsOptionsAndReport) {
   EXPECT_EQ(window.loanOptions().compounding, Compounding::SemiAnnually);
   EXPECT_EQ(window.loanOptions().extraEachPeriod, 100);
   EXPECT_LT(window.model()->rowCount(), 360);
-  const QString summary = Child<QLabel>(window, "lb_options")->toolTip();
+  const QString summary = Child<ElidedLabel>(window, "lb_options")->fullText();
   EXPECT_EQ(summary, QStringLiteral("Compounding: Semi-annually; Rounded to cents; Extra 100.00 "
                                     "each period from period 1"));
 
@@ -99,7 +100,7 @@ TEST(LoanOptionsJourney, TotalsOptionsAndReport) {
   EXPECT_EQ(window.loanOptions().compounding, Compounding::SemiAnnually);
   SetOptions(window, 0, {QStringLiteral("0")}, 0);
   EXPECT_EQ(window.model()->rowCount(), 360);
-  EXPECT_TRUE(Child<QLabel>(window, "lb_options")->text().isEmpty());
+  EXPECT_TRUE(Child<ElidedLabel>(window, "lb_options")->fullText().isEmpty());
   ASSERT_TRUE(CsvExportFilter(file).exportReport(*report.rep_schedule, &window));
   const std::vector<QStringList> plain = ParseCsv(ReadText(file));
   ASSERT_EQ(plain.size(), 4u + 1u + 360u);  // title and header values, column headers, rows
