@@ -27,8 +27,8 @@ namespace {
 struct Schedule {
   Tfrm_report report;
   Tfrm_Amortization window;
-  window.setReportForm(&report);
   explicit Schedule(int32_t rows) {
+    window.setReportForm(&report);
     window.SetPeriods(rows);
     window.SetAnnualRate(6);
     window.SetPresentValue(100000);
