@@ -191,6 +191,22 @@
         <source>Annually</source>
         <translation>Jährlich</translation>
     </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>Halbmonatlich</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>14-täglich</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrint</name>
@@ -526,22 +542,6 @@
     <message>
         <source>Save file</source>
         <translation>Datei speichern</translation>
-    </message>
-    <message>
-        <source>Semi-monthly</source>
-        <translation>Halbmonatlich</translation>
-    </message>
-    <message>
-        <source>Bi-weekly</source>
-        <translation>14-täglich</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>Wöchentlich</translation>
-    </message>
-    <message>
-        <source>Daily</source>
-        <translation>Täglich</translation>
     </message>
     <message>
         <source>Loan options</source>

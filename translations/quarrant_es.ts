@@ -191,6 +191,22 @@
         <source>Annually</source>
         <translation>Anual</translation>
     </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>Quincenal</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Cada 14 días</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diaria</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrint</name>
@@ -526,22 +542,6 @@
     <message>
         <source>Save file</source>
         <translation>Guardar archivo</translation>
-    </message>
-    <message>
-        <source>Semi-monthly</source>
-        <translation>Quincenal</translation>
-    </message>
-    <message>
-        <source>Bi-weekly</source>
-        <translation>Cada 14 días</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>Semanal</translation>
-    </message>
-    <message>
-        <source>Daily</source>
-        <translation>Diaria</translation>
     </message>
     <message>
         <source>Loan options</source>

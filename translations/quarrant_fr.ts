@@ -191,6 +191,22 @@
         <source>Annually</source>
         <translation>Annuel</translation>
     </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>Bimensuel</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Par quinzaine</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Quotidien</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrint</name>
@@ -526,22 +542,6 @@
     <message>
         <source>Save file</source>
         <translation>Enregistrer le fichier</translation>
-    </message>
-    <message>
-        <source>Semi-monthly</source>
-        <translation>Bimensuel</translation>
-    </message>
-    <message>
-        <source>Bi-weekly</source>
-        <translation>Par quinzaine</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>Hebdomadaire</translation>
-    </message>
-    <message>
-        <source>Daily</source>
-        <translation>Quotidien</translation>
     </message>
     <message>
         <source>Loan options</source>

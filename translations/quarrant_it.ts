@@ -191,6 +191,22 @@
         <source>Annually</source>
         <translation>Annuale</translation>
     </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>Quindicinale</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Ogni 14 giorni</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Settimanale</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Giornaliera</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrint</name>
@@ -526,22 +542,6 @@
     <message>
         <source>Save file</source>
         <translation>Salva file</translation>
-    </message>
-    <message>
-        <source>Semi-monthly</source>
-        <translation>Quindicinale</translation>
-    </message>
-    <message>
-        <source>Bi-weekly</source>
-        <translation>Ogni 14 giorni</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>Settimanale</translation>
-    </message>
-    <message>
-        <source>Daily</source>
-        <translation>Giornaliera</translation>
     </message>
     <message>
         <source>Loan options</source>

@@ -191,6 +191,22 @@
         <source>Annually</source>
         <translation>Anual</translation>
     </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>Quinzenal</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>A cada 14 dias</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diária</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrint</name>
@@ -526,22 +542,6 @@
     <message>
         <source>Save file</source>
         <translation>Salvar arquivo</translation>
-    </message>
-    <message>
-        <source>Semi-monthly</source>
-        <translation>Quinzenal</translation>
-    </message>
-    <message>
-        <source>Bi-weekly</source>
-        <translation>A cada 14 dias</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>Semanal</translation>
-    </message>
-    <message>
-        <source>Daily</source>
-        <translation>Diária</translation>
     </message>
     <message>
         <source>Loan options</source>

@@ -191,6 +191,22 @@
         <source>Annually</source>
         <translation>Ежегодно</translation>
     </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation>2 раза в месяц</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Раз в 2 недели</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Еженедельно</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Ежедневно</translation>
+    </message>
 </context>
 <context>
     <name>ReportPrint</name>
@@ -526,22 +542,6 @@
     <message>
         <source>Save file</source>
         <translation>Сохранить файл</translation>
-    </message>
-    <message>
-        <source>Semi-monthly</source>
-        <translation>2 раза в месяц</translation>
-    </message>
-    <message>
-        <source>Bi-weekly</source>
-        <translation>Раз в 2 недели</translation>
-    </message>
-    <message>
-        <source>Weekly</source>
-        <translation>Еженедельно</translation>
-    </message>
-    <message>
-        <source>Daily</source>
-        <translation>Ежедневно</translation>
     </message>
     <message>
         <source>Loan options</source>

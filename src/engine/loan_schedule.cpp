@@ -15,11 +15,9 @@ bool LoanOptions::hasExtras() const {
                      [](const LumpSum& lump) { return lump.Amount != 0.0L; });
 }
 
-bool LoanOptions::isDefault() const {
-  return compounding == Compounding::SameAsPayments && rounding == AmountRounding::Exact &&
-         !hasExtras();
-}
+namespace {
 
+// Compoundings per year of a compounding other than SameAsPayments and Continuously.
 int32_t CompoundingsPerYear(Compounding compounding) {
   switch (compounding) {
     case Compounding::Annually:
@@ -36,6 +34,8 @@ int32_t CompoundingsPerYear(Compounding compounding) {
       return 0;
   }
 }
+
+}  // namespace
 
 Extended LoanPeriodicRate(Extended AnnualRatePercent, int32_t frequencyIndex,
                           Compounding compounding) {

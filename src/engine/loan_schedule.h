@@ -42,7 +42,6 @@ struct LoanOptions {
   AmountRounding rounding = AmountRounding::Exact;
 
   bool hasExtras() const;
-  bool isDefault() const;
 };
 
 // The loan as the amortization window states it: the annual rate in percent and the index of
@@ -55,9 +54,6 @@ struct LoanTerms {
   Extended FutureValue = 0;
   PaymentTiming Timing = PaymentTiming::EndOfPeriod;
 };
-
-// Compoundings per year of a compounding other than SameAsPayments and Continuously.
-int32_t CompoundingsPerYear(Compounding compounding);
 
 // The rate of one payment period: SchedulePeriodicRate for SameAsPayments; with m compoundings
 // and p payments a year at the annual rate j, (1 + j/m)^(m/p) - 1, and e^(j/p) - 1 when

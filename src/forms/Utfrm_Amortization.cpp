@@ -54,14 +54,6 @@ namespace {
 // Characters an input field of the window takes.
 constexpr int kMaxInputLength = 255;
 
-// The payment frequencies the schedule offers after the main window's four.
-const char* const kScheduleOnlyFrequencies[] = {
-    QT_TRANSLATE_NOOP("quarrant::Tfrm_Amortization", "Semi-monthly"),
-    QT_TRANSLATE_NOOP("quarrant::Tfrm_Amortization", "Bi-weekly"),
-    QT_TRANSLATE_NOOP("quarrant::Tfrm_Amortization", "Weekly"),
-    QT_TRANSLATE_NOOP("quarrant::Tfrm_Amortization", "Daily"),
-};
-
 // The rows a selection covers, as ascending runs of whole rows that neither overlap nor touch.
 std::vector<std::pair<int, int>> SelectedRuns(const QItemSelection& selection) {
   std::vector<std::pair<int, int>> runs;
@@ -239,9 +231,7 @@ void Tfrm_Amortization::BuildInputs() {
   sb_Calc->setObjectName(QStringLiteral("sb_Calc"));
   sb_Calc->setGeometry(434, 36, 121, 61);
   lb_pmtf = label("lb_pmtf", tr("Payment frequency:"), 16, 87);
-  QStringList frequencies = PaymentFrequencyItems();
-  for (const char* item : kScheduleOnlyFrequencies) frequencies << tr(item);
-  cb_pmtf = combo("cb_pmtf", 114, 84, 100, 20, frequencies, 0);
+  cb_pmtf = combo("cb_pmtf", 114, 84, 100, 20, ScheduleFrequencyItems(), 0);
   for (auto [caption, field] : {std::pair<QLabel*, QWidget*>{lb_NPer, se_NPer},
                                 {lb_i, se_i},
                                 {lb_pv, se_pv},

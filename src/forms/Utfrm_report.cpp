@@ -16,6 +16,11 @@ FontSpec Bold() {
 // Height of a self-sizing label of the report font: the line height of Arial 10 pt.
 constexpr double kLineMm = 4.5;
 
+// Height of a title label of that font: its line, and never less than the report font's.
+double TitleLabelHeightMm(const FontSpec& font) {
+  return std::max(font.pointSize * 25.4 / 72.0 * 1.15, kLineMm);
+}
+
 }  // namespace
 
 Tfrm_report::Tfrm_report(QWidget* parent) : QWidget(parent) {
@@ -31,9 +36,8 @@ Tfrm_report::Tfrm_report(QWidget* parent) : QWidget(parent) {
   band_title = rep_schedule->addBand(QStringLiteral("band_title"), BandKind::Title, 34.7, false);
   auto title = [this](const char* name, const QString& text, const FontSpec& font, double left,
                       double top) {
-    const double height = font.pointSize * 25.4 / 72.0 * 1.15;
     return band_title->addLabel(QString::fromLatin1(name), text, font,
-                                QRectF(left, top, 0.0, std::max(height, kLineMm)), Qt::AlignLeft,
+                                QRectF(left, top, 0.0, TitleLabelHeightMm(font)), Qt::AlignLeft,
                                 true);
   };
   lb_title = title("lb_title", tr("Amortization Schedule"), Regular(20.0), 59.0, 0.8);
@@ -96,7 +100,7 @@ void Tfrm_report::showLoanOptions(const QStringList& parts) {
   band_title->removeLabels(kPrefix);
   band_title->setHeightMm(kTitleHeightMm);
   if (parts.isEmpty()) return;
-  const double height = Bold().pointSize * 25.4 / 72.0 * 1.15;
+  const double height = TitleLabelHeightMm(Bold());
   band_title->addLabel(QStringLiteral("lb_options_caption"), tr("Loan Options:"), Bold(),
                        QRectF(35.3, kFirstLineMm, 0.0, height), Qt::AlignLeft, true);
   int line = 0;
