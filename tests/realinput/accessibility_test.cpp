@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "forms/Utfrm_Amortization.h"
+#include "forms/Utfrm_LoanOptions.h"
 #include "real_input_fixture.h"
 #include "report/report_preview.h"
 #include "support/find_child.h"
@@ -57,7 +58,7 @@ TEST_F(ScreenReaderTest, EveryWindowNamesItsControlsAndPageTabs) {
   });
   find<QPushButton>("sb_PV")->click();
 
-  // The amortization window and, from it, the print preview.
+  // The amortization window and, from it, the print preview and the loan options.
   find<QLineEdit>("Ed_N")->setText(QStringLiteral("12"));
   find<QLineEdit>("ed_I")->setText(QStringLiteral("6"));
   find<QLineEdit>("ed_PV")->setText(QStringLiteral("1000"));
@@ -69,6 +70,11 @@ TEST_F(ScreenReaderTest, EveryWindowNamesItsControlsAndPageTabs) {
       preview->reject();
     });
     Child<QToolButton>(*schedule, "sb_preview")->click();
+    whenModal<Tfrm_LoanOptions>([&](Tfrm_LoanOptions* options) {
+      look();
+      options->reject();
+    });
+    Child<QToolButton>(*schedule, "sb_options")->click();
     schedule->reject();
   });
   find<QPushButton>("sb_Amortization")->click();
@@ -90,7 +96,8 @@ TEST_F(ScreenReaderTest, EveryWindowNamesItsControlsAndPageTabs) {
     else if (f[4] == QLatin1String("f") && f[2] != QLatin1String("page tab list"))
       EXPECT_TRUE(!kContainers.count(f[2]) && !f[3].trimmed().isEmpty()) << line.toStdString();
   }
-  EXPECT_EQ(windows.size(), 5u) << "main window, message box, amortization, preview, help";
+  EXPECT_EQ(windows.size(), 6u)
+      << "main window, message box, amortization, preview, loan options, help";
   EXPECT_EQ(pageTabs,
             (std::set<QString>{"Time Value of Money", "Interest Rate Conversions", "Depreciation",
                                "Cash Flow", "Date Calculator", "One Date", "Two Dates"}));
