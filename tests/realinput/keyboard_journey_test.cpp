@@ -40,15 +40,8 @@ TEST_F(KeyboardJourneyTest, LoanScheduleExportPreviewAndHelp) {
   MouseWatch mouse;
   QTemporaryDir folder;
 
-  const struct {
-    const char* field;
-    const char* typed;
-  } loan[] = {{"ed_I", "6"}, {"Ed_N", "30*12"}, {"ed_PV", "100000"}};
-  for (const auto& entry : loan) {
-    auto* field = find<QLineEdit>(entry.field);
-    ASSERT_TRUE(tabTo(field));
-    retype(field, entry.typed, QString::fromLatin1(entry.typed));
-  }
+  ASSERT_NO_FATAL_FAILURE(
+      typeWithKeys(*window_, {{"ed_I", "6"}, {"Ed_N", "30*12"}, {"ed_PV", "100000"}}));
   ASSERT_TRUE(tabTo(find<QPushButton>("sb_PMT")));
   key("Return");
   EXPECT_TRUE(WaitFor([&] { return text("ed_PMT") == QStringLiteral("-599.55"); }));

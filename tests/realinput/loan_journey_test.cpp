@@ -29,15 +29,8 @@ QString Amount(const char* text) {
 
 TEST_F(RealInputTest, BalloonLoanOptionsAndYearTotalsByKeyboard) {
   QTemporaryDir folder;
-  const struct {
-    const char* field;
-    const char* typed;
-  } loan[] = {{"ed_I", "6"}, {"Ed_N", "360"}, {"ed_PV", "100000"}, {"ed_FV", "-20000"}};
-  for (const auto& entry : loan) {
-    auto* field = find<QLineEdit>(entry.field);
-    ASSERT_TRUE(tabTo(field));
-    retype(field, entry.typed, QString::fromLatin1(entry.typed));
-  }
+  ASSERT_NO_FATAL_FAILURE(typeWithKeys(
+      *window_, {{"ed_I", "6"}, {"Ed_N", "360"}, {"ed_PV", "100000"}, {"ed_FV", "-20000"}}));
   ASSERT_TRUE(tabTo(find<QPushButton>("sb_PMT")));
   key("Return");
   ASSERT_TRUE(WaitFor([&] { return text("ed_PMT") == Amount("-579.64"); }))
@@ -51,12 +44,8 @@ TEST_F(RealInputTest, BalloonLoanOptionsAndYearTotalsByKeyboard) {
     EXPECT_EQ(rows.text(359, 5), Amount("20000.00"));  // the balloon is still owed
 
     // Another loan typed into the schedule's own fields.
-    for (const auto& [name, typed] :
-         {std::pair{"se_i", "7"}, {"se_pv", "150000"}, {"se_fv", "0"}}) {
-      auto* field = Child<QLineEdit>(*schedule, name);
-      ASSERT_TRUE(tabTo(field));
-      retype(field, typed, QString::fromLatin1(typed));
-    }
+    ASSERT_NO_FATAL_FAILURE(
+        typeWithKeys(*schedule, {{"se_i", "7"}, {"se_pv", "150000"}, {"se_fv", "0"}}));
     ASSERT_TRUE(tabTo(Child<QPushButton>(*schedule, "sb_Calc")));
     key("Return");
     ASSERT_TRUE(WaitFor([&] { return rows.text(0, 2) == Amount("-875.00"); }));

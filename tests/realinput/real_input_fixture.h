@@ -13,7 +13,9 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 #include "controls/page_control.h"
 #include "forms/Utfrm_ZavuzirEza.h"
@@ -131,6 +133,17 @@ class RealInputTest : public ::testing::Test {
       }
     });
     timer->start();
+  }
+
+  // Tabs to each named field of the window in turn and types its text over what it holds.
+  void typeWithKeys(const QWidget& window,
+                    std::initializer_list<std::pair<const char*, const char*>> entries) {
+    for (const auto& [name, typed] : entries) {
+      auto* field = window.findChild<QLineEdit*>(QString::fromLatin1(name));
+      ASSERT_NE(field, nullptr) << name;
+      ASSERT_TRUE(tabTo(field));
+      retype(field, typed, QString::fromLatin1(typed));
+    }
   }
 
   // Ctrl+S in the active schedule window: the CSV filter chosen with the keys, the file name
